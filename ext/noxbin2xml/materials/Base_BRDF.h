@@ -1,0 +1,29 @@
+// The BRDF family base.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "serial/Children.h"
+#include "serial/Serializable.h"
+
+namespace KilnCore {
+
+class Base_BRDF : public TessarSerializable, public TessarXMLSerializable {
+public:
+    static constexpr const char* kFamilyNoun = "BRDF";
+
+    std::string name;  // last part of the BRDF's asset URL
+
+    virtual int32_t typeId() const = 0;
+    virtual void reset() = 0;
+    virtual std::shared_ptr<Base_BRDF> clone() const = 0;
+    virtual bool isEqual(const std::shared_ptr<Base_BRDF>& other) const = 0;
+    std::string_view category() const override { return "BRDF"; }
+};
+
+std::shared_ptr<Base_BRDF> createBRDF(int32_t id);
+inline std::shared_ptr<Base_BRDF> create(int32_t id, FamilyTag<Base_BRDF>) { return createBRDF(id); }
+
+}  // namespace KilnCore

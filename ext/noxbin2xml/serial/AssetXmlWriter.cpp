@@ -1,0 +1,344 @@
+#include "serial/AssetXmlWriter.h"
+
+#include "serial/NumberFormat.h"
+#include "serial/TransformComponents.h"
+
+using namespace KilnCore;
+
+namespace KilnCore {
+namespace {
+
+// Replaces every `from` by `to`, scanning left to right and continuing after
+// the inserted text.
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out;
+    out.reserve(text.size());
+    size_t pos = 0;
+    for (size_t hit; (hit = text.find(from, pos)) != std::string_view::npos; pos = hit + from.size()) {
+        out.append(text.substr(pos, hit - pos));
+        out.append(to);
+    }
+    out.append(text.substr(pos));
+    return out;
+}
+
+}  // namespace
+
+void appendEscapedXml(std::string& out, std::string_view text) {
+    if (text.find_first_of("&<>") == std::string_view::npos) {
+        out.append(text);
+        return;
+    }
+    std::string plain(text);
+    if (plain.find('&') != std::string::npos) {
+        plain = replaceAll(plain, "&lt;", "<");
+        plain = replaceAll(plain, "&gt;", ">");
+        plain = replaceAll(plain, "&amp;", "&");
+    }
+    for (const char c : plain) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default: out += c;
+        }
+    }
+}
+
+std::string escapeXml(std::string_view text) {
+    std::string out;
+    appendEscapedXml(out, text);
+    return out;
+}
+
+}  // namespace KilnCore
+
+void AssetXmlWriter::indent(int depth) {
+    if (depth > 0) out_.append(static_cast<size_t>(2 * depth), ' ');
+}
+
+void AssetXmlWriter::beginElement(std::string_view name) {
+    indent(++depth_);
+    out_ += '<';
+    out_ += name;
+    out_ += ">\n";
+}
+
+void AssetXmlWriter::endElement(std::string_view name) {
+    indent(depth_--);
+    out_ += "</";
+    out_ += name;
+    out_ += ">\n";
+}
+
+void AssetXmlWriter::beginAsset(std::string_view url, std::string_view type, std::string_view layout) {
+    indent(++depth_);
+    out_ += "<Asset layout=\"";
+    out_ += layout;
+    out_ += "\" renderer=\"kiln\" type=\"";
+    out_ += type;
+    out_ += "\" url=\"";
+    appendEscapedXml(out_, url);
+    out_ += "\" >\n";
+}
+
+void AssetXmlWriter::endAsset() {
+    indent(depth_--);
+    out_ += "</Asset>\n";
+}
+
+void AssetXmlWriter::beginPlugin(std::string_view name, std::string_view type) {
+    indent(++depth_);
+    out_ += "<plugin>\n";
+    indent(++depth_);
+    out_ += "<kilnplugin name=\"";
+    out_ += name;
+    out_ += "\" type=\"";
+    out_ += type;
+    out_ += "\">\n";
+}
+
+void AssetXmlWriter::endPlugin() {
+    indent(depth_--);
+    out_ += "</kilnplugin>\n";
+    indent(depth_--);
+    out_ += "</plugin>\n";
+}
+
+void AssetXmlWriter::beginParameters() {
+    indent(depth_ + 1);
+    out_ += "<parameters>\n";
+    depth_ += 2;
+}
+
+void AssetXmlWriter::endParameters() {
+    indent(depth_ - 1);
+    out_ += "</parameters>\n";
+    depth_ -= 2;
+}
+
+void AssetXmlWriter::beginParam(std::string_view type, std::string_view name, std::string_view handler,
+                                std::string_view listType, std::string_view label, bool isUserData) {
+    indent(depth_);
+    out_ += "<parameter type=\"";
+    out_ += type;
+    out_ += "\" name=\"";
+    out_ += name;
+    out_ += "\" handler=\"";
+    out_ += handler;
+    out_ += "\" listType=\"";
+    out_ += listType;
+    out_ += '"';
+    if (isUserData) out_ += " isUserData=\"1\"";
+    out_ += " label=\"";
+    out_ += label.empty() ? name : label;
+    out_ += "\">\n";
+    ++depth_;
+}
+
+void AssetXmlWriter::endParam() {
+    indent(--depth_);
+    out_ += "</parameter>\n";
+}
+
+void AssetXmlWriter::valueLine(std::string_view text) {
+    indent(depth_);
+    out_ += "<value>";
+    out_ += text;
+    out_ += "</value>\n";
+}
+
+void AssetXmlWriter::floatLine(int depth, std::string_view tag, float value) {
+    indent(depth);
+    out_ += '<';
+    out_ += tag;
+    out_ += '>';
+    appendFloat(out_, value);
+    out_ += "</";
+    out_ += tag;
+    out_ += ">\n";
+}
+
+void AssetXmlWriter::vectorBlock(int depth, const Vector3& v) {
+    indent(depth);
+    out_ += "<vector>\n";
+    floatLine(depth + 1, "x", v.x);
+    floatLine(depth + 1, "y", v.y);
+    floatLine(depth + 1, "z", v.z);
+    indent(depth);
+    out_ += "</vector>\n";
+}
+
+void AssetXmlWriter::writeFloatParam(std::string_view name, float value, std::string_view label, bool isUserData) {
+    beginParam("float", name, "default", "none", label, isUserData);
+    indent(depth_);
+    out_ += "<value>";
+    appendFloat(out_, value);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeIntParam(std::string_view name, int32_t value, std::string_view label, bool isUserData) {
+    beginParam("integer", name, "default", "none", label, isUserData);
+    indent(depth_);
+    out_ += "<value>";
+    appendInt(out_, value);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeBoolParam(std::string_view name, bool value, std::string_view label, bool isUserData) {
+    beginParam("bool", name, "default", "none", label, isUserData);
+    valueLine(value ? "1" : "0");
+    endParam();
+}
+
+void AssetXmlWriter::writeStringParam(std::string_view name, std::string_view text, std::string_view label,
+                                      bool isUserData) {
+    beginParam("string", name, "default", "none", label, isUserData);
+    valueLine(text);
+    endParam();
+}
+
+void AssetXmlWriter::writeFileParam(std::string_view name, std::string_view path, std::string_view label,
+                                    bool isUserData) {
+    beginParam("string", name, "FileBrowserHandler", "none", label, isUserData);
+    indent(depth_);
+    out_ += "<value>";
+    appendEscapedXml(out_, path);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeColorParam(std::string_view name, const Color& color, std::string_view label) {
+    beginParam("color", name, "default", "none", label, false);
+    indent(depth_);
+    out_ += "<value>\n";
+    floatLine(depth_ + 1, "r", color.r);
+    floatLine(depth_ + 1, "g", color.g);
+    floatLine(depth_ + 1, "b", color.b);
+    indent(depth_);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeAColorParam(std::string_view name, const AColor& color, std::string_view label) {
+    beginParam("acolor", name, "default", "none", label, false);
+    indent(depth_);
+    out_ += "<value>\n";
+    floatLine(depth_ + 1, "r", color.r);
+    floatLine(depth_ + 1, "g", color.g);
+    floatLine(depth_ + 1, "b", color.b);
+    floatLine(depth_ + 1, "a", color.a);
+    indent(depth_);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeVectorParam(std::string_view name, const Vector3& vector, std::string_view label) {
+    beginParam("vector", name, "default", "none", label, false);
+    indent(depth_);
+    out_ += "<value>\n";
+    vectorBlock(depth_ + 1, vector);
+    indent(depth_);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeTransformParam(std::string_view name, const Transform& transform, std::string_view label) {
+    beginParam("transform", name, "default", "none", label, false);
+    indent(depth_);
+    out_ += "<value>\n";
+    for (const Vector3& e : transform.matrix.e) vectorBlock(depth_ + 1, e);
+    vectorBlock(depth_ + 1, transform.offset);
+    indent(depth_);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::componentLines(std::string_view type, std::string_view name, const TransformComponents& c,
+                                    std::string_view label) {
+    beginParam(type, name, "default", "none", label, false);
+    indent(depth_);
+    out_ += "<value>\n";
+    const int inner = depth_ + 1;
+    floatLine(inner, "x_rotation", c.x_rotation);
+    floatLine(inner, "y_rotation", c.y_rotation);
+    floatLine(inner, "z_rotation", c.z_rotation);
+    floatLine(inner, "x_scale", c.x_scale);
+    floatLine(inner, "y_scale", c.y_scale);
+    floatLine(inner, "z_scale", c.z_scale);
+    floatLine(inner, "x_offset", c.x_offset);
+    floatLine(inner, "y_offset", c.y_offset);
+    floatLine(inner, "z_offset", c.z_offset);
+    const std::pair<std::string_view, int32_t> mirrors[] = {
+        {"x_mirror", c.x_mirror}, {"y_mirror", c.y_mirror}, {"z_mirror", c.z_mirror}};
+    for (const auto& [tag, value] : mirrors) {
+        indent(inner);
+        out_ += '<';
+        out_ += tag;
+        out_ += '>';
+        appendInt(out_, value);
+        out_ += "</";
+        out_ += tag;
+        out_ += ">\n";
+    }
+    indent(depth_);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeComponentMatrixParam(std::string_view name, const TransformComponents& components,
+                                               std::string_view label) {
+    componentLines("componentMatrix", name, components, label);
+}
+
+void AssetXmlWriter::writeComponentTransformParam(std::string_view name, const TransformComponents& components,
+                                                  std::string_view label) {
+    componentLines("componentTransform", name, components, label);
+}
+
+void AssetXmlWriter::writePluginParam(std::string_view name, const PluginRef& ref, std::string_view baseUrl,
+                                      std::string_view label) {
+    beginParam("plugin", name, "default", "none", label, false);
+    const size_t mark = out_.size();
+    indent(depth_);
+    out_ += "<value>";
+    if (appendPluginReference(out_, ref, baseUrl))
+        out_ += "</value>\n";
+    else
+        out_.resize(mark);  // an empty reference has no value line
+    endParam();
+}
+
+void AssetXmlWriter::beginListParam(std::string_view name, std::string_view listType, std::string_view label) {
+    beginParam("list", name, "default", listType, label, false);
+    indent(depth_);
+    out_ += "<value>\n";
+    indent(depth_);
+    out_ += "<list>\n";
+    ++depth_;
+}
+
+void AssetXmlWriter::writeListEntry(std::string_view text) {
+    indent(depth_);
+    out_ += "<entry>";
+    appendEscapedXml(out_, text);
+    out_ += "</entry>\n";
+}
+
+void AssetXmlWriter::endListParam() {
+    --depth_;
+    indent(depth_);
+    out_ += "</list>\n";
+    indent(depth_);
+    out_ += "</value>\n";
+    endParam();
+}
+
+void AssetXmlWriter::writeQuotedString(std::string_view text) {
+    indent(depth_);
+    out_ += "<string>\"";
+    out_ += text;
+    out_ += "\"</string>\n";
+}

@@ -1,0 +1,84 @@
+// Writes the asset documents: exact element text, two spaces of indentation
+// per level, line feeds, and the value encodings of every parameter kind.
+// Text is UTF-8 and goes straight into the caller's byte buffer.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "serial/PluginRef.h"
+#include "serial/Types.h"
+
+namespace KilnCore {
+class TransformComponents;
+
+// Undoes any escaping of &, < and >, then escapes them again, so already
+// escaped text comes out unchanged. Quotes are left alone.
+std::string escapeXml(std::string_view text);
+void appendEscapedXml(std::string& out, std::string_view text);
+}  // namespace KilnCore
+
+class AssetXmlWriter {
+public:
+    explicit AssetXmlWriter(std::string& out) : out_(out) {}
+
+    std::string& text() { return out_; }
+    int depth() const { return depth_; }
+
+    void beginElement(std::string_view name);
+    void endElement(std::string_view name);
+    void beginAsset(std::string_view url, std::string_view type, std::string_view layout);
+    void endAsset();
+    void beginPlugin(std::string_view name, std::string_view type);
+    void endPlugin();
+    void beginParameters();
+    void endParameters();
+
+    // An empty label writes the parameter name as label.
+    void writeFloatParam(std::string_view name, float value, std::string_view label = {}, bool isUserData = false);
+    void writeIntParam(std::string_view name, int32_t value, std::string_view label = {}, bool isUserData = false);
+    void writeBoolParam(std::string_view name, bool value, std::string_view label = {}, bool isUserData = false);
+    void writeStringParam(std::string_view name, std::string_view text, std::string_view label = {},
+                          bool isUserData = false);
+    void writeFileParam(std::string_view name, std::string_view path, std::string_view label = {},
+                        bool isUserData = false);
+    void writeColorParam(std::string_view name, const KilnCore::Color& color, std::string_view label = {});
+    void writeAColorParam(std::string_view name, const KilnCore::AColor& color, std::string_view label = {});
+    void writeVectorParam(std::string_view name, const KilnCore::Vector3& vector, std::string_view label = {});
+    void writeTransformParam(std::string_view name, const KilnCore::Transform& transform,
+                             std::string_view label = {});
+    void writeComponentMatrixParam(std::string_view name, const KilnCore::TransformComponents& components,
+                                   std::string_view label = {});
+    void writeComponentTransformParam(std::string_view name, const KilnCore::TransformComponents& components,
+                                      std::string_view label = {});
+    // No value line at all when the reference is empty.
+    void writePluginParam(std::string_view name, const KilnCore::PluginRef& ref, std::string_view baseUrl,
+                          std::string_view label = {});
+
+    void beginListParam(std::string_view name, std::string_view listType, std::string_view label = {});
+    void writeListEntry(std::string_view text);
+    void endListParam();
+
+    void writeQuotedString(std::string_view text);
+
+    // The suns already written into this document, by identifier, with the
+    // URL each was written under.
+    std::map<std::string, std::string>& sunTable() { return sunTable_; }
+
+private:
+    void indent(int depth);
+    void beginParam(std::string_view type, std::string_view name, std::string_view handler,
+                    std::string_view listType, std::string_view label, bool isUserData);
+    void endParam();
+    void valueLine(std::string_view text);
+    void floatLine(int depth, std::string_view tag, float value);
+    void vectorBlock(int depth, const KilnCore::Vector3& v);
+    void componentLines(std::string_view type, std::string_view name, const KilnCore::TransformComponents& c,
+                        std::string_view label);
+
+    std::string& out_;
+    int depth_ = 0;
+    std::map<std::string, std::string> sunTable_;
+};

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages this project needs and that are not installed yet.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  ruby ruby-dev rake rake-compiler ruby-minitest
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev libcli11-dev uuid-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]})); then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
