@@ -25,7 +25,7 @@ const Description<MaterialBump>& MaterialBump::description() {
 
 const Description<MaterialInstance>& MaterialInstance::description() {
     using M = MaterialInstance;
-    static const Description<M> d{"MaterialInstance", {sharedSlot(&M::instanceOf)}, 1, {{kBase}}};
+    static const Description<M> d{"MaterialInstance", {uncompared(sharedSlot(&M::instanceOf))}, 1, {{kBase}}};
     return d;
 }
 

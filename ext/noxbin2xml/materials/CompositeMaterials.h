@@ -29,8 +29,8 @@ class MaterialBump final : public DescribedMaterial<MaterialBump> {
     float bump_tex_mult;
 };
 
-// An instance of another material, which its record does not carry; writes
-// no XML of its own.
+// An instance of another material, which its record does not carry: copies
+// share it and comparisons leave it out. Writes no XML of its own.
 class MaterialInstance final : public DescribedMaterial<MaterialInstance> {
     KILN_COMPOSITE(MaterialInstance, 4, "", true)
     MaterialRef instanceOf;
