@@ -82,6 +82,16 @@ TEST(EvalProtected, ReportsWhetherTheLineRaised) {
     EXPECT_EQ(Qnil, rb_errinfo());
 }
 
+TEST(Warnings, ReachTheWarningHandlerAndNeverRaise) {
+    eval("$warnings = []; def Warning.warn(text, **) = $warnings << text");
+    warnProtected("Failed to start operation");
+    EXPECT_EQ(Qtrue, eval("$warnings.last.end_with?('warning: Failed to start operation\n')"));
+    eval("def Warning.warn(*, **) = raise('no warnings')");
+    warnProtected("ignored");
+    EXPECT_EQ(Qnil, rb_errinfo());
+    eval("def Warning.warn(text, **) = $stderr.write(text)");
+}
+
 TEST(Attributes, ReadWriteAndDeleteThroughTheEntitysDictionary) {
     const VALUE entity = eval("Sketchup::Entity.new");
     const VALUE dictionary = keyString(Key::Guid), key = keyString(Key::Material);

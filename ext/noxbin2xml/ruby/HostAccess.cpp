@@ -166,6 +166,13 @@ void deleteAttribute(VALUE entity, VALUE dictionaryName, VALUE key) {
     if (dictionary.truthy()) protectedCall(result, dictionary.get(), ids().deleteKey, key);
 }
 
+void warnProtected(const char* text) {
+    protectedValue([text] {
+        rb_warn("%s", text);
+        return Qnil;
+    });
+}
+
 void debugPrintf(const char* format, ...) {
     char buffer[512];
     va_list args;

@@ -96,6 +96,10 @@ void setAttribute(VALUE entity, VALUE dictionaryName, bool create, VALUE key, VA
 // entity.attribute_dictionary(dictionaryName, false).delete_key(key).
 void deleteAttribute(VALUE entity, VALUE dictionaryName, VALUE key);
 
+// A Ruby warning (the Ruby caller's position, "warning: " and the text,
+// through Warning.warn); a warning handler that raises is ignored.
+void warnProtected(const char* text);
+
 // Diagnostics: printf-style, at most 511 characters, to standard error.
 void debugPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
