@@ -6,29 +6,37 @@
 
 namespace KilnCore {
 
+namespace {
+
+// Reads into or writes from `value` with the archive's twin primitives.
+template <class T, class Read, class Write>
+void transfer(RecordFields& f, T& value, Read read, Write write) {
+    if (f.reading())
+        (f.archive().*read)(value);
+    else
+        (f.archive().*write)(value);
+}
+
+}  // namespace
+
 void RecordFields::int32(uint16_t since, int32_t& value) {
-    if (!carries(since)) return;
-    reading() ? void(archive_.readInt32(value)) : archive_.writeInt32(value);
+    if (carries(since)) transfer(*this, value, &QuickArchive::readInt32, &QuickArchive::writeInt32);
 }
 
 void RecordFields::real(uint16_t since, float& value) {
-    if (!carries(since)) return;
-    reading() ? void(archive_.readFloat(value)) : archive_.writeFloat(value);
+    if (carries(since)) transfer(*this, value, &QuickArchive::readFloat, &QuickArchive::writeFloat);
 }
 
 void RecordFields::real64(uint16_t since, double& value) {
-    if (!carries(since)) return;
-    reading() ? void(archive_.readDouble(value)) : archive_.writeDouble(value);
+    if (carries(since)) transfer(*this, value, &QuickArchive::readDouble, &QuickArchive::writeDouble);
 }
 
 void RecordFields::color(uint16_t since, Color& value) {
-    if (!carries(since)) return;
-    reading() ? void(archive_.readColor(value)) : archive_.writeColor(value);
+    if (carries(since)) transfer(*this, value, &QuickArchive::readColor, &QuickArchive::writeColor);
 }
 
 void RecordFields::transformD(uint16_t since, TransformD& value) {
-    if (!carries(since)) return;
-    reading() ? void(archive_.readTransformD(value)) : archive_.writeTransformD(value);
+    if (carries(since)) transfer(*this, value, &QuickArchive::readTransformD, &QuickArchive::writeTransformD);
 }
 
 void RecordFields::text(uint16_t since, std::string& value, size_t maxUnits) {
@@ -52,9 +60,8 @@ void RecordFields::unusedInt32(uint16_t since) {
 }
 
 void RecordFields::unusedFloat(uint16_t since, uint16_t until) {
-    if (!carries(since, until)) return;
     float ignored = 0.0f;
-    reading() ? void(archive_.readFloat(ignored)) : archive_.writeFloat(ignored);
+    if (carries(since, until)) transfer(*this, ignored, &QuickArchive::readFloat, &QuickArchive::writeFloat);
 }
 
 void RecordFields::nested(uint16_t since, TessarSerializable& object) {

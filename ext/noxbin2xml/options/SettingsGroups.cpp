@@ -440,12 +440,6 @@ void writeEnvironmentTextures(AssetXmlWriter& writer, const AllOptions& options,
 
 }  // namespace
 
-std::vector<std::string_view> settingsGroupNames() {
-    std::vector<std::string_view> names;
-    for (const SettingsGroup& group : kGroups) names.push_back(group.name);
-    return names;
-}
-
 void writeSettingsGroups(AssetXmlWriter& writer, const AllOptions& options, const std::string& prefix) {
     SettingSources sources;
     sources.block = &options.params.block;
