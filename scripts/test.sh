@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the C++ and Ruby
+# suites, then the C++ suite again under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+jobs="$(nproc)"
+
 scripts/build.sh
 (cd build && ctest --output-on-failure)
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DNOXBIN2XML_RUBY=OFF -DNOXBIN2XML_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs" --target noxbin2xml_tests
+(cd build-asan && ctest --output-on-failure -R cpp_unit)

@@ -1,9 +1,64 @@
 require "minitest/autorun"
+require "open3"
+require "rbconfig"
 require "Noxbin2xml"
 
+# Loading the extension in a fresh interpreter: without the host, with the
+# host arriving later, and with the plug-in's names already taken.
 class LoadTest < Minitest::Test
+  EXTENSION_DIR = $LOAD_PATH.find { |dir| File.exist?(File.join(dir, "Noxbin2xml.so")) }
+  FAKE_HOST = File.expand_path("support/fake_host.rb", __dir__)
+
+  def run_ruby(script)
+    output, errors, status = Open3.capture3(RbConfig.ruby, "-I", EXTENSION_DIR, "-e", script)
+    assert status.success?, "#{errors}\n#{output}"
+    output
+  end
+
   def test_module_functions_are_installed
     assert_equal %i[convert_light convert_material old_deserialize serialize_to_xml],
                  Noxbin2xml.singleton_methods.sort
+    arities = %i[old_deserialize serialize_to_xml convert_material convert_light].map do |name|
+      Noxbin2xml.method(name).arity
+    end
+    assert_equal [1, 1, 2, 2], arities
+  end
+
+  def test_plain_ruby_loads_quietly_and_finds_a_host_loaded_later
+    output = run_ruby(<<~RUBY)
+      require "Noxbin2xml"
+      abort "host defined" if defined?(Sketchup) || defined?(Geom)
+      p KilnForSketchUp.constants.sort
+      entity = Object.new
+      def entity.attribute_dictionary(*) = { "serial_data" => [0, 0, 7, 0] }
+      p [Noxbin2xml.old_deserialize(entity), Noxbin2xml.serialize_to_xml(nil).class]
+      p KilnForSketchUp::Vector.new(1, 2, 3).to_a
+      load #{FAKE_HOST.dump}
+      p KilnForSketchUp::Vector.new(Geom::Point3d.new(4, 5, 6)).to_a
+      p KilnForSketchUp::Color.new(Sketchup::Color.new(255, 0, 0)).to_s
+    RUBY
+    assert_equal <<~TEXT, output
+      [:Color, :Material, :Transform, :Vector]
+      [false, String]
+      [1.0, 2.0, 3.0]
+      [4.0, 5.0, 6.0]
+      "{ 1, 0, 0 }"
+    TEXT
+  end
+
+  def test_taken_plugin_names_do_not_stop_loading
+    output = run_ruby(<<~RUBY)
+      module KilnForSketchUp; Vector = :taken; end
+      require "Noxbin2xml"
+      p [KilnForSketchUp::Vector, KilnForSketchUp::Color.new(1.0, 0.5, 0.0).to_s]
+    RUBY
+    assert_equal %([:taken, "{ 1, 0.5, 0 }"]\n), output
+
+    output = run_ruby(<<~RUBY)
+      class KilnForSketchUp; end
+      require "Noxbin2xml"
+      p [Noxbin2xml.convert_light([], 2), KilnForSketchUp::Vector.new(1, 2, 3).to_a]
+    RUBY
+    assert_equal "[nil, [1.0, 2.0, 3.0]]\n", output
   end
 end

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "options/AllOptions.h"
 #include "serial/Serializable.h"
 
 class SkpModule : public KilnCore::TessarSerializable {
@@ -14,17 +15,23 @@ public:
     // Created on first use, never destroyed.
     static SkpModule& instance();
 
+    // The process uses instance(); tests and tools may hold their own.
+    SkpModule() = default;
+
     // The scene state is never written back in binary form.
     bool serialize(KilnCore::QuickArchive&) override { return false; }
     // Reads a scene record: the kind word, then the objects of that kind.
+    // The options are back at their defaults as soon as the word is read.
     bool deserialize(KilnCore::QuickArchive& archive) override;
 
     // The options document: an "Assets" element holding the settings groups.
     std::string optionsXml();
 
+    KilnCore::AllOptions& options() { return options_; }
+
     // Called after a successful read of scene kinds 1 to 5.
     static void setUpgradeHook(UpgradeHook hook);
 
 private:
-    SkpModule() = default;
+    KilnCore::AllOptions options_;
 };

@@ -1,16 +1,13 @@
-// Entry point of the Ruby extension.
+// Entry point of the Ruby extension Noxbin2xml.so.
 #include <ruby.h>
 
-namespace {
-
-VALUE notYet(int, VALUE*, VALUE) { return Qnil; }
-
-}  // namespace
+#include "ruby/HostAccess.h"
+#include "ruby/ModuleFunctions.h"
 
 extern "C" __attribute__((visibility("default"))) void Init_Noxbin2xml() {
-    VALUE module = rb_define_module("Noxbin2xml");
-    rb_define_module_function(module, "old_deserialize", RUBY_METHOD_FUNC(notYet), -1);
-    rb_define_module_function(module, "serialize_to_xml", RUBY_METHOD_FUNC(notYet), -1);
-    rb_define_module_function(module, "convert_material", RUBY_METHOD_FUNC(notYet), -1);
-    rb_define_module_function(module, "convert_light", RUBY_METHOD_FUNC(notYet), -1);
+    const VALUE module = rb_define_module("Noxbin2xml");
+    KilnRuby::installModuleFunctions(module);
+    // Makes the value classes and the host's classes (for the scene upgrade)
+    // available; in plain Ruby the host's part simply stays empty.
+    KilnRuby::resolveHostClasses(module);
 }

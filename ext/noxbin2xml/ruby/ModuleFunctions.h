@@ -1,0 +1,12 @@
+// The four functions of the Noxbin2xml module.
+#pragma once
+
+#include <ruby.h>
+
+namespace KilnRuby {
+
+// Defines old_deserialize, serialize_to_xml, convert_material and
+// convert_light on the module and interns the host method identifiers.
+void installModuleFunctions(VALUE module);
+
+}  // namespace KilnRuby
