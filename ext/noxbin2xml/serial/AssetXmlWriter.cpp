@@ -210,82 +210,74 @@ void AssetXmlWriter::writeFileParam(std::string_view name, std::string_view path
     endParam();
 }
 
-void AssetXmlWriter::writeColorParam(std::string_view name, const Color& color, std::string_view label) {
-    beginParam("color", name, "default", "none", label, false);
+// A parameter whose value spans several lines between <value> and </value>;
+// `lines` writes them at the depth it is given.
+template <class Lines>
+void AssetXmlWriter::blockParam(std::string_view type, std::string_view name, std::string_view label, Lines lines) {
+    beginParam(type, name, "default", "none", label, false);
     indent(depth_);
     out_ += "<value>\n";
-    floatLine(depth_ + 1, "r", color.r);
-    floatLine(depth_ + 1, "g", color.g);
-    floatLine(depth_ + 1, "b", color.b);
+    lines(depth_ + 1);
     indent(depth_);
     out_ += "</value>\n";
     endParam();
+}
+
+void AssetXmlWriter::writeColorParam(std::string_view name, const Color& color, std::string_view label) {
+    blockParam("color", name, label, [&](int d) {
+        floatLine(d, "r", color.r);
+        floatLine(d, "g", color.g);
+        floatLine(d, "b", color.b);
+    });
 }
 
 void AssetXmlWriter::writeAColorParam(std::string_view name, const AColor& color, std::string_view label) {
-    beginParam("acolor", name, "default", "none", label, false);
-    indent(depth_);
-    out_ += "<value>\n";
-    floatLine(depth_ + 1, "r", color.r);
-    floatLine(depth_ + 1, "g", color.g);
-    floatLine(depth_ + 1, "b", color.b);
-    floatLine(depth_ + 1, "a", color.a);
-    indent(depth_);
-    out_ += "</value>\n";
-    endParam();
+    blockParam("acolor", name, label, [&](int d) {
+        floatLine(d, "r", color.r);
+        floatLine(d, "g", color.g);
+        floatLine(d, "b", color.b);
+        floatLine(d, "a", color.a);
+    });
 }
 
 void AssetXmlWriter::writeVectorParam(std::string_view name, const Vector3& vector, std::string_view label) {
-    beginParam("vector", name, "default", "none", label, false);
-    indent(depth_);
-    out_ += "<value>\n";
-    vectorBlock(depth_ + 1, vector);
-    indent(depth_);
-    out_ += "</value>\n";
-    endParam();
+    blockParam("vector", name, label, [&](int d) { vectorBlock(d, vector); });
 }
 
 void AssetXmlWriter::writeTransformParam(std::string_view name, const Transform& transform, std::string_view label) {
-    beginParam("transform", name, "default", "none", label, false);
-    indent(depth_);
-    out_ += "<value>\n";
-    for (const Vector3& e : transform.matrix.e) vectorBlock(depth_ + 1, e);
-    vectorBlock(depth_ + 1, transform.offset);
-    indent(depth_);
-    out_ += "</value>\n";
-    endParam();
+    blockParam("transform", name, label, [&](int d) {
+        for (const Vector3& e : transform.matrix.e) vectorBlock(d, e);
+        vectorBlock(d, transform.offset);
+    });
+}
+
+void AssetXmlWriter::intLine(int depth, std::string_view tag, int32_t value) {
+    indent(depth);
+    out_ += '<';
+    out_ += tag;
+    out_ += '>';
+    appendInt(out_, value);
+    out_ += "</";
+    out_ += tag;
+    out_ += ">\n";
 }
 
 void AssetXmlWriter::componentLines(std::string_view type, std::string_view name, const TransformComponents& c,
                                     std::string_view label) {
-    beginParam(type, name, "default", "none", label, false);
-    indent(depth_);
-    out_ += "<value>\n";
-    const int inner = depth_ + 1;
-    floatLine(inner, "x_rotation", c.x_rotation);
-    floatLine(inner, "y_rotation", c.y_rotation);
-    floatLine(inner, "z_rotation", c.z_rotation);
-    floatLine(inner, "x_scale", c.x_scale);
-    floatLine(inner, "y_scale", c.y_scale);
-    floatLine(inner, "z_scale", c.z_scale);
-    floatLine(inner, "x_offset", c.x_offset);
-    floatLine(inner, "y_offset", c.y_offset);
-    floatLine(inner, "z_offset", c.z_offset);
-    const std::pair<std::string_view, int32_t> mirrors[] = {
-        {"x_mirror", c.x_mirror}, {"y_mirror", c.y_mirror}, {"z_mirror", c.z_mirror}};
-    for (const auto& [tag, value] : mirrors) {
-        indent(inner);
-        out_ += '<';
-        out_ += tag;
-        out_ += '>';
-        appendInt(out_, value);
-        out_ += "</";
-        out_ += tag;
-        out_ += ">\n";
-    }
-    indent(depth_);
-    out_ += "</value>\n";
-    endParam();
+    blockParam(type, name, label, [&](int d) {
+        floatLine(d, "x_rotation", c.x_rotation);
+        floatLine(d, "y_rotation", c.y_rotation);
+        floatLine(d, "z_rotation", c.z_rotation);
+        floatLine(d, "x_scale", c.x_scale);
+        floatLine(d, "y_scale", c.y_scale);
+        floatLine(d, "z_scale", c.z_scale);
+        floatLine(d, "x_offset", c.x_offset);
+        floatLine(d, "y_offset", c.y_offset);
+        floatLine(d, "z_offset", c.z_offset);
+        intLine(d, "x_mirror", c.x_mirror);
+        intLine(d, "y_mirror", c.y_mirror);
+        intLine(d, "z_mirror", c.z_mirror);
+    });
 }
 
 void AssetXmlWriter::writeComponentMatrixParam(std::string_view name, const TransformComponents& components,

@@ -74,6 +74,9 @@ private:
     void endParam();
     void valueLine(std::string_view text);
     void floatLine(int depth, std::string_view tag, float value);
+    void intLine(int depth, std::string_view tag, int32_t value);
+    template <class Lines>
+    void blockParam(std::string_view type, std::string_view name, std::string_view label, Lines lines);
     void vectorBlock(int depth, const KilnCore::Vector3& v);
     void componentLines(std::string_view type, std::string_view name, const KilnCore::TransformComponents& c,
                         std::string_view label);

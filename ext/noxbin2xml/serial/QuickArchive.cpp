@@ -70,32 +70,21 @@ bool QuickArchive::readBool(bool& v) {
     return ok;
 }
 
+// Reads a composite value through a zeroed temporary.
+template <class T>
+bool QuickArchive::readZeroed(T& value) {
+    T tmp{};
+    const bool ok = readBytes(&tmp, sizeof tmp);
+    value = tmp;
+    return ok;
+}
+
 void QuickArchive::writeVector(const Vector3& v) { writeBytes(&v, sizeof v); }
-
-bool QuickArchive::readVector(Vector3& v) {
-    Vector3 tmp{};
-    const bool ok = readBytes(&tmp, sizeof tmp);
-    v = tmp;
-    return ok;
-}
-
+bool QuickArchive::readVector(Vector3& v) { return readZeroed(v); }
 void QuickArchive::writeColor(const Color& c) { writeBytes(&c, sizeof c); }
-
-bool QuickArchive::readColor(Color& c) {
-    Color tmp{};
-    const bool ok = readBytes(&tmp, sizeof tmp);
-    c = tmp;
-    return ok;
-}
-
+bool QuickArchive::readColor(Color& c) { return readZeroed(c); }
 void QuickArchive::writeAColor(const AColor& c) { writeBytes(&c, sizeof c); }
-
-bool QuickArchive::readAColor(AColor& c) {
-    AColor tmp{};
-    const bool ok = readBytes(&tmp, sizeof tmp);
-    c = tmp;
-    return ok;
-}
+bool QuickArchive::readAColor(AColor& c) { return readZeroed(c); }
 
 void QuickArchive::writeMatrix(const Matrix3& m) {
     for (const Vector3& e : m.e) writeVector(e);

@@ -105,6 +105,8 @@ public:
 private:
     using Block = std::array<uint8_t, kBlockSize>;
     void appendBlock();
+    template <class T>
+    bool readZeroed(T& value);
     // Reads the raw string bytes of a count-prefixed text, cut at a zero byte.
     bool readCountedBytes(std::string& out);
 

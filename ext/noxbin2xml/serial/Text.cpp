@@ -120,30 +120,37 @@ std::string decodeLegacyText(std::string_view bytes) {
     return cp1252ToUtf8(bytes);
 }
 
+namespace {
+
+// Walks a UTF-8 text as UTF-16 code units; 0 marks the end.
+class Utf16Units {
+public:
+    explicit Utf16Units(std::string_view s) : s_(s) {}
+    char32_t next() {
+        if (k_ == n_) {
+            if (i_ == s_.size()) return 0;
+            n_ = toUtf16(nextCodePoint(s_, i_), units_);
+            k_ = 0;
+        }
+        return units_[k_++];
+    }
+    bool done() const { return k_ == n_ && i_ == s_.size(); }
+
+private:
+    std::string_view s_;
+    size_t i_ = 0;
+    char16_t units_[2] = {};
+    int n_ = 0, k_ = 0;
+};
+
+}  // namespace
+
 int compareNoCase(std::string_view a, std::string_view b) {
-    size_t i = 0, j = 0;
-    char16_t ua[2], ub[2];
-    int na = 0, nb = 0, ka = 0, kb = 0;
+    Utf16Units ua(a), ub(b);
     for (;;) {
-        if (ka == na) {
-            if (i == a.size()) {
-                na = 0;
-            } else {
-                na = toUtf16(nextCodePoint(a, i), ua);
-            }
-            ka = 0;
-        }
-        if (kb == nb) {
-            if (j == b.size()) {
-                nb = 0;
-            } else {
-                nb = toUtf16(nextCodePoint(b, j), ub);
-            }
-            kb = 0;
-        }
-        if (na == 0 || nb == 0) return (na == 0 ? 0 : 1) - (nb == 0 ? 0 : 1);
-        const char16_t ca = foldAscii(ua[ka++]);
-        const char16_t cb = foldAscii(ub[kb++]);
+        if (ua.done() || ub.done()) return (ua.done() ? 0 : 1) - (ub.done() ? 0 : 1);
+        const char16_t ca = foldAscii(static_cast<char16_t>(ua.next()));
+        const char16_t cb = foldAscii(static_cast<char16_t>(ub.next()));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
 }

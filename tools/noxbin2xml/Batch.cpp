@@ -1,0 +1,83 @@
+#include "Batch.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace fs = std::filesystem;
+
+namespace noxbin2xml {
+namespace {
+
+constexpr size_t kProgressThreshold = 10;
+constexpr int kBarWidth = 30;
+
+class Progress {
+public:
+    explicit Progress(size_t total) : total_(total), shown_(total >= kProgressThreshold && isatty(STDERR_FILENO)) {}
+    void update(size_t done, const Input& input) const {
+        if (!shown_) return;
+        const int filled = static_cast<int>(kBarWidth * done / total_);
+        std::fprintf(stderr, "\r[%.*s%*s] %zu/%zu %-40.40s", filled, "##############################",
+                     kBarWidth - filled, "", done, total_, input.path.filename().string().c_str());
+        std::fflush(stderr);
+    }
+    void clear() const {
+        if (shown_) std::fprintf(stderr, "\r%*s\r", kBarWidth + 60, "");
+    }
+
+private:
+    size_t total_;
+    bool shown_;
+};
+
+}  // namespace
+
+bool expandInputs(const std::vector<std::string>& arguments, std::vector<Input>& inputs, std::string& error) {
+    for (const std::string& argument : arguments) {
+        const fs::path path(argument);
+        std::error_code ec;
+        if (argument == "-") {
+            inputs.push_back({path, "stdin"});
+        } else if (fs::is_directory(path, ec)) {
+            std::vector<Input> found;
+            for (const auto& entry : fs::recursive_directory_iterator(path, ec))
+                if (entry.is_regular_file()) found.push_back({entry.path(), fs::relative(entry.path(), path)});
+            std::sort(found.begin(), found.end(), [](const Input& a, const Input& b) { return a.path < b.path; });
+            inputs.insert(inputs.end(), found.begin(), found.end());
+        } else if (fs::exists(path, ec)) {
+            inputs.push_back({path, path.filename()});
+        } else {
+            error = "no such file or folder: " + argument;
+            return false;
+        }
+    }
+    return true;
+}
+
+int runBatch(const std::vector<Input>& inputs, const std::function<JobResult(const Input&)>& job) {
+    if (inputs.empty()) {
+        std::fprintf(stderr, "no input files\n");
+        return 1;
+    }
+    const Progress progress(inputs.size());
+    size_t failed = 0;
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        progress.update(i, inputs[i]);
+        const JobResult result = job(inputs[i]);
+        if (!result.ok) ++failed;
+        if (!result.message.empty()) {
+            progress.clear();
+            std::fprintf(result.ok ? stdout : stderr, "%s: %s\n", inputs[i].path.string().c_str(),
+                         result.message.c_str());
+        }
+    }
+    progress.update(inputs.size(), inputs.back());
+    progress.clear();
+    if (inputs.size() > 1 || failed > 0)
+        std::fprintf(stderr, "%zu converted, %zu failed\n", inputs.size() - failed, failed);
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace noxbin2xml

@@ -1,0 +1,119 @@
+#include "RecordInput.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace noxbin2xml {
+namespace {
+
+// Streams the numbers of one flat array straight into the byte vector, so a
+// ten-million-element record never becomes a document tree.
+class ByteArrayReader : public nlohmann::json_sax<nlohmann::json> {
+public:
+    explicit ByteArrayReader(std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+    std::string error;
+
+    bool start_array(std::size_t) override { return ++depth_ == 1 || refuse("nested arrays"); }
+    bool end_array() override {
+        --depth_;
+        return true;
+    }
+    bool number_integer(number_integer_t v) override { return push(static_cast<uint64_t>(v)); }
+    bool number_unsigned(number_unsigned_t v) override { return push(v); }
+    bool number_float(number_float_t, const string_t& text) override { return refuse("the number " + text); }
+    bool null() override { return refuse("null"); }
+    bool boolean(bool) override { return refuse("a boolean"); }
+    bool string(string_t&) override { return refuse("a string"); }
+    bool binary(binary_t&) override { return refuse("binary data"); }
+    bool start_object(std::size_t) override { return refuse("an object"); }
+    bool key(string_t&) override { return false; }
+    bool end_object() override { return false; }
+    bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception&) override {
+        if (error.empty()) error = "malformed text at character " + std::to_string(position);
+        return false;
+    }
+
+private:
+    bool push(uint64_t v) {
+        if (depth_ != 1) return refuse("a number outside the array");
+        bytes_.push_back(static_cast<uint8_t>(v & 0xFF));
+        return true;
+    }
+    bool refuse(const std::string& what) {
+        error = "expected integers in one array, found " + what;
+        return false;
+    }
+    std::vector<uint8_t>& bytes_;
+    int depth_ = 0;
+};
+
+}  // namespace
+
+bool looksLikeText(std::string_view content) {
+    const size_t first = content.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && content[first] == '[';
+}
+
+bool parseRecordText(std::string_view text, std::vector<uint8_t>& bytes, std::string& error) {
+    bytes.clear();
+    ByteArrayReader reader(bytes);
+    const bool ok = nlohmann::json::sax_parse(text.begin(), text.end(), &reader);
+    if (!ok) {
+        error = reader.error.empty() ? "malformed text input" : reader.error;
+        return false;
+    }
+    if (bytes.empty()) {
+        error = "the array is empty";
+        return false;
+    }
+    return true;
+}
+
+bool loadRecordFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + path.string() + ": " + std::strerror(errno);
+        return false;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    const std::string data = content.str();
+    if (looksLikeText(data)) return parseRecordText(data, bytes, error);
+    if (data.empty()) {
+        error = path.string() + " is empty";
+        return false;
+    }
+    bytes.assign(data.begin(), data.end());
+    return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error) {
+    const std::filesystem::path temporary =
+        path.parent_path() / ("." + path.filename().string() + ".tmp" + std::to_string(getpid()));
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.close();
+        if (!out) {
+            error = "cannot write " + temporary.string() + ": " + std::strerror(errno);
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        error = "cannot write " + path.string() + ": " + ec.message();
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace noxbin2xml
