@@ -79,8 +79,8 @@ std::vector<std::shared_ptr<BaseTexture>> samples() {
     ramp->type = 2;
     ramp->v_wave = 0.1f;
 
-    return {bitmap, fresnel, uvw, noise, checker, constant(0.1f, 0.2f, 0.3f, 0.4f), grid, cloth, bulge, invert,
-            blend,  ramp};
+    return {bitmap, fresnel, uvw,   noise,  checker, constant(0.1f, 0.2f, 0.3f, 0.4f),
+            grid,   cloth,   bulge, invert, blend,   ramp};
 }
 
 QuickArchive recordOf(BaseTexture& texture) {
@@ -97,7 +97,7 @@ std::shared_ptr<BaseTexture> read(int32_t id, QuickArchive& ar) {
 }  // namespace
 
 TEST(TextureFactory, CreatesEveryTextureAndNamesIt) {
-    const char* pluginTypes[] = {"TexBitmap", "TexFresnel", "TexUVW",  "TexNoise",  "TexChecker", "TexAColor",
+    const char* pluginTypes[] = {"TexBitmap", "TexFresnel", "TexUVW",   "TexNoise",  "TexChecker", "TexAColor",
                                  "TexGrid",   "TexCloth",   "TexBulge", "TexInvert", "TexBlend",   "TexRamp"};
     for (int32_t id = 0; id < 12; ++id) {
         auto texture = createTexture(id);

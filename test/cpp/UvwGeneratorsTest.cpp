@@ -204,8 +204,9 @@ TEST(UvwGenerators, XmlFollowsTheComponents) {
 
     GenEnvironmentUVW environment;
     environment.mapping_type = 3;
-    EXPECT_NE(xmlOf(environment).find("name=\"mapping_type\" handler=\"default\" listType=\"none\" "
-                                      "label=\"mapping_type\">\n            <value>mirror_ball</value>\n"),
+    EXPECT_NE(xmlOf(environment)
+                  .find("name=\"mapping_type\" handler=\"default\" listType=\"none\" "
+                        "label=\"mapping_type\">\n            <value>mirror_ball</value>\n"),
               std::string::npos);
     environment.mapping_type = 9;  // only code can set this; it has no name
     EXPECT_NE(xmlOf(environment).find("<value></value>"), std::string::npos);

@@ -1,13 +1,14 @@
 #include <array>
 
 #include "textures/BitmapBuffer.h"
+#include "textures/SkyTexture.h"
 #include "textures/Textures.h"
 #include "textures/UvwGenerators.h"
 
 namespace KilnCore {
 namespace {
 
-const std::array<FactoryEntry<BaseTexture>, 12> kTextures{{
+const std::array<FactoryEntry<BaseTexture>, 13> kTextures{{
     {BitmapTexture::kTypeId, makeDefault<BitmapTexture, BaseTexture>},
     {FresnelTexture::kTypeId, makeDefault<FresnelTexture, BaseTexture>},
     {UVWTexture::kTypeId, makeDefault<UVWTexture, BaseTexture>},
@@ -20,6 +21,7 @@ const std::array<FactoryEntry<BaseTexture>, 12> kTextures{{
     {InvertTexture::kTypeId, makeDefault<InvertTexture, BaseTexture>},
     {BlendTexture::kTypeId, makeDefault<BlendTexture, BaseTexture>},
     {RampTexture::kTypeId, makeDefault<RampTexture, BaseTexture>},
+    {SkyTexture::kTypeId, makeDefault<SkyTexture, BaseTexture>},
 }};
 
 const std::array<FactoryEntry<BaseUVW>, 4> kGenerators{{

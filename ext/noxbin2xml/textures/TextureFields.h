@@ -80,12 +80,14 @@ inline void write(QuickArchive& ar, int32_t v) { ar.writeInt32(v); }
 inline void write(QuickArchive& ar, float v) { ar.writeFloat(v); }
 inline void write(QuickArchive& ar, const Color& v) { ar.writeColor(v); }
 inline void write(QuickArchive& ar, const AColor& v) { ar.writeAColor(v); }
+inline void write(QuickArchive& ar, const Vector3& v) { ar.writeVector(v); }
 
 inline void read(QuickArchive& ar, bool& v) { ar.readBool(v); }
 inline void read(QuickArchive& ar, int32_t& v) { ar.readInt32(v); }
 inline void read(QuickArchive& ar, float& v) { ar.readFloat(v); }
 inline void read(QuickArchive& ar, Color& v) { ar.readColor(v); }
 inline void read(QuickArchive& ar, AColor& v) { ar.readAColor(v); }
+inline void read(QuickArchive& ar, Vector3& v) { ar.readVector(v); }
 
 inline void param(AssetXmlWriter& w, std::string_view name, bool v) { w.writeBoolParam(name, v); }
 inline void param(AssetXmlWriter& w, std::string_view name, int32_t v) { w.writeIntParam(name, v); }
