@@ -100,31 +100,15 @@ TEST(BRDFXml, GlassParametersInOrder) {
               "  <Asset layout=\"\" renderer=\"kiln\" type=\"BRDF\" url=\"/Mat/BRDFRefraction\" >");
     EXPECT_NE(xml.find("<kilnplugin name=\"BRDFRefraction\" type=\"BRDF\">"), std::string::npos);
     EXPECT_EQ(parameters(xml),
-              (std::vector<std::string>{"color:color=1,1,1",
-                                        "transparency:color=0,0,0",
-                                        "fog_color:color=1,1,1",
-                                        "translucency:color=1,1,1",
-                                        "affect_shadows:bool=1",
-                                        "affect_alpha:bool=0",
-                                        "translucency_on:bool=0",
-                                        "ior:float=1.55",
-                                        "fog_color_mult:float=1",
-                                        "glossiness:float=1",
-                                        "glossiness_tex_mult:float=1",
-                                        "ior_tex_mult:float=1",
-                                        "translucency_tex_mult:float=1",
-                                        "scatter_coeff:float=0",
-                                        "scatter_direction:float=1",
-                                        "thickness:float=1000",
-                                        "transparency_tex_mult:float=1",
-                                        "cutoff:float=0.001",
-                                        "color_tex_mult:float=1",
-                                        "subdivs:integer=8",
-                                        "transparency_tex:plugin=",
-                                        "color_tex:plugin=",
-                                        "glossiness_tex:plugin=",
-                                        "ior_texture:plugin=",
-                                        "translucency_tex:plugin="}));
+              (std::vector<std::string>{
+                  "color:color=1,1,1", "transparency:color=0,0,0", "fog_color:color=1,1,1",
+                  "translucency:color=1,1,1", "affect_shadows:bool=1", "affect_alpha:bool=0",
+                  "translucency_on:bool=0", "ior:float=1.55", "fog_color_mult:float=1", "glossiness:float=1",
+                  "glossiness_tex_mult:float=1", "ior_tex_mult:float=1", "translucency_tex_mult:float=1",
+                  "scatter_coeff:float=0", "scatter_direction:float=1", "thickness:float=1000",
+                  "transparency_tex_mult:float=1", "cutoff:float=0.001", "color_tex_mult:float=1",
+                  "subdivs:integer=8", "transparency_tex:plugin=", "color_tex:plugin=", "glossiness_tex:plugin=",
+                  "ior_texture:plugin=", "translucency_tex:plugin="}));
 }
 
 TEST(BRDFXml, ReflectionParametersInOrder) {
@@ -136,23 +120,13 @@ TEST(BRDFXml, ReflectionParametersInOrder) {
     const std::string xml = xmlOf(phong);
     EXPECT_NE(xml.find("url=\"/Mat/Gloss\""), std::string::npos);
     EXPECT_NE(xml.find("<kilnplugin name=\"BRDFReflection\" type=\"BRDF\">"), std::string::npos);
-    EXPECT_EQ(parameters(xml), (std::vector<std::string>{"color:color=1,1,1",
-                                                         "transparency:color=1,1,1",
-                                                         "hilightGlossiness:float=1",
-                                                         "reflectionGlossiness:float=1",
-                                                         "cutoff:float=0.01",
-                                                         "subdivs:integer=24",
-                                                         "back_side:integer=0",
-                                                         "color_tex_mult:float=1",
-                                                         "hilightGlossiness_tex_mult:float=1",
-                                                         "reflectionGlossiness_tex_mult:float=1",
-                                                         "transparency_tex_mult:float=1",
-                                                         "anisotropy:float=0.25",
-                                                         "anisotropy_rotation:float=0",
-                                                         "color_tex:plugin=",
-                                                         "hilightGlossiness_tex:plugin=",
-                                                         "reflectionGlossiness_tex:plugin=",
-                                                         "transparency_tex:plugin="}));
+    EXPECT_EQ(parameters(xml), (std::vector<std::string>{
+        "color:color=1,1,1", "transparency:color=1,1,1", "hilightGlossiness:float=1",
+        "reflectionGlossiness:float=1", "cutoff:float=0.01", "subdivs:integer=24", "back_side:integer=0",
+        "color_tex_mult:float=1", "hilightGlossiness_tex_mult:float=1", "reflectionGlossiness_tex_mult:float=1",
+        "transparency_tex_mult:float=1", "anisotropy:float=0.25", "anisotropy_rotation:float=0",
+        "color_tex:plugin=", "hilightGlossiness_tex:plugin=", "reflectionGlossiness_tex:plugin=",
+        "transparency_tex:plugin="}));
 
     // Blinn differs only in its type identifier.
     Blinn_BRDF blinn;
@@ -167,27 +141,19 @@ TEST(BRDFXml, ReflectionParametersInOrder) {
     Mirror_BRDF mirror;
     mirror.transparency_tex = nullptr;
     mirror.extraInt1 = 77;
-    EXPECT_EQ(parameters(xmlOf(mirror)), (std::vector<std::string>{"color:color=1,1,1",
-                                                                   "transparency:color=1,1,1",
-                                                                   "color_tex_mult:float=1",
-                                                                   "transparency_tex_mult:float=1",
-                                                                   "cutoff:float=0.01",
-                                                                   "transparency_tex:plugin=",
-                                                                   "color_tex:plugin="}));
+    EXPECT_EQ(parameters(xmlOf(mirror)), (std::vector<std::string>{
+        "color:color=1,1,1", "transparency:color=1,1,1", "color_tex_mult:float=1", "transparency_tex_mult:float=1",
+        "cutoff:float=0.01", "transparency_tex:plugin=", "color_tex:plugin="}));
 }
 
 TEST(BRDFXml, LightWritesItsIntegerSwitchAsBool) {
     Light_BRDF light;
     light.doubleSided = 7;
     light.intensity = 1500000;
-    EXPECT_EQ(parameters(xmlOf(light)), (std::vector<std::string>{"color:color=1,1,1",
-                                                                  "transparency:color=0,0,0",
-                                                                  "intensity:float=1.5e+006",
-                                                                  "transparency_tex_mult:float=1",
-                                                                  "color_tex_mult:float=1",
-                                                                  "doubleSided:bool=1",
-                                                                  "color_tex:plugin=",
-                                                                  "transparency_tex:plugin="}));
+    EXPECT_EQ(parameters(xmlOf(light)), (std::vector<std::string>{
+        "color:color=1,1,1", "transparency:color=0,0,0", "intensity:float=1.5e+006",
+        "transparency_tex_mult:float=1", "color_tex_mult:float=1", "doubleSided:bool=1", "color_tex:plugin=",
+        "transparency_tex:plugin="}));
     light.doubleSided = 0;
     EXPECT_NE(xmlOf(light).find("name=\"doubleSided\" handler=\"default\" listType=\"none\" label=\"doubleSided\">\n"
                                 "            <value>0</value>"),

@@ -256,15 +256,12 @@ TEST_F(Library, FlattensAWrapperChainIntoOneLayeredAsset) {
     for (size_t at = all.find(" name=\""); at != std::string::npos; at = all.find(" name=\"", at + 1))
         names.push_back(all.substr(at + 7, all.find('"', at + 7) - at - 7));
     EXPECT_EQ(names, (std::vector<std::string>{
-                         "MtlTESSAR",        "double_sided",     "brdfs",          "displace_on",
-                         "displace_shift",   "displace_edge_length", "displace_tex_mult", "displace_max_subdivs",
-                         "displace_continuity", "displace_view_dependent", "displace_use_globals", "displace_tex",
-                         "gi_tex",           "bg_tex",           "reflect_tex",    "refract_tex",
-                         "gi_color",         "bg_color",         "reflect_color",  "refract_color",
-                         "bg_tex_mult",      "gi_tex_mult",      "reflect_tex_mult", "refract_tex_mult",
-                         "override_bg",      "override_gi",      "override_reflect", "override_refract",
-                         "ignore_objects",   "short_circuit",    "alpha",          "alpha_tex_mult",
-                         "alpha_tex"}));
+        "MtlTESSAR", "double_sided", "brdfs", "displace_on", "displace_shift", "displace_edge_length",
+        "displace_tex_mult", "displace_max_subdivs", "displace_continuity", "displace_view_dependent",
+        "displace_use_globals", "displace_tex", "gi_tex", "bg_tex", "reflect_tex", "refract_tex", "gi_color",
+        "bg_color", "reflect_color", "refract_color", "bg_tex_mult", "gi_tex_mult", "reflect_tex_mult",
+        "refract_tex_mult", "override_bg", "override_gi", "override_reflect", "override_refract", "ignore_objects",
+        "short_circuit", "alpha", "alpha_tex_mult", "alpha_tex"}));
     EXPECT_NE(all.find("url=\"/Outer\""), std::string::npos);
     EXPECT_NE(all.find(param("bool", "ignore_objects", "1")), std::string::npos);
     EXPECT_NE(all.find(param("float", "displace_edge_length", "4")), std::string::npos);
@@ -312,11 +309,11 @@ TEST_F(Library, LayoutAssets) {
     std::vector<std::string> names;
     for (size_t at = ink.find(" name=\""); at != std::string::npos; at = ink.find(" name=\"", at + 1))
         names.push_back(ink.substr(at + 7, ink.find('"', at + 7) - at - 7));
-    EXPECT_EQ(names, (std::vector<std::string>{"MtlToon", "base_mtl", "lineColorTex", "distortTex", "opacityTex",
-                                               "lineWidthTex", "lineColor", "lineColorTexMult", "distort",
-                                               "distortTexMult", "opacity", "opacityTexMult", "lineWidth",
-                                               "lineWidthTexMult", "zThreshold", "traceBias", "normalThreshold",
-                                               "silhouetteMult", "doSecondary", "divideByDist", "doSilhouetteMult"}));
+    EXPECT_EQ(names, (std::vector<std::string>{
+        "MtlToon", "base_mtl", "lineColorTex", "distortTex", "opacityTex", "lineWidthTex", "lineColor",
+        "lineColorTexMult", "distort", "distortTexMult", "opacity", "opacityTexMult", "lineWidth",
+        "lineWidthTexMult", "zThreshold", "traceBias", "normalThreshold", "silhouetteMult", "doSecondary",
+        "divideByDist", "doSilhouetteMult"}));
     EXPECT_NE(ink.find(param("float", "lineWidth", "1.5")), std::string::npos);
 }
 

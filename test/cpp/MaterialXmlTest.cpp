@@ -126,15 +126,6 @@ TEST_F(MaterialXml, CompositesWriteTheirPartsFirst) {
               std::string::npos);
     EXPECT_LT(ex.find("name=\"base_mtl\""), ex.find("name=\"mode\""));
     EXPECT_LT(ex.find("name=\"mode\""), ex.find("name=\"short_circuit\""));
-
-    MaterialAlphaContribution alpha;
-    alpha.name = "A";
-    alpha.alpha = 0.5f;
-    const std::string a = xmlOf(alpha);
-    EXPECT_LT(a.find("name=\"alpha\""), a.find("name=\"alpha_tex_mult\""));
-    EXPECT_LT(a.find("name=\"alpha_tex_mult\""), a.find("name=\"base_mtl\""));
-    EXPECT_LT(a.find("name=\"base_mtl\""), a.find("name=\"alpha_tex\""));
-    EXPECT_NE(a.find("<kilnplugin name=\"MtlAlphaContribution\" type=\"material\">"), std::string::npos);
 }
 
 TEST_F(MaterialXml, WrappersWithoutAssetsPassTheirBaseOn) {
@@ -165,30 +156,13 @@ TEST_F(MaterialXml, WrappersWithoutAssetsPassTheirBaseOn) {
         EXPECT_EQ(xmlOf(*m), "") << m->typeId();
 }
 
-TEST_F(MaterialXml, ToonAndBlendParametersInOrder) {
-    MaterialToon toon;
-    toon.name = "Ink";
-    const std::string xml = xmlOf(toon);
-    const char* order[] = {"base_mtl",         "color_tex",  "distort_tex",      "opacity_tex", "width_tex",
-                           "color",            "color_tex_mult", "distort",      "distort_tex_mult", "opacity",
-                           "opacity_tex_mult", "width",      "width_tex_mult",   "z_threshold", "trace_bias",
-                           "normal_threshold", "line_units", "silhouette_mult",  "do_secondary",
-                           "divide_by_distance", "do_silhouette_mult"};
-    size_t last = 0;
-    for (const char* name : order) {
-        const size_t at = xml.find(std::string("name=\"") + name + "\"");
-        ASSERT_NE(at, std::string::npos) << name;
-        EXPECT_GT(at, last) << name;
-        last = at;
-    }
-
+TEST_F(MaterialXml, AngleBlendWritesItsParts) {
     MaterialAngleBlend blend;
     blend.name = "Blend";
     blend.mtl_one = layered("One");
     const std::string b = xmlOf(blend);
     EXPECT_EQ(assetUrls(b), (std::vector<std::string>{"/Blend/One", "/Blend"}));
-    EXPECT_NE(b.find("<value>75</value>"), std::string::npos);
-    EXPECT_NE(b.find("<value>150</value>"), std::string::npos);
+    EXPECT_LT(b.find("<value>75</value>"), b.find("<value>150</value>"));
 }
 
 TEST_F(MaterialXml, DuplicatesAreUniqueDeepCopiesAndCopiesKeepTheName) {

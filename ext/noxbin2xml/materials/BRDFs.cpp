@@ -106,7 +106,7 @@ const Description<GlossyBRDF<Final>>& GlossyBRDF<Final>::description() {
                                                              &B::reflectionGlossiness_tex, &B::anisotropy,
                                                              &B::anisotropy_rotation});
     static const Description<B> d{
-        "GlossyBRDF",
+        std::is_same_v<Final, Blinn_BRDF> ? "Blinn_BRDF" : "Phong_BRDF",
         {value(&B::color, {1, 1, 1}), value(&B::transparency, {1, 1, 1}), value(&B::hilightGlossiness, 1.0f),
          value(&B::reflectionGlossiness, 1.0f), value(&B::cutoff, 0.01f),
          value(&B::hilightGlossiness_tex_mult, 1.0f), value(&B::reflectionGlossiness_tex_mult, 1.0f),
