@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "serial/Children.h"
 #include "serial/Serializable.h"
@@ -45,6 +46,10 @@ public:
 std::shared_ptr<BaseTexture> createTexture(int32_t id);
 std::shared_ptr<BaseUVW> createUVW(int32_t id);
 std::shared_ptr<BaseBitmap> createBitmap(int32_t id);
+
+// The short display name of a texture type ("Bitmap" .. "Sky"); empty for
+// an id outside 0..12.
+std::string_view textureTypeName(int32_t id);
 
 inline std::shared_ptr<BaseTexture> create(int32_t id, FamilyTag<BaseTexture>) { return createTexture(id); }
 inline std::shared_ptr<BaseUVW> create(int32_t id, FamilyTag<BaseUVW>) { return createUVW(id); }

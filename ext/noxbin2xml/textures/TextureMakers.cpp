@@ -1,10 +1,21 @@
 #include "textures/TextureMakers.h"
 
+#include "textures/BitmapBuffer.h"
+#include "textures/Textures.h"
+#include "textures/UvwGenerators.h"
+
 namespace KilnCore {
 
-// Placeholder until the texture classes exist.
-std::shared_ptr<BaseTexture> makeBitmapTexture(const std::string&) { return {}; }
+std::shared_ptr<BaseTexture> makeBitmapTexture(const std::string& path) {
+    if (path.empty()) return {};
+    auto buffer = std::make_shared<BitmapBuffer>();
+    buffer->file = path;
+    auto texture = std::make_shared<BitmapTexture>();
+    texture->uvwgen = std::make_shared<GenChannelUVW>();
+    texture->bitmap = buffer;
+    return texture;
+}
 
-std::shared_ptr<BaseTexture> makeFresnelTexture() { return createTexture(1); }
+std::shared_ptr<BaseTexture> makeFresnelTexture() { return std::make_shared<FresnelTexture>(); }
 
 }  // namespace KilnCore
