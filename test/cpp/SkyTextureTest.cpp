@@ -10,7 +10,7 @@ using namespace KilnCore;
 namespace {
 
 // Reading a sky may change the process-wide default sun; each test puts it back.
-class SkyTexture_ : public ::testing::Test {
+class SkyTextureTest : public ::testing::Test {
 protected:
     void SetUp() override { saved_ = *defaultSun(); }
     void TearDown() override { *defaultSun() = saved_; }
@@ -25,33 +25,26 @@ std::shared_ptr<SunLight> sunWithTurbidity(float turbidity) {
     return sun;
 }
 
-std::shared_ptr<SkyTexture> readSky(QuickArchive& ar) {
-    auto sky = std::make_shared<SkyTexture>();
-    return sky->deserialize(ar) ? sky : nullptr;
+std::shared_ptr<SkyTexture> roundTrip(SkyTexture& sky) {
+    QuickArchive ar;
+    EXPECT_TRUE(sky.serialize(ar));
+    auto back = std::make_shared<SkyTexture>();
+    EXPECT_TRUE(back->deserialize(ar));
+    EXPECT_EQ(ar.readPos(), ar.writePos());
+    return back;
 }
 
-// The asset of a sky whose sun was written under sunUrl, at depth 1.
+// A sky's asset at depth 1, its sun written under sunUrl.
 std::string skyAsset(const std::string& url, const std::string& sunUrl) {
-    return "    <Asset layout=\"\" renderer=\"kiln\" type=\"texture\" url=\"" + url +
-           "\" >\n"
-           "      <plugin>\n"
-           "        <kilnplugin name=\"" +
-           url +
-           "\" type=\"TexSky\">\n"
-           "          <parameters>\n"
+    return "    <Asset layout=\"\" renderer=\"kiln\" type=\"texture\" url=\"" + url + "\" >\n      <plugin>\n" +
+           "        <kilnplugin name=\"" + url + "\" type=\"TexSky\">\n          <parameters>\n" +
            "            <parameter type=\"plugin\" name=\"sun\" handler=\"default\" listType=\"none\" "
-           "label=\"sun\">\n"
-           "              <value>" +
-           sunUrl +
-           "</value>\n"
-           "            </parameter>\n"
-           "          </parameters>\n"
-           "        </kilnplugin>\n"
-           "      </plugin>\n"
-           "    </Asset>\n";
+           "label=\"sun\">\n" +
+           "              <value>" + sunUrl + "</value>\n            </parameter>\n          </parameters>\n" +
+           "        </kilnplugin>\n      </plugin>\n    </Asset>\n";
 }
 
-// The sun's own asset as the light family writes it, at depth 1, after
+// A sun's own asset (the light family's text) at depth 1, after
 // `earlierSuns` other suns in the same document.
 std::string sunAsset(SunLight& sun, size_t earlierSuns) {
     std::string out;
@@ -65,76 +58,58 @@ std::string sunAsset(SunLight& sun, size_t earlierSuns) {
 
 }  // namespace
 
-TEST_F(SkyTexture_, DefaultsShareTheDefaultSun) {
+TEST_F(SkyTextureTest, SharesTheDefaultSunUntilCloned) {
     SkyTexture sky;
     EXPECT_EQ(sky.sun, defaultSun());
     EXPECT_EQ(sky.skyGuid.size(), 36u);
-    EXPECT_NE(SkyTexture().skyGuid, sky.skyGuid);
-    EXPECT_EQ(sky.typeId(), 12);
-    auto created = createTexture(12);
-    ASSERT_TRUE(created);
-    EXPECT_EQ(created->pluginType(), "TexSky");
-
     sky.sun = sunWithTurbidity(4);
-    sky.ozone = 0.5f;
     sky.reset();
     EXPECT_EQ(sky.sun, defaultSun());
-    EXPECT_EQ(sky.ozone, 0.35f);
+
+    auto copy = std::static_pointer_cast<SkyTexture>(sky.clone());
+    EXPECT_NE(copy->skyGuid, sky.skyGuid);
+    EXPECT_NE(copy->sun, sky.sun);
+    EXPECT_TRUE(copy->sun->isEqual(sky.sun));
+    EXPECT_FALSE(copy->isEqual(std::make_shared<SkyTexture>(sky)));  // identities differ
+    copy->skyGuid = sky.skyGuid;
+    EXPECT_TRUE(copy->isEqual(std::make_shared<SkyTexture>(sky)));
 }
 
-TEST_F(SkyTexture_, RoundTripKeepsItsOwnSunOrTheDefault) {
+TEST_F(SkyTextureTest, RoundTripKeepsItsOwnSunOrSharesTheDefault) {
     SkyTexture sky;
     sky.sun = sunWithTurbidity(6);
     sky.water_vapour = 1.5f;
-    sky.causticSubdivs = 12;
     sky.skyFlag2 = true;
-    sky.up_vector = {0, 1, 0};
     Transform placement;
     placement.offset = {1, 2, 3};
     sky.transform.setValue(placement, 2.0);
-    QuickArchive ar;
-    ASSERT_TRUE(sky.serialize(ar));
-    auto back = readSky(ar);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(ar.readPos(), ar.writePos());
-    EXPECT_EQ(back->skyGuid, sky.skyGuid);
+    auto back = roundTrip(sky);
     EXPECT_NE(back->sun, defaultSun());
-    EXPECT_TRUE(back->isEqual(std::shared_ptr<BaseTexture>(std::make_shared<SkyTexture>(sky))));
+    EXPECT_TRUE(back->isEqual(std::make_shared<SkyTexture>(sky)));
 
+    // The record carries the default sun's settings, which reading restores.
     SkyTexture usesDefault;
-    QuickArchive defaultRecord;
-    ASSERT_TRUE(usesDefault.serialize(defaultRecord));
-    back = readSky(defaultRecord);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->sun, defaultSun());
-}
-
-TEST_F(SkyTexture_, VersionThreeOverwritesTheDefaultSunItShares) {
     defaultSun()->turbidity = 7;
     QuickArchive ar;
-    ASSERT_TRUE(SkyTexture().serialize(ar));
+    ASSERT_TRUE(usesDefault.serialize(ar));
     defaultSun()->turbidity = 3;
-
-    auto sky = readSky(ar);
-    ASSERT_TRUE(sky);
+    ASSERT_TRUE(SkyTexture().deserialize(ar));
     EXPECT_EQ(defaultSun()->turbidity, 7.0f);
-    EXPECT_EQ(sky->sun, defaultSun());
+    EXPECT_EQ(roundTrip(usesDefault)->sun, defaultSun());
 }
 
-TEST_F(SkyTexture_, OlderVersions) {
-    auto sun = sunWithTurbidity(5);
-    QuickArchive v1;
+TEST_F(SkyTextureTest, OlderVersions) {
+    QuickArchive v1;  // the sun alone
     v1.writeUInt32(0x00010000);
     v1.writeBool(true);
+    auto sun = sunWithTurbidity(5);
     sun->serialize(v1);
-    v1.writeFloat(99);  // not part of a version-1 record
-    auto sky = readSky(v1);
-    ASSERT_TRUE(sky);
-    EXPECT_EQ(v1.readPos(), v1.writePos() - 4);
+    auto sky = std::make_shared<SkyTexture>();
+    ASSERT_TRUE(sky->deserialize(v1));
+    EXPECT_EQ(v1.readPos(), v1.writePos());
     EXPECT_TRUE(sky->sun->isEqual(sun));
-    EXPECT_EQ(sky->turbidity, 3.0f);
 
-    QuickArchive v2;
+    QuickArchive v2;  // a plain transform before the settings
     v2.writeUInt32(0x00020000);
     v2.writeBool(false);
     Transform placement;
@@ -146,60 +121,20 @@ TEST_F(SkyTexture_, OlderVersions) {
     v2.writeBool(false);
     v2.writeBool(true);
     v2.writeWString("sky-id");
-    sky = readSky(v2);
-    ASSERT_TRUE(sky);
+    ASSERT_TRUE(sky->deserialize(v2));
     EXPECT_EQ(v2.readPos(), v2.writePos());
     EXPECT_EQ(sky->sun, defaultSun());
     EXPECT_EQ(sky->transform.valueAt(0.0), placement);
-    EXPECT_EQ(sky->up_vector, (Vector3{1, 0, 0}));
     EXPECT_EQ(sky->shadowBias, 0.1f);
-    EXPECT_EQ(sky->ozone, 8.0f);
     EXPECT_EQ(sky->shadow_subdivs, 30);
-    EXPECT_FALSE(sky->skyFlag1);
-    EXPECT_TRUE(sky->skyFlag2);
     EXPECT_EQ(sky->skyGuid, "sky-id");
+
+    QuickArchive v4;
+    v4.writeUInt32(0x00040000);
+    EXPECT_FALSE(sky->deserialize(v4));
 }
 
-TEST_F(SkyTexture_, RejectedRecords) {
-    for (uint32_t word : {0x00000000u, 0x00040000u, 0x00030001u}) {
-        QuickArchive ar;
-        ar.writeUInt32(word);
-        ar.writeBool(false);
-        EXPECT_FALSE(readSky(ar)) << word;
-    }
-    // A version-3 record whose transform, then whose default sun, is rejected.
-    SkyTexture sunless;
-    sunless.sun = nullptr;
-    QuickArchive good;
-    ASSERT_TRUE(sunless.serialize(good));
-    ASSERT_TRUE(readSky(good));
-    good.setReadPos(0);
-    const uint64_t transformAt = 4 + 1 + 12 + 8 * 4 + 3 * 4 + 2 + 4 + 36;
-    std::vector<uint8_t> bytes(good.writePos());
-    good.readBytes(bytes.data(), bytes.size());
-    for (uint64_t at : {transformAt, transformAt + 4 + 4 + 4 + 8 + 48}) {
-        std::vector<uint8_t> broken = bytes;
-        broken[at + 2] = 9;  // version word 0x00090000
-        QuickArchive ar(broken.data(), broken.size());
-        EXPECT_FALSE(readSky(ar)) << at;
-    }
-}
-
-TEST_F(SkyTexture_, CloneHasItsOwnIdentityAndSun) {
-    SkyTexture sky;
-    auto copy = std::static_pointer_cast<SkyTexture>(sky.clone());
-    EXPECT_NE(copy->skyGuid, sky.skyGuid);
-    EXPECT_NE(copy->sun, sky.sun);
-    EXPECT_TRUE(copy->sun->isEqual(sky.sun));
-    EXPECT_FALSE(copy->isEqual(sky.clone()));  // identities differ
-    copy->skyGuid = sky.skyGuid;
-    for (auto& c : copy->skyGuid) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    EXPECT_TRUE(copy->isEqual(std::make_shared<SkyTexture>(sky)));
-    copy->shadow_subdivs = 9;
-    EXPECT_FALSE(copy->isEqual(std::make_shared<SkyTexture>(sky)));
-}
-
-TEST_F(SkyTexture_, EachSunIsWrittenOncePerDocument) {
+TEST_F(SkyTextureTest, EachSunIsWrittenOncePerDocument) {
     auto shared = sunWithTurbidity(4);
     auto other = sunWithTurbidity(5);
     SkyTexture background, gi, reflection;
@@ -213,19 +148,12 @@ TEST_F(SkyTexture_, EachSunIsWrittenOncePerDocument) {
     background.writeXML(writer, "/Env/bg");
     gi.writeXML(writer, "/Env/gi");
     reflection.writeXML(writer, "/Env/reflect");
+    SkyTexture().writeXML(writer, "/Env/refract");  // the default sun, third in the document
     writer.endElement("Assets");
 
     EXPECT_EQ(out, "  <Assets>\n" + sunAsset(*shared, 0) + skyAsset("/Env/bg/TexSky", "/SunLight") +
                        skyAsset("/Env/gi/TexSky", "/SunLight") + sunAsset(*other, 1) +
-                       skyAsset("/Env/reflect/TexSky", "/SunLight1") + "  </Assets>\n");
-    EXPECT_NE(sunAsset(*shared, 0).find("url=\"/SunLight\""), std::string::npos);
+                       skyAsset("/Env/reflect/TexSky", "/SunLight1") + sunAsset(*defaultSun(), 2) +
+                       skyAsset("/Env/refract/TexSky", "/SunLight2") + "  </Assets>\n");
     EXPECT_NE(sunAsset(*other, 1).find("url=\"/SunLight1\""), std::string::npos);
-}
-
-TEST_F(SkyTexture_, DefaultSkyWritesTheDefaultSunFirst) {
-    std::string out;
-    AssetXmlWriter writer(out);
-    writer.beginElement("Assets");
-    SkyTexture().writeXML(writer, "");
-    EXPECT_EQ(out, "  <Assets>\n" + sunAsset(*defaultSun(), 0) + skyAsset("/TexSky", "/SunLight"));
 }

@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "lights/SunLight.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/RecordScope.h"
+#include "textures/SkyTexture.h"
 
 using namespace KilnCore;
 
@@ -22,9 +24,28 @@ bool readMaterialLibrary(SkpModule&, RecordScope& rec) {
     return rec.fail("the scene material library is not read yet");
 }
 
-bool readDefaultSun(SkpModule&, RecordScope& rec) { return rec.fail("the default sun is not read yet"); }
+// A scene record may change every setting of the default sun but never its
+// identity, which skies and lights of the current plug-in refer to.
+template <class Read>
+bool keepingSunIdentity(Read read) {
+    SunLight& sun = *defaultSun();
+    const std::string guid = sun.sunGuid;
+    const std::string name = sun.sunName;
+    const bool ok = read();
+    sun.sunGuid = guid;
+    sun.sunName = name;
+    return ok;
+}
 
-bool readSky(SkpModule&, RecordScope& rec) { return rec.fail("the sky is not read yet"); }
+bool readDefaultSun(SkpModule&, RecordScope& rec) {
+    return keepingSunIdentity([&] { return defaultSun()->deserialize(rec.archive()); });
+}
+
+// The sky's record is consumed, not kept; a version-3 sky carries a copy of
+// the default sun, which it reads into the default sun itself.
+bool readSky(SkpModule&, RecordScope& rec) {
+    return keepingSunIdentity([&] { return std::make_shared<SkyTexture>()->deserialize(rec.archive()); });
+}
 
 struct SceneKind {
     std::array<SceneRead, 4> reads;  // in record order, ending at the first empty entry
