@@ -404,3 +404,28 @@ TEST_F(Library, ConvertsRecordsOfEveryMaterialType) {
     EXPECT_FALSE(convertMaterialRecord(tagged, 1, xml));
     EXPECT_EQ(xml, "");
 }
+
+TEST_F(Library, DamagedRecordsFailOrConvertButNeverCrash) {
+    // A valid record of a deep chain, then the same bytes with random damage.
+    auto toon = std::make_shared<MaterialToon>();
+    auto bump = std::make_shared<MaterialBump>();
+    bump->base_mtl = layered("Core", "Paint");
+    toon->base_mtl = bump;
+    QuickArchive ar;
+    ASSERT_TRUE(toon->serialize(ar));
+    std::vector<uint8_t> record(ar.writePos());
+    ar.readBytes(record.data(), record.size());
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<uint8_t> damaged = record;
+        for (int flips = 1 + next() % 4; flips > 0; --flips) damaged[next() % damaged.size()] = next() >> 24;
+        damaged.resize(damaged.size() - next() % 8);
+        QuickArchive input(damaged.data(), damaged.size());
+        std::string xml;
+        if (convertMaterialRecord(input, 14, xml)) {
+            EXPECT_EQ(xml.rfind("  <Assets>\n", 0), 0u);
+        }
+        lib.clear();
+    }
+}
