@@ -1,14 +1,18 @@
 #include "materials/MaterialConversion.h"
 
-#include "materials/BaseMaterial.h"
+#include "materials/MtlTESSARConverter.h"
+#include "serial/AssetXmlWriter.h"
 
 namespace KilnCore {
 
-// The material document writer arrives with the material library.
 bool convertMaterialRecord(QuickArchive& archive, int32_t typeId, std::string& xml) {
     std::shared_ptr<BaseMaterial> material = createMaterial(typeId);
-    (void)xml;
-    return material && material->deserialize(archive) && false;
+    if (!material || !material->deserialize(archive)) return false;
+    std::string text;
+    AssetXmlWriter writer(text);
+    MtlTESSARConverter(material).writeXML(writer, "");
+    xml += text;
+    return true;
 }
 
 }  // namespace KilnCore

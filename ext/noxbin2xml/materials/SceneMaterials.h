@@ -1,0 +1,60 @@
+// The scene's material library: every material filed under its name, an
+// index from identifiers to names, and the rule that hands out free names.
+// Names compare without regard to case.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "serial/Serializable.h"
+#include "serial/Text.h"
+
+class AssetXmlWriter;
+
+namespace KilnCore {
+
+class BaseMaterial;
+class RecordScope;
+
+class SceneMaterials : public TessarSerializable {
+public:
+    using MaterialRef = std::shared_ptr<BaseMaterial>;
+
+    // Created empty on first use, never destroyed.
+    static SceneMaterials& instance();
+
+    // The wanted name without its trailing digits, followed by the smallest
+    // counter (none, 1, 2, ...) that makes it free. The library is unchanged.
+    std::string uniqueName(std::string_view wanted) const;
+    MaterialRef getMaterial(std::string_view name) const;
+    MaterialRef getMaterialByUuid(std::string_view id) const;
+    // The first identifier, in key order, filed for the name; empty if none.
+    std::string getUuidByName(std::string_view name) const;
+    bool isNameFree(std::string_view name) const;
+    // Files a named material under a name not yet taken, and its identifier
+    // (or a new one) under that name.
+    bool addMaterial(const MaterialRef& material);
+    // Files the material in place of oldName; its identifier entry follows
+    // the new name.
+    bool replaceMaterial(std::string_view oldName, const MaterialRef& material);
+    void listNames(std::vector<std::string>& names) const;
+    void clear();
+
+    bool serialize(QuickArchive& archive) override;
+    bool deserialize(QuickArchive& archive) override;
+    // Every material writes its own assets, in name order.
+    void writeAllXML(AssetXmlWriter& writer);
+
+private:
+    SceneMaterials() = default;
+    bool readMaterials(RecordScope& rec, bool fileWithIdentifiers);
+    std::map<std::string, std::string, NoCaseLess>::iterator uuidEntryForName(std::string_view name);
+
+    std::map<std::string, MaterialRef, NoCaseLess> materials_;
+    std::map<std::string, std::string, NoCaseLess> uuids_;  // identifier -> material name
+};
+
+}  // namespace KilnCore

@@ -1,0 +1,431 @@
+#include <gtest/gtest.h>
+
+#include "materials/BRDFs.h"
+#include "materials/BrdfMaterials.h"
+#include "materials/CompositeMaterials.h"
+#include "materials/MaterialConversion.h"
+#include "materials/MaterialDocument.h"
+#include "materials/MtlTESSARConverter.h"
+
+using namespace KilnCore;
+
+namespace {
+
+class Library : public ::testing::Test {
+protected:
+    void SetUp() override { lib.clear(); }
+    void TearDown() override { lib.clear(); }
+    SceneMaterials& lib = SceneMaterials::instance();
+};
+
+std::shared_ptr<MaterialLayeredBRDF> layered(const std::string& name, const std::string& brdfName = "") {
+    auto m = std::make_shared<MaterialLayeredBRDF>();
+    m->name = name;
+    if (!brdfName.empty()) {
+        m->brdfs.push_back(std::make_shared<Diffuse_BRDF>());
+        m->brdfs.back()->name = brdfName;
+    }
+    return m;
+}
+
+std::string documentOf(const std::shared_ptr<BaseMaterial>& m) {
+    std::string out;
+    AssetXmlWriter w(out);
+    MtlTESSARConverter(m).writeXML(w, "/ignored");
+    return out;
+}
+
+std::vector<std::string> assetUrls(const std::string& xml) {
+    std::vector<std::string> urls;
+    for (size_t at = xml.find("<Asset "); at != std::string::npos; at = xml.find("<Asset ", at + 1)) {
+        const size_t start = xml.find("url=\"", at) + 5;
+        urls.push_back(xml.substr(start, xml.find('"', start) - start));
+    }
+    return urls;
+}
+
+// The text from the last asset on.
+std::string lastAsset(const std::string& xml) { return xml.substr(xml.rfind("    <Asset ")); }
+
+// Expected parameter text inside an asset of a document.
+std::string param(const std::string& type, const std::string& name, const std::string& value) {
+    std::string text = "            <parameter type=\"" + type + "\" name=\"" + name +
+                       "\" handler=\"default\" listType=\"none\" label=\"" + name + "\">\n";
+    if (!value.empty()) text += "              <value>" + value + "</value>\n";
+    return text + "            </parameter>\n";
+}
+std::string assetHead(const std::string& url, const std::string& layout, const std::string& plugin) {
+    return "    <Asset layout=\"" + layout + "\" renderer=\"kiln\" type=\"material\" url=\"" + url +
+           "\" >\n      <plugin>\n        <kilnplugin name=\"" + plugin +
+           "\" type=\"material\">\n          <parameters>\n";
+}
+const std::string kAssetTail = "          </parameters>\n        </kilnplugin>\n      </plugin>\n    </Asset>\n";
+std::string brdfList(const std::vector<std::string>& entries) {
+    std::string text =
+        "            <parameter type=\"list\" name=\"brdfs\" handler=\"default\" listType=\"plugin\" label=\"brdfs\">\n"
+        "              <value>\n              <list>\n";
+    for (const std::string& e : entries) text += "                <entry>" + e + "</entry>\n";
+    return text + "              </list>\n              </value>\n            </parameter>\n";
+}
+std::string emptyCore(const std::string& url) {
+    return assetHead(url, "defkilnmat", "MtlTESSAR") + param("integer", "double_sided", "1") + brdfList({}) +
+           kAssetTail;
+}
+
+}  // namespace
+
+TEST_F(Library, UniqueNamesDropTrailingDigitsAndCountUp) {
+    EXPECT_EQ(lib.uniqueName("Wall12"), "Wall");
+    EXPECT_EQ(lib.uniqueName("7"), "");
+    lib.addMaterial(layered("Wall"));
+    lib.addMaterial(layered("wall1"));
+    EXPECT_EQ(lib.uniqueName("Wall12"), "Wall2");
+    EXPECT_EQ(lib.uniqueName("WALL"), "WALL2");
+    EXPECT_EQ(lib.uniqueName("Wall 3"), "Wall ");
+    EXPECT_FALSE(lib.isNameFree("WALL1"));
+    EXPECT_TRUE(lib.isNameFree("Wall2"));
+
+    // The empty key can only be filed directly, through a version 2 library
+    // record holding an old bump whose inline name is kept as read.
+    QuickArchive blank;
+    blank.writeUInt32(0x20000);
+    blank.writeUInt32(1);
+    blank.writeInt32(3);
+    blank.writeUInt32(0x20000);
+    blank.writeWString("");
+    blank.writeFloat(1);
+    blank.writeBool(false);
+    blank.writeInt32(1);
+    MaterialLayeredBRDF().serialize(blank);
+    blank.writeUInt32(0);
+    ASSERT_TRUE(lib.deserialize(blank));
+    ASSERT_TRUE(lib.getMaterial(""));
+    EXPECT_EQ(lib.uniqueName("7"), "1");
+}
+
+TEST_F(Library, AddingFilesNamesAndIdentifiers) {
+    EXPECT_FALSE(lib.addMaterial(nullptr));
+    auto unnamed = layered("");
+    EXPECT_FALSE(lib.addMaterial(unnamed));
+
+    auto wood = layered("Wood");
+    ASSERT_TRUE(lib.addMaterial(wood));
+    EXPECT_FALSE(lib.addMaterial(layered("wood")));
+    EXPECT_EQ(lib.getMaterial("WOOD"), wood);
+    const std::string id = lib.getUuidByName("wOOd");
+    EXPECT_EQ(id.size(), 36u);
+    EXPECT_EQ(wood->uuid, "");
+    EXPECT_EQ(lib.getMaterialByUuid(id), wood);
+
+    auto stone = layered("Stone");
+    stone->uuid = "{stone}";
+    ASSERT_TRUE(lib.addMaterial(stone));
+    EXPECT_EQ(lib.getUuidByName("stone"), "{stone}");
+    EXPECT_EQ(lib.getMaterialByUuid("{STONE}"), stone);
+    EXPECT_FALSE(lib.getMaterialByUuid("nothing"));
+    EXPECT_EQ(lib.getUuidByName("nothing"), "");
+
+    std::vector<std::string> names = {"stale"};
+    lib.listNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"Stone", "Wood"}));
+    lib.clear();
+    lib.listNames(names);
+    EXPECT_TRUE(names.empty());
+    EXPECT_FALSE(lib.getMaterialByUuid("{stone}"));
+}
+
+TEST_F(Library, ReplacingKeepsTheIdentifierWithTheMaterial) {
+    auto wood = layered("Wood");
+    wood->uuid = "id-wood";
+    lib.addMaterial(wood);
+    lib.addMaterial(layered("Stone"));
+
+    auto renamed = layered("Stone");
+    EXPECT_FALSE(lib.replaceMaterial("Wood", renamed));  // the new name is taken
+    EXPECT_FALSE(lib.replaceMaterial("Glass", layered("Glass")));
+    EXPECT_FALSE(lib.replaceMaterial("Wood", nullptr));
+    EXPECT_EQ(lib.getMaterial("Wood"), wood);
+
+    auto sameName = layered("WOOD");
+    ASSERT_TRUE(lib.replaceMaterial("wood", sameName));
+    EXPECT_EQ(lib.getMaterial("Wood"), sameName);
+    EXPECT_EQ(lib.getMaterialByUuid("id-wood"), sameName);
+    std::vector<std::string> names;
+    lib.listNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"Stone", "WOOD"}));
+
+    auto oak = layered("Oak");
+    ASSERT_TRUE(lib.replaceMaterial("Wood", oak));
+    EXPECT_TRUE(lib.isNameFree("Wood"));
+    EXPECT_EQ(lib.getUuidByName("Oak"), "id-wood");
+    EXPECT_EQ(lib.getMaterialByUuid("id-wood"), oak);
+}
+
+TEST_F(Library, RecordsOfBothVersions) {
+    auto wood = layered("Wood", "Paint");
+    wood->uuid = "id-wood";
+    lib.addMaterial(wood);
+    auto bump = std::make_shared<MaterialBump>();
+    bump->name = "Rough";
+    bump->base_mtl = layered("Base");
+    lib.addMaterial(bump);
+    QuickArchive ar;
+    ASSERT_TRUE(lib.serialize(ar));
+    const std::string roughId = lib.getUuidByName("Rough");
+
+    lib.clear();
+    ASSERT_TRUE(lib.deserialize(ar));
+    std::vector<std::string> names;
+    lib.listNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"Rough", "Wood"}));
+    EXPECT_TRUE(lib.getMaterial("Wood")->isEqual(wood));
+    EXPECT_EQ(lib.getMaterialByUuid("id-wood")->name, "Wood");
+    EXPECT_EQ(lib.getUuidByName("Rough"), roughId);
+
+    // Version 1 files through addMaterial: the second of two equal names is
+    // read but not filed, and identifiers are made up for materials without.
+    QuickArchive v1;
+    v1.writeUInt32(0x10000);
+    v1.writeUInt32(3);
+    for (const char* name : {"Twin", "twin", "Other"}) {
+        auto m = layered(name);
+        m->double_sided = name[0] == 't' ? 0 : 1;
+        v1.writeInt32(1);
+        m->serialize(v1);
+    }
+    ASSERT_TRUE(lib.deserialize(v1));
+    lib.listNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"Other", "Twin"}));
+    EXPECT_EQ(std::dynamic_pointer_cast<MaterialLayeredBRDF>(lib.getMaterial("twin"))->double_sided, 1);
+    EXPECT_EQ(lib.getUuidByName("Other").size(), 36u);
+
+    // A failing material ends the read; what was filed before stays.
+    QuickArchive bad;
+    bad.writeUInt32(0x20000);
+    bad.writeUInt32(2);
+    bad.writeInt32(1);
+    layered("First")->serialize(bad);
+    bad.writeInt32(15);
+    EXPECT_FALSE(lib.deserialize(bad));
+    lib.listNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"First"}));
+    QuickArchive tagged;
+    tagged.writeUInt32(0x20001);
+    EXPECT_FALSE(lib.deserialize(tagged));
+}
+
+TEST_F(Library, DefaultNamesComeFromTheLibrary) {
+    lib.addMaterial(std::make_shared<MaterialLayeredBRDF>());
+    EXPECT_EQ(MaterialToon().name, "DefaultMaterial1");
+    EXPECT_TRUE(lib.isNameFree("DefaultMaterial1"));
+}
+
+TEST_F(Library, FlattensAWrapperChainIntoOneLayeredAsset) {
+    auto sides = std::make_shared<Material2Sided>();
+    sides->name = "Sides";
+    sides->front = layered("Front", "Paint");
+    sides->back = layered("Back", "Primer");
+    auto bump = std::make_shared<MaterialBump>();
+    bump->name = "Brick";
+    bump->bump_tex_mult = 2;
+    bump->base_mtl = sides;
+    const std::string doc = documentOf(bump);
+    EXPECT_EQ(assetUrls(doc), (std::vector<std::string>{"/Brick/Paint", "/Brick"}));
+    EXPECT_EQ(doc.substr(0, 11), "  <Assets>\n");
+    EXPECT_EQ(lastAsset(doc), assetHead("/Brick", "defkilnmat", "MtlTESSAR") + param("integer", "double_sided", "1") +
+                                  brdfList({"/Brick/Paint"}) + param("bool", "bump_on", "1") +
+                                  param("float", "bump_tex_mult", "2") + param("plugin", "bump_tex", "") +
+                                  kAssetTail + "  </Assets>\n");
+
+    // Every wrapper adds its parameters, in a fixed order.
+    auto displaced = std::make_shared<MaterialDisplaced>();
+    displaced->base_mtl = layered("Core");
+    auto exclusion = std::make_shared<MaterialObjectExclusion>();
+    exclusion->name = "Outer";
+    exclusion->mode = 1;
+    exclusion->objects = {"Hidden"};
+    auto override = std::make_shared<MaterialOverrideEnvironment>();
+    override->override_gi = true;
+    override->base_mtl = displaced;
+    auto alpha = std::make_shared<MaterialAlphaContribution>();
+    alpha->alpha = 0.5f;
+    alpha->base_mtl = override;
+    exclusion->base_mtl = alpha;
+    const std::string all = lastAsset(documentOf(exclusion));
+    std::vector<std::string> names;
+    for (size_t at = all.find(" name=\""); at != std::string::npos; at = all.find(" name=\"", at + 1))
+        names.push_back(all.substr(at + 7, all.find('"', at + 7) - at - 7));
+    EXPECT_EQ(names, (std::vector<std::string>{
+        "MtlTESSAR", "double_sided", "brdfs", "displace_on", "displace_shift", "displace_edge_length",
+        "displace_tex_mult", "displace_max_subdivs", "displace_continuity", "displace_view_dependent",
+        "displace_use_globals", "displace_tex", "gi_tex", "bg_tex", "reflect_tex", "refract_tex", "gi_color",
+        "bg_color", "reflect_color", "refract_color", "bg_tex_mult", "gi_tex_mult", "reflect_tex_mult",
+        "refract_tex_mult", "override_bg", "override_gi", "override_reflect", "override_refract", "ignore_objects",
+        "short_circuit", "alpha", "alpha_tex_mult", "alpha_tex"}));
+    EXPECT_NE(all.find("url=\"/Outer\""), std::string::npos);
+    EXPECT_NE(all.find(param("bool", "ignore_objects", "1")), std::string::npos);
+    EXPECT_NE(all.find(param("float", "displace_edge_length", "4")), std::string::npos);
+}
+
+TEST_F(Library, LayoutAssets) {
+    auto blend = std::make_shared<MaterialAngleBlend>();
+    blend->name = "Blend";
+    blend->mtl_one = layered("One");
+    EXPECT_EQ(documentOf(blend), "  <Assets>\n" + emptyCore("/One") + assetHead("/Blend", "AngleBlendMatLayout", "MtlAngleBlend") +
+                                     param("plugin", "mtl_one", "/One") + param("float", "start_angle", "75") +
+                                     param("float", "stop_angle", "150") + kAssetTail + "  </Assets>\n");
+
+    // A reference without an identifier is no usable side.
+    auto sided = std::make_shared<Material2Sided>();
+    sided->name = "Leaf";
+    sided->front = layered("F");
+    sided->back = std::make_shared<MaterialReference>();
+    sided->force_1sided = true;
+    const std::string leaf = documentOf(sided);
+    EXPECT_EQ(assetUrls(leaf), (std::vector<std::string>{"/F", "/Leaf"}));
+    EXPECT_EQ(lastAsset(leaf), assetHead("/Leaf", "TwoSidedMatLayout", "Mtl2Sided") + param("plugin", "front", "/F") +
+                                   "            <parameter type=\"color\" name=\"translucency\" handler=\"default\" "
+                                   "listType=\"none\" label=\"translucency\">\n"
+                                   "              <value>\n                <r>0</r>\n                <g>0</g>\n"
+                                   "                <b>0</b>\n              </value>\n            </parameter>\n" +
+                                   param("bool", "force_1sided", "1") + kAssetTail + "  </Assets>\n");
+
+    auto skp = std::make_shared<MaterialSkp2Sided>();
+    skp->name = "Skp";
+    skp->front = layered("Out");
+    skp->back = layered("In");
+    const std::string skpDoc = documentOf(skp);
+    EXPECT_EQ(assetUrls(skpDoc), (std::vector<std::string>{"/Out", "/In", "/Skp"}));
+    EXPECT_EQ(lastAsset(skpDoc), assetHead("/Skp", "SkpTwoSidedMatLayout", "MtlSkp2Sided") +
+                                     param("plugin", "front", "/Out") + param("plugin", "back", "/In") +
+                                     param("bool", "force_1sided", "0") + kAssetTail + "  </Assets>\n");
+
+    auto toon = std::make_shared<MaterialToon>();
+    toon->name = "Ink";
+    toon->base_mtl = layered("Core");
+    toon->line_units = 3;
+    const std::string ink = lastAsset(documentOf(toon));
+    EXPECT_EQ(ink.substr(0, ink.find('\n')), "    <Asset layout=\"ToonMatLayout\" renderer=\"kiln\" type=\"material\" url=\"/Ink\" >");
+    std::vector<std::string> names;
+    for (size_t at = ink.find(" name=\""); at != std::string::npos; at = ink.find(" name=\"", at + 1))
+        names.push_back(ink.substr(at + 7, ink.find('"', at + 7) - at - 7));
+    EXPECT_EQ(names, (std::vector<std::string>{
+        "MtlToon", "base_mtl", "lineColorTex", "distortTex", "opacityTex", "lineWidthTex", "lineColor",
+        "lineColorTexMult", "distort", "distortTexMult", "opacity", "opacityTexMult", "lineWidth",
+        "lineWidthTexMult", "zThreshold", "traceBias", "normalThreshold", "silhouetteMult", "doSecondary",
+        "divideByDist", "doSilhouetteMult"}));
+    EXPECT_NE(ink.find(param("float", "lineWidth", "1.5")), std::string::npos);
+}
+
+TEST_F(Library, ReferencesResolveThroughTheLibrary) {
+    auto wood = layered("Wood", "Grain");
+    wood->uuid = "id-wood";
+    lib.addMaterial(wood);
+
+    // Inside a chain the library's material is used, whatever the reference carries.
+    auto reference = std::make_shared<MaterialReference>();
+    reference->name = "RefWood";
+    reference->referenceId = "id-wood";
+    reference->resolved = layered("Stale", "Old");
+    auto bump = std::make_shared<MaterialBump>();
+    bump->name = "Rough";
+    bump->base_mtl = reference;
+    const std::string doc = documentOf(bump);
+    EXPECT_EQ(assetUrls(doc), (std::vector<std::string>{"/Rough/Grain", "/Rough"}));
+    EXPECT_NE(doc.find("<entry>/Rough/Grain</entry>"), std::string::npos);
+    EXPECT_EQ(findMaterialsOfType(bump, 1).front(), wood);
+
+    // At the top a reference stands for the material it carries.
+    EXPECT_EQ(assetUrls(documentOf(reference)), (std::vector<std::string>{"/Stale/Old", "/Stale"}));
+    reference->resolved = nullptr;
+    EXPECT_EQ(documentOf(reference), "  <Assets>\n  </Assets>\n");
+    EXPECT_EQ(documentOf(nullptr), "");
+
+    // Without a library entry a reference inside a chain falls back on what it carries.
+    lib.clear();
+    reference->resolved = layered("Carried", "Kept");
+    EXPECT_EQ(assetUrls(documentOf(bump)), (std::vector<std::string>{"/Rough/Kept", "/Rough"}));
+
+    // A library entry leading back into the chain is searched once.
+    auto loop = std::make_shared<MaterialReference>();
+    loop->name = "Loop";
+    loop->uuid = "id-loop";
+    loop->referenceId = "id-loop";
+    lib.addMaterial(loop);
+    auto around = std::make_shared<MaterialBump>();
+    around->base_mtl = loop;
+    EXPECT_TRUE(findMaterialsOfType(around, 1).empty());
+    EXPECT_EQ(documentOf(around), "  <Assets>\n  </Assets>\n");
+}
+
+TEST_F(Library, ConvertsRecordsOfEveryMaterialType) {
+    const std::string empty = "  <Assets>\n  </Assets>\n";
+    for (int32_t type = 0; type <= 14; ++type) {
+        std::shared_ptr<BaseMaterial> m = createMaterial(type);
+        m->name = "M" + std::to_string(type);
+        // Give every material part a layered material and the single BRDF material its BRDF.
+        if (auto* single = dynamic_cast<MaterialSingleBRDF*>(m.get())) single->brdf = std::make_shared<Diffuse_BRDF>();
+        auto core = layered("Core");
+        if (auto* c = dynamic_cast<MaterialBump*>(m.get())) c->base_mtl = core;
+        if (auto* c = dynamic_cast<MaterialLinked*>(m.get())) c->linked = core;
+        if (auto* c = dynamic_cast<MaterialDisplaced*>(m.get())) c->base_mtl = core;
+        if (auto* c = dynamic_cast<MaterialOverrideEnvironment*>(m.get())) c->base_mtl = core;
+        if (auto* c = dynamic_cast<MaterialObjectExclusion*>(m.get())) c->base_mtl = core;
+        if (auto* c = dynamic_cast<MaterialAlphaContribution*>(m.get())) c->base_mtl = core;
+        if (auto* c = dynamic_cast<MaterialToon*>(m.get())) c->base_mtl = core;
+        if (auto* c = dynamic_cast<Material2Sided*>(m.get())) c->front = core;
+        if (auto* c = dynamic_cast<MaterialSkp2Sided*>(m.get())) c->front = core;
+        if (auto* c = dynamic_cast<MaterialAngleBlend*>(m.get())) c->mtl_one = core;
+        if (auto* c = dynamic_cast<MaterialMulti*>(m.get())) c->materials = {core};
+        QuickArchive ar;
+        ASSERT_TRUE(m->serialize(ar)) << type;
+        std::string xml = "kept:";
+        ASSERT_TRUE(convertMaterialRecord(ar, type, xml)) << type;
+        ASSERT_EQ(xml.substr(0, 5), "kept:");
+        xml = xml.substr(5);
+        const bool noCore = type == 0 || type == 2 || type == 4 || type == 13;
+        if (noCore) {
+            EXPECT_EQ(xml, empty) << type;
+            continue;
+        }
+        std::vector<std::string> expected = {"/M" + std::to_string(type)};
+        if (type == 5 || type == 7 || type == 12 || type == 14) expected.insert(expected.begin(), "/Core");
+        EXPECT_EQ(assetUrls(xml), expected) << type;
+    }
+
+    QuickArchive any;
+    any.writeUInt32(0x10000);
+    std::string xml;
+    EXPECT_FALSE(convertMaterialRecord(any, 15, xml));
+    QuickArchive nothing;
+    EXPECT_FALSE(convertMaterialRecord(nothing, 1, xml));
+    QuickArchive tagged;
+    tagged.writeUInt32(0x40001);
+    EXPECT_FALSE(convertMaterialRecord(tagged, 1, xml));
+    EXPECT_EQ(xml, "");
+}
+
+TEST_F(Library, DamagedRecordsFailOrConvertButNeverCrash) {
+    // A valid record of a deep chain, then the same bytes with random damage.
+    auto toon = std::make_shared<MaterialToon>();
+    auto bump = std::make_shared<MaterialBump>();
+    bump->base_mtl = layered("Core", "Paint");
+    toon->base_mtl = bump;
+    QuickArchive ar;
+    ASSERT_TRUE(toon->serialize(ar));
+    std::vector<uint8_t> record(ar.writePos());
+    ar.readBytes(record.data(), record.size());
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<uint8_t> damaged = record;
+        for (int flips = 1 + next() % 4; flips > 0; --flips) damaged[next() % damaged.size()] = next() >> 24;
+        damaged.resize(damaged.size() - next() % 8);
+        QuickArchive input(damaged.data(), damaged.size());
+        std::string xml;
+        if (convertMaterialRecord(input, 14, xml)) {
+            EXPECT_EQ(xml.rfind("  <Assets>\n", 0), 0u);
+        }
+        lib.clear();
+    }
+}

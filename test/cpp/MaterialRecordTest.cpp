@@ -1,0 +1,487 @@
+#include <gtest/gtest.h>
+
+#include "materials/BRDFs.h"
+#include "materials/BrdfMaterials.h"
+#include "materials/CompositeMaterials.h"
+#include "serial/ReadTrace.h"
+
+using namespace KilnCore;
+
+namespace {
+
+class MaterialRecords : public ::testing::Test {
+protected:
+    void SetUp() override { SceneMaterials::instance().clear(); }
+    void TearDown() override { SceneMaterials::instance().clear(); }
+};
+
+std::vector<uint8_t> bytesOf(QuickArchive& ar) {
+    std::vector<uint8_t> out(ar.writePos());
+    QuickArchive copy = ar;
+    copy.setReadPos(0);
+    copy.readBytes(out.data(), out.size());
+    return out;
+}
+
+template <class Object>
+std::vector<uint8_t> recordOf(Object& object) {
+    QuickArchive ar;
+    EXPECT_TRUE(object.serialize(ar));
+    return bytesOf(ar);
+}
+
+std::shared_ptr<MaterialLayeredBRDF> layered(const std::string& name) {
+    auto m = std::make_shared<MaterialLayeredBRDF>();
+    m->name = name;
+    m->brdfs.push_back(std::make_shared<Diffuse_BRDF>());
+    return m;
+}
+
+// Gives every field a value of its own, different from its default, so a
+// field that is not written, not read or read into the wrong place shows.
+template <class C>
+void fillFields(C& obj) {
+    float k = 1.25f;
+    for (const auto& f : C::description().fields) {
+        std::visit(
+            [&](auto m) {
+                auto& x = obj.*m;
+                using T = std::decay_t<decltype(x)>;
+                if constexpr (std::is_same_v<T, Color>) x = {k, k + 1, k + 2};
+                if constexpr (std::is_same_v<T, float>) x = k;
+                if constexpr (std::is_same_v<T, int32_t>) x = static_cast<int32_t>(k * 4);
+                if constexpr (std::is_same_v<T, bool>) x = !x;
+                if constexpr (std::is_same_v<T, std::string>) x = "id-" + std::to_string(k);
+                if constexpr (std::is_same_v<T, std::vector<std::string>>) x = {"Sphere", "Box&1"};
+                if constexpr (std::is_same_v<T, MaterialRef>) x = layered("Sub" + std::to_string(k));
+                if constexpr (std::is_same_v<T, std::vector<MaterialRef>>) x = {layered("A"), layered("B")};
+                if constexpr (std::is_same_v<T, BrdfRef>) x = std::make_shared<Mirror_BRDF>();
+                if constexpr (std::is_same_v<T, std::vector<BrdfRef>>)
+                    x = {std::make_shared<Glass_BRDF>(), std::make_shared<Light_BRDF>()};
+                if constexpr (std::is_same_v<T, MaterialIdData>) x.kind = 0, x.textId = "skp:42";
+            },
+            f.member);
+        k += 3;
+    }
+}
+
+template <class C>
+void expectBrdfRoundTrip() {
+    C original;
+    fillFields(original);
+    original.name = "Layer\xC3\xA9";
+    original.flag1 = false;
+    original.flag3 = true;
+    const std::vector<uint8_t> record = recordOf(original);
+    QuickArchive ar(record.data(), record.size());
+    std::shared_ptr<Base_BRDF> back = createBRDF(original.typeId());
+    ASSERT_TRUE(back && back->deserialize(ar)) << typeid(C).name();
+    EXPECT_EQ(recordOf(*back), record) << typeid(C).name();
+    EXPECT_TRUE(back->isEqual(original.clone()));
+    EXPECT_FALSE(back->isEqual(createBRDF(original.typeId()))) << typeid(C).name();
+}
+
+template <class C>
+void expectMaterialRoundTrip(bool hasComparedFields = true) {
+    C original;
+    fillFields(original);
+    original.name = "Brick";
+    original.uuid = "0e6f2a4c-0000-4000-8000-00000000abcd";
+    const std::vector<uint8_t> record = recordOf(original);
+    QuickArchive ar(record.data(), record.size());
+    std::shared_ptr<BaseMaterial> back = createMaterial(original.typeId());
+    ASSERT_TRUE(back && back->deserialize(ar)) << typeid(C).name();
+    EXPECT_EQ(back->name, "Brick");
+    EXPECT_EQ(back->uuid, original.uuid);
+    EXPECT_EQ(recordOf(*back), record) << typeid(C).name();
+    EXPECT_TRUE(back->isEqual(original.copy())) << typeid(C).name();
+    EXPECT_EQ(back->isEqual(std::make_shared<C>()), !hasComparedFields) << typeid(C).name();
+}
+
+// Archive building for hand-made old records.
+struct Record {
+    QuickArchive ar;
+    Record& u32(uint32_t v) { return ar.writeUInt32(v), *this; }
+    Record& i32(int32_t v) { return ar.writeInt32(v), *this; }
+    Record& f(float v) { return ar.writeFloat(v), *this; }
+    Record& b(bool v) { return ar.writeBool(v), *this; }
+    Record& c(float r, float g, float bl) { return ar.writeColor({r, g, bl}), *this; }
+    Record& s(const std::string& v) { return ar.writeWString(v), *this; }
+    Record& baseMaterial(const std::string& name, const std::string& id = "") {
+        return u32(0x20000).s(name).s(id);
+    }
+    Record& layeredChild(const std::string& name) {  // a version 4 layered material without BRDFs
+        return i32(1).u32(0x40000).u32(0).i32(1).i32(0).i32(1).i32(1).baseMaterial(name).i32(0);
+    }
+};
+
+}  // namespace
+
+TEST_F(MaterialRecords, EveryBrdfRoundTripsAllItsFields) {
+    expectBrdfRoundTrip<Glass_BRDF>();
+    expectBrdfRoundTrip<Diffuse_BRDF>();
+    expectBrdfRoundTrip<Blinn_BRDF>();
+    expectBrdfRoundTrip<Phong_BRDF>();
+    expectBrdfRoundTrip<Mirror_BRDF>();
+    expectBrdfRoundTrip<Light_BRDF>();
+}
+
+TEST_F(MaterialRecords, EveryMaterialRoundTripsAllItsFields) {
+    expectMaterialRoundTrip<MaterialSingleBRDF>();
+    expectMaterialRoundTrip<MaterialLayeredBRDF>();
+    expectMaterialRoundTrip<MaterialMulti>();
+    expectMaterialRoundTrip<MaterialBump>();
+    expectMaterialRoundTrip<MaterialInstance>(false);
+    expectMaterialRoundTrip<Material2Sided>();
+    expectMaterialRoundTrip<MaterialLinked>();
+    expectMaterialRoundTrip<MaterialSkp2Sided>();
+    expectMaterialRoundTrip<MaterialOverrideEnvironment>();
+    expectMaterialRoundTrip<MaterialDisplaced>();
+    expectMaterialRoundTrip<MaterialObjectExclusion>();
+    expectMaterialRoundTrip<MaterialAlphaContribution>();
+    expectMaterialRoundTrip<MaterialAngleBlend>();
+    expectMaterialRoundTrip<MaterialReference>();
+    expectMaterialRoundTrip<MaterialToon>();
+}
+
+TEST_F(MaterialRecords, TheNewestRecordsHaveTheirDocumentedLayout) {
+    Diffuse_BRDF diffuse;
+    diffuse.name = "D";
+    Record expected;
+    expected.u32(0x40000).c(0.5f, 0.5f, 0.5f).c(0, 0, 0).f(1).f(1).b(false).b(false);
+    expected.u32(0x40000).s("D").b(true).b(false).b(false).b(false);
+    EXPECT_EQ(recordOf(diffuse), bytesOf(expected.ar));
+
+    MaterialBump bump;
+    bump.name = "Brick";
+    bump.bump_tex_mult = 2;
+    bump.base_mtl = std::make_shared<MaterialLayeredBRDF>();
+    bump.base_mtl->name = "Base";
+    Record bumpRecord;
+    bumpRecord.u32(0x30000).f(2).b(false).layeredChild("Base").baseMaterial("Brick");
+    EXPECT_EQ(recordOf(bump), bytesOf(bumpRecord.ar));
+}
+
+TEST_F(MaterialRecords, OldBrdfVersionsLeaveMissingFieldsAtTheirDefaults) {
+    // Diffuse version 2: no base record, no alpha switch.
+    Record v2;
+    v2.u32(0x20000).c(0.1f, 0.2f, 0.3f).c(0.4f, 0.5f, 0.6f).f(2).f(3).b(false).b(false);
+    Diffuse_BRDF diffuse;
+    diffuse.name = "Old";
+    diffuse.use_color_tex_alpha_as_transparency = true;
+    ASSERT_TRUE(diffuse.deserialize(v2.ar));
+    EXPECT_EQ(diffuse.color, (Color{0.1f, 0.2f, 0.3f}));
+    EXPECT_EQ(diffuse.transparency_tex_mult, 3);
+    EXPECT_EQ(diffuse.name, "BRDFDiffuse");
+    EXPECT_FALSE(diffuse.use_color_tex_alpha_as_transparency);
+
+    // Mirror version 2: dropped float, Fresnel switch off, empty file names.
+    Record mirrorV2;
+    mirrorV2.u32(0x20000).c(1, 0, 0).c(0, 1, 0).f(0.5f).f(99).f(0.25f).i32(0).i32(3).s("").f(4).s("");
+    Mirror_BRDF mirror;
+    ASSERT_TRUE(mirror.deserialize(mirrorV2.ar));
+    EXPECT_EQ(mirror.transparency_tex_mult, 0.5f);
+    EXPECT_EQ(mirror.cutoff, 0.25f);
+    EXPECT_EQ(mirror.extraInt1, 3);
+    EXPECT_EQ(mirror.color_tex_mult, 4);
+    EXPECT_EQ(mirrorV2.ar.readPos(), mirrorV2.ar.writePos());
+
+    // Phong version 1 stops after extraInt1; later fields keep their defaults.
+    Record phongV1;
+    phongV1.u32(0x10000).c(1, 1, 0).c(0, 0, 1).f(0.7f).f(0.8f).f(99).f(0.05f).i32(16).i32(0).i32(1).i32(6);
+    Phong_BRDF phong;
+    phong.anisotropy = 0.5f;
+    ASSERT_TRUE(phong.deserialize(phongV1.ar));
+    EXPECT_EQ(phong.reflectionGlossiness, 0.8f);
+    EXPECT_EQ(phong.cutoff, 0.05f);
+    EXPECT_EQ(phong.subdivs, 16);
+    EXPECT_EQ(phong.back_side, 1);
+    EXPECT_EQ(phong.extraInt1, 6);
+    EXPECT_EQ(phong.anisotropy, 0);
+    EXPECT_EQ(phong.hilightGlossiness_tex_mult, 1);
+
+    // Light version 1: colour, intensity, multiplier and one file name.
+    Record lightV1;
+    lightV1.u32(0x10000).c(2, 2, 2).f(30).f(0.5f).s("");
+    Light_BRDF light;
+    ASSERT_TRUE(light.deserialize(lightV1.ar));
+    EXPECT_EQ(light.intensity, 30);
+    EXPECT_EQ(light.transparency_tex_mult, 0.5f);
+    EXPECT_EQ(light.doubleSided, 1);
+    EXPECT_EQ(light.extraFloat1, 1);
+}
+
+TEST_F(MaterialRecords, GlassReadsOldVersionsOntoTheValuesItHolds) {
+    Record v1;
+    v1.u32(0x10000).c(0.9f, 0.9f, 0.9f).c(0.1f, 0.2f, 0.3f).f(1.33f).f(1.4f).f(0.01f).f(2).f(0.8f);
+    v1.i32(7).i32(12).i32(1).i32(1);
+    Glass_BRDF glass;
+    glass.name = "Kept?";
+    glass.flag1 = false;
+    glass.thickness = 5;
+    glass.translucency_on = 1;
+    ASSERT_TRUE(glass.deserialize(v1.ar));
+    EXPECT_EQ(glass.fog_color, (Color{0.1f, 0.2f, 0.3f}));
+    EXPECT_EQ(glass.ior, 1.33f);
+    EXPECT_EQ(glass.extraFloat1, 1.4f);
+    EXPECT_EQ(glass.glossiness, 0.8f);
+    EXPECT_EQ(glass.extraInt1, 7);
+    EXPECT_EQ(glass.subdivs, 12);
+    EXPECT_EQ(glass.affect_alpha, 1);
+    EXPECT_EQ(glass.thickness, 5);
+    EXPECT_EQ(glass.translucency_on, 1);
+    EXPECT_EQ(glass.name, "BRDFRefraction");
+    EXPECT_TRUE(glass.flag1);
+}
+
+TEST_F(MaterialRecords, BrdfFailures) {
+    for (int32_t id : {1, 2, 4, 8, 16, 32}) {
+        std::shared_ptr<Base_BRDF> brdf = createBRDF(id);
+        QuickArchive tagged;
+        tagged.writeUInt32(0x30001);
+        EXPECT_FALSE(brdf->deserialize(tagged)) << id;
+        EXPECT_EQ(tagged.readPos(), 4u) << id;
+
+        // A base record of version 5 fails the whole record.
+        QuickArchive written;
+        ASSERT_TRUE(createBRDF(id)->serialize(written));
+        const std::vector<uint8_t> bytes = bytesOf(written);
+        std::vector<uint8_t> bad = bytes;
+        const std::string name(brdf->pluginType());
+        const size_t baseAt = bad.size() - 4 - 4 - name.size() - 3 - (id == 2 ? 1 : id == 32 ? 4 : 0);
+        ASSERT_EQ(bad[baseAt + 2], 4) << id;
+        bad[baseAt + 2] = 5;
+        QuickArchive badArchive(bad.data(), bad.size());
+        EXPECT_FALSE(createBRDF(id)->deserialize(badArchive)) << id;
+    }
+    EXPECT_FALSE(createBRDF(3));
+    EXPECT_FALSE(createBRDF(64));
+
+    // A control character in a BRDF name is removed.
+    Record named;
+    named.u32(0x30000).c(1, 1, 1).c(0, 0, 0).f(1).f(1).b(false).b(false).u32(0x10000).s("La\x01yer");
+    Diffuse_BRDF diffuse;
+    EXPECT_TRUE(diffuse.deserialize(named.ar));
+    EXPECT_EQ(diffuse.name, "Layer");
+}
+
+TEST_F(MaterialRecords, InlineNamesOfFirstVersionsAreMadeUnique) {
+    auto readLayeredV1 = [](const std::string& name) {
+        Record v1;
+        v1.u32(0x10000).u32(0).i32(0).i32(0).s(name);
+        auto m = std::make_shared<MaterialLayeredBRDF>();
+        EXPECT_TRUE(m->deserialize(v1.ar));
+        return m;
+    };
+    SceneMaterials& library = SceneMaterials::instance();
+    auto first = readLayeredV1("");
+    EXPECT_EQ(first->name, "DefaultMaterial");
+    EXPECT_EQ(first->double_sided, 0);
+    EXPECT_EQ(first->extraInt2, 1);
+    library.addMaterial(first);
+    EXPECT_EQ(readLayeredV1("")->name, "DefaultMaterial1");
+    EXPECT_EQ(readLayeredV1("Brick7")->name, "Brick");
+    EXPECT_EQ(readLayeredV1("defaultmaterial")->name, "defaultmaterial1");
+
+    // A base record keeps a name the library already holds, but loses
+    // control characters; an empty one becomes a free default name.
+    Record v2;
+    v2.u32(0x20000).u32(0).i32(1).i32(0).baseMaterial("DefaultMaterial");
+    MaterialLayeredBRDF kept;
+    ASSERT_TRUE(kept.deserialize(v2.ar));
+    EXPECT_EQ(kept.name, "DefaultMaterial");
+    Record tab;
+    tab.u32(0x20000).u32(0).i32(1).i32(0).baseMaterial("A\tB");
+    ASSERT_TRUE(kept.deserialize(tab.ar));
+    EXPECT_EQ(kept.name, "AB");
+    Record empty;
+    empty.u32(0x20000).u32(0).i32(1).i32(0).baseMaterial("");
+    ASSERT_TRUE(kept.deserialize(empty.ar));
+    EXPECT_EQ(kept.name, "DefaultMaterial1");
+}
+
+TEST_F(MaterialRecords, OldMaterialVersionsLeaveMissingFieldsAtTheirDefaults) {
+    // Single BRDF version 1: inline name, then the BRDF.
+    Record single;
+    single.u32(0x10000).i32(3).i32(4).s("Wall12").i32(2);
+    Diffuse_BRDF().serialize(single.ar);
+    MaterialSingleBRDF s;
+    ASSERT_TRUE(s.deserialize(single.ar));
+    EXPECT_EQ(s.name, "Wall");
+    EXPECT_EQ(s.extraInt2, 4);
+    ASSERT_TRUE(s.brdf);
+    EXPECT_EQ(s.brdf->typeId(), 2);
+
+    // Layered version 3 has no extraInt4.
+    Record layeredV3;
+    layeredV3.u32(0x30000).u32(0).i32(0).i32(5).i32(6).i32(7).baseMaterial("L3");
+    MaterialLayeredBRDF l;
+    l.extraInt4 = 9;
+    ASSERT_TRUE(l.deserialize(layeredV3.ar));
+    EXPECT_EQ(l.extraInt3, 7);
+    EXPECT_EQ(l.extraInt4, 0);
+
+    // Multi version 1: materials, then an inline name.
+    Record multi;
+    multi.u32(0x10000).u32(1).layeredChild("Part").s("");
+    MaterialMulti mm;
+    ASSERT_TRUE(mm.deserialize(multi.ar));
+    ASSERT_EQ(mm.materials.size(), 1u);
+    EXPECT_EQ(mm.materials[0]->name, "Part");
+    EXPECT_EQ(mm.name, "DefaultMaterial");
+
+    // Bump version 2: the inline name is kept as read.
+    Record bumpV2;
+    bumpV2.u32(0x20000).s("Brick7").f(0.5f).b(false).layeredChild("Base");
+    MaterialBump bump;
+    ASSERT_TRUE(bump.deserialize(bumpV2.ar));
+    EXPECT_EQ(bump.name, "Brick7");
+    EXPECT_EQ(bump.bump_tex_mult, 0.5f);
+    EXPECT_EQ(bump.base_mtl->name, "Base");
+
+    // Two-sided version 1 has no transparency.
+    Record twoSided;
+    twoSided.u32(0x10000).b(true).layeredChild("F").b(false).b(false).c(0.5f, 0.5f, 0.5f).f(2).b(true);
+    Material2Sided ts;
+    ASSERT_TRUE(ts.deserialize(twoSided.ar));
+    EXPECT_EQ(ts.front->name, "F");
+    EXPECT_FALSE(ts.back);
+    EXPECT_EQ(ts.translucency, (Color{0.5f, 0.5f, 0.5f}));
+    EXPECT_TRUE(ts.force_1sided);
+    EXPECT_EQ(ts.transparency_tex_mult, 1);
+
+    // Displaced version 1 stops after the texture multiplier.
+    Record displaced;
+    displaced.u32(0x10000).baseMaterial("D").b(false).b(false).f(3);
+    MaterialDisplaced d;
+    d.displace_max_subdivs = 3;
+    ASSERT_TRUE(d.deserialize(displaced.ar));
+    EXPECT_EQ(d.displace_tex_mult, 3);
+    EXPECT_EQ(d.displace_max_subdivs, 256);
+    EXPECT_EQ(d.displace_edge_length, 4);
+
+    // Object exclusion version 1 has no base record and no short_circuit.
+    Record exclusion;
+    exclusion.u32(0x10000).i32(1).b(false).u32(2).s("Cube").s("Cone");
+    MaterialObjectExclusion e;
+    e.name = "Mine";
+    e.short_circuit = false;
+    ASSERT_TRUE(e.deserialize(exclusion.ar));
+    EXPECT_EQ(e.name, "Mine");
+    EXPECT_TRUE(e.short_circuit);
+    EXPECT_EQ(e.objects, (std::vector<std::string>{"Cube", "Cone"}));
+
+    // Reference version 1 carries no resolved material.
+    Record reference;
+    reference.u32(0x10000).baseMaterial("R").s("some-id");
+    MaterialReference r;
+    ASSERT_TRUE(r.deserialize(reference.ar));
+    EXPECT_EQ(r.referenceId, "some-id");
+    EXPECT_FALSE(r.resolved);
+
+    // Toon version 1 stops after the base record.
+    MaterialToon toon;
+    toon.do_silhouette_mult = true;
+    toon.silhouette_mult = 4;
+    std::vector<uint8_t> toonV2 = recordOf(toon);
+    toonV2[2] = 1;
+    toonV2.resize(toonV2.size() - 5);
+    QuickArchive toonV1(toonV2.data(), toonV2.size());
+    MaterialToon readToon;
+    ASSERT_TRUE(readToon.deserialize(toonV1));
+    EXPECT_FALSE(readToon.do_silhouette_mult);
+    EXPECT_EQ(readToon.silhouette_mult, 1.5f);
+}
+
+TEST_F(MaterialRecords, MaterialFailures) {
+    for (int32_t id = 0; id <= 14; ++id) {
+        QuickArchive tagged;
+        tagged.writeUInt32(0x10001);
+        EXPECT_FALSE(createMaterial(id)->deserialize(tagged)) << id;
+    }
+    EXPECT_FALSE(createMaterial(15));
+    EXPECT_FALSE(createMaterial(-1));
+
+    // An unknown nested material fails the read and says where.
+    Record unknown;
+    unknown.u32(0x30000).f(1).b(false).i32(99);
+    ReadTrace trace;
+    unknown.ar.setTrace(&trace);
+    MaterialBump bump;
+    EXPECT_FALSE(bump.deserialize(unknown.ar));
+    EXPECT_EQ(trace.failureText(), "MaterialBump @0x9: unknown material type 99\n");
+    // A mandatory part cannot be written when it is missing.
+    QuickArchive none;
+    EXPECT_FALSE(bump.serialize(none));
+    EXPECT_EQ(none.writePos(), 0u);
+
+    // A linked material needs its linked material and a known identifier kind.
+    MaterialLinked linked;
+    QuickArchive nothing;
+    EXPECT_FALSE(linked.serialize(nothing));
+    EXPECT_EQ(nothing.writePos(), 0u);
+    linked.linked = layered("L");
+    linked.idData.kind = 5;
+    QuickArchive badKind;
+    EXPECT_FALSE(linked.serialize(badKind));
+    Record kindFive;
+    kindFive.u32(0x10000).u32(0x10000).i32(5).i32(0);
+    EXPECT_FALSE(MaterialLinked().deserialize(kindFive.ar));
+    Record idVersion2;
+    idVersion2.u32(0x10000).u32(0x20000).i32(2).i32(7);
+    EXPECT_FALSE(MaterialLinked().deserialize(idVersion2.ar));
+
+    QuickArchive instanceV2;
+    instanceV2.writeUInt32(0x20000);
+    EXPECT_FALSE(MaterialInstance().deserialize(instanceV2));
+
+    // The layered material resets before it rejects a tag.
+    MaterialLayeredBRDF layeredTagged;
+    layeredTagged.double_sided = 0;
+    QuickArchive word;
+    word.writeUInt32(0x40001);
+    EXPECT_FALSE(layeredTagged.deserialize(word));
+    EXPECT_EQ(layeredTagged.double_sided, 1);
+}
+
+TEST_F(MaterialRecords, HostileCountsAndDepthsEndTheReadQuietly) {
+    Record huge;
+    huge.u32(0x20000).u32(0xFFFFFFFF).layeredChild("Only");
+    MaterialMulti multi;
+    EXPECT_FALSE(multi.deserialize(huge.ar));
+    EXPECT_EQ(multi.materials.size(), 1u);
+
+    Record deep;
+    for (int i = 0; i < 400; ++i) deep.u32(0x30000).f(1).b(false).i32(3);
+    EXPECT_FALSE(MaterialBump().deserialize(deep.ar));
+}
+
+TEST_F(MaterialRecords, ReferencesCarryTheLibraryMaterialAsItIsWhenWritten) {
+    MaterialReference reference;
+    reference.name = "Ref";
+    reference.referenceId = "id-1";
+    reference.resolved = layered("Stale");
+    QuickArchive unresolved;
+    ASSERT_TRUE(reference.serialize(unresolved));
+    EXPECT_FALSE(reference.resolved);
+
+    auto target = layered("Target");
+    target->uuid = "id-1";
+    SceneMaterials::instance().addMaterial(target);
+    QuickArchive ar;
+    ASSERT_TRUE(reference.serialize(ar));
+    MaterialReference back;
+    ASSERT_TRUE(back.deserialize(ar));
+    ASSERT_TRUE(back.resolved);
+    EXPECT_EQ(back.resolved->name, "Target");
+
+    // A library entry that leads back to the reference itself is not carried.
+    auto self = std::make_shared<MaterialReference>();
+    self->name = "Loop";
+    self->uuid = "id-loop";
+    self->referenceId = "id-loop";
+    SceneMaterials::instance().addMaterial(self);
+    QuickArchive loop;
+    EXPECT_TRUE(self->serialize(loop));
+    EXPECT_FALSE(self->resolved);
+}

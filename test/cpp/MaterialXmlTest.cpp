@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include "materials/BRDFs.h"
+#include "materials/BrdfMaterials.h"
+#include "materials/CompositeMaterials.h"
+
+using namespace KilnCore;
+
+namespace {
+
+class MaterialXml : public ::testing::Test {
+protected:
+    void SetUp() override { SceneMaterials::instance().clear(); }
+    void TearDown() override { SceneMaterials::instance().clear(); }
+};
+
+std::string xmlOf(BaseMaterial& m, const std::string& parentUrl = "") {
+    std::string out;
+    AssetXmlWriter w(out);
+    w.beginElement("Assets");
+    m.writeXML(w, parentUrl);
+    return out.substr(out.find('\n') + 1);
+}
+
+// The url attributes of the assets, in document order.
+std::vector<std::string> assetUrls(const std::string& xml) {
+    std::vector<std::string> urls;
+    for (size_t at = xml.find("<Asset "); at != std::string::npos; at = xml.find("<Asset ", at + 1)) {
+        const size_t start = xml.find("url=\"", at) + 5;
+        urls.push_back(xml.substr(start, xml.find('"', start) - start));
+    }
+    return urls;
+}
+
+std::shared_ptr<MaterialLayeredBRDF> layered(const std::string& name) {
+    auto m = std::make_shared<MaterialLayeredBRDF>();
+    m->name = name;
+    return m;
+}
+
+}  // namespace
+
+TEST_F(MaterialXml, BumpWritesItsBaseThenItself) {
+    MaterialBump bump;
+    bump.name = "Brick";
+    bump.base_mtl = layered("Base");
+    EXPECT_EQ(xmlOf(bump),
+              "    <Asset layout=\"defkilnmat\" renderer=\"kiln\" type=\"material\" url=\"/Brick/Base\" >\n"
+              "      <plugin>\n"
+              "        <kilnplugin name=\"MtlTESSAR\" type=\"material\">\n"
+              "          <parameters>\n"
+              "            <parameter type=\"integer\" name=\"double_sided\" handler=\"default\" listType=\"none\" label=\"double_sided\">\n"
+              "              <value>1</value>\n"
+              "            </parameter>\n"
+              "            <parameter type=\"list\" name=\"brdfs\" handler=\"default\" listType=\"plugin\" label=\"brdfs\">\n"
+              "              <value>\n"
+              "              <list>\n"
+              "              </list>\n"
+              "              </value>\n"
+              "            </parameter>\n"
+              "          </parameters>\n"
+              "        </kilnplugin>\n"
+              "      </plugin>\n"
+              "    </Asset>\n"
+              "    <Asset layout=\"\" renderer=\"kiln\" type=\"material\" url=\"/Brick\" >\n"
+              "      <plugin>\n"
+              "        <kilnplugin name=\"MtlBump\" type=\"material\">\n"
+              "          <parameters>\n"
+              "            <parameter type=\"float\" name=\"bump_tex_mult\" handler=\"default\" listType=\"none\" label=\"bump_tex_mult\">\n"
+              "              <value>1</value>\n"
+              "            </parameter>\n"
+              "            <parameter type=\"plugin\" name=\"base_mtl\" handler=\"default\" listType=\"none\" label=\"base_mtl\">\n"
+              "              <value>/Brick/Base</value>\n"
+              "            </parameter>\n"
+              "            <parameter type=\"plugin\" name=\"bump_tex\" handler=\"default\" listType=\"none\" label=\"bump_tex\">\n"
+              "            </parameter>\n"
+              "          </parameters>\n"
+              "        </kilnplugin>\n"
+              "      </plugin>\n"
+              "    </Asset>\n");
+}
+
+TEST_F(MaterialXml, LayeredListsItsBrdfsAfterWritingThem) {
+    auto m = layered("Tile");
+    m->double_sided = 0;
+    auto glass = std::make_shared<Glass_BRDF>();
+    auto top = std::make_shared<Diffuse_BRDF>();
+    top->name = "Top & Coat";
+    m->brdfs = {glass, top};
+    const std::string xml = xmlOf(*m, "/Lib");
+    EXPECT_EQ(assetUrls(xml), (std::vector<std::string>{"/Lib/Tile/BRDFRefraction", "/Lib/Tile/Top &amp; Coat",
+                                                        "/Lib/Tile"}));
+    EXPECT_NE(xml.find("              <list>\n"
+                       "                <entry>/Lib/Tile/BRDFRefraction</entry>\n"
+                       "                <entry>/Lib/Tile/Top &amp; Coat</entry>\n"
+                       "              </list>\n"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<value>0</value>"), std::string::npos);
+}
+
+TEST_F(MaterialXml, CompositesWriteTheirPartsFirst) {
+    Material2Sided twoSided;
+    twoSided.name = "Leaf";
+    twoSided.front = layered("Front");
+    twoSided.back = layered("Back");
+    const std::string xml = xmlOf(twoSided);
+    EXPECT_EQ(assetUrls(xml), (std::vector<std::string>{"/Leaf/Front", "/Leaf/Back", "/Leaf"}));
+    EXPECT_NE(xml.find("name=\"front\" handler=\"default\" listType=\"none\" label=\"front\">\n"
+                       "              <value>/Leaf/Front</value>"),
+              std::string::npos);
+    const size_t forced = xml.find("name=\"force_1sided\"");
+    EXPECT_GT(forced, xml.find("name=\"transparency_tex_mult\""));
+    EXPECT_GT(xml.find("name=\"transparency_tex\""), xml.find("name=\"translucency_tex\""));
+
+    MaterialObjectExclusion exclusion;
+    exclusion.name = "Ex";
+    exclusion.mode = 2;
+    exclusion.objects = {"Box<1>", "Sphere"};
+    const std::string ex = xmlOf(exclusion);
+    EXPECT_EQ(assetUrls(ex), (std::vector<std::string>{"/Ex"}));
+    EXPECT_NE(ex.find("<parameter type=\"list\" name=\"objects\" handler=\"default\" listType=\"\" label=\"objects\">\n"
+                      "              <value>\n"
+                      "              <list>\n"
+                      "                <entry>Box&lt;1&gt;</entry>\n"
+                      "                <entry>Sphere</entry>\n"),
+              std::string::npos);
+    EXPECT_LT(ex.find("name=\"base_mtl\""), ex.find("name=\"mode\""));
+    EXPECT_LT(ex.find("name=\"mode\""), ex.find("name=\"short_circuit\""));
+}
+
+TEST_F(MaterialXml, WrappersWithoutAssetsPassTheirBaseOn) {
+    MaterialOverrideEnvironment override;
+    override.name = "Env";
+    override.base_mtl = layered("Inner");
+    EXPECT_EQ(assetUrls(xmlOf(override, "/P")), (std::vector<std::string>{"/P/Inner"}));
+
+    MaterialDisplaced displaced;
+    displaced.name = "Disp";
+    displaced.base_mtl = layered("Inner");
+    EXPECT_EQ(assetUrls(xmlOf(displaced, "/P")), (std::vector<std::string>{"/P/Disp/Inner"}));
+
+    MaterialReference reference;
+    reference.name = "Ref";
+    EXPECT_EQ(xmlOf(reference), "");
+    reference.resolved = layered("Wood");
+    EXPECT_EQ(assetUrls(xmlOf(reference)), (std::vector<std::string>{"/Wood"}));
+
+    MaterialSingleBRDF single;
+    single.brdf = std::make_shared<Diffuse_BRDF>();
+    MaterialMulti multi;
+    multi.materials = {layered("X")};
+    MaterialLinked linked;
+    linked.linked = layered("Y");
+    MaterialInstance instance;
+    for (BaseMaterial* m : std::initializer_list<BaseMaterial*>{&single, &multi, &linked, &instance})
+        EXPECT_EQ(xmlOf(*m), "") << m->typeId();
+}
+
+TEST_F(MaterialXml, AngleBlendWritesItsParts) {
+    MaterialAngleBlend blend;
+    blend.name = "Blend";
+    blend.mtl_one = layered("One");
+    const std::string b = xmlOf(blend);
+    EXPECT_EQ(assetUrls(b), (std::vector<std::string>{"/Blend/One", "/Blend"}));
+    EXPECT_LT(b.find("<value>75</value>"), b.find("<value>150</value>"));
+}
+
+TEST_F(MaterialXml, DuplicatesAreUniqueDeepCopiesAndCopiesKeepTheName) {
+    SceneMaterials& library = SceneMaterials::instance();
+    auto bump = std::make_shared<MaterialBump>();
+    bump->name = "Brick";
+    bump->uuid = "id";
+    bump->base_mtl = layered("Base");
+    library.addMaterial(bump);
+    library.addMaterial(bump->base_mtl);
+
+    auto dup = std::dynamic_pointer_cast<MaterialBump>(bump->duplicate());
+    ASSERT_TRUE(dup);
+    EXPECT_EQ(dup->name, "Brick1");
+    EXPECT_EQ(dup->uuid, "");
+    ASSERT_TRUE(dup->base_mtl);
+    EXPECT_NE(dup->base_mtl, bump->base_mtl);
+    EXPECT_EQ(dup->base_mtl->name, "Base1");
+    EXPECT_TRUE(dup->isEqual(bump));
+
+    auto copy = std::dynamic_pointer_cast<MaterialBump>(bump->copy());
+    EXPECT_EQ(copy->name, "Brick");
+    EXPECT_EQ(copy->base_mtl->name, "Base");
+    EXPECT_NE(copy->base_mtl, bump->base_mtl);
+    copy->bump_tex_mult = 2;
+    EXPECT_FALSE(copy->isEqual(bump));
+
+    // A layered material copies its BRDFs; a single-BRDF material shares its BRDF.
+    auto tile = layered("Tile");
+    tile->brdfs.push_back(std::make_shared<Diffuse_BRDF>());
+    auto tileCopy = std::dynamic_pointer_cast<MaterialLayeredBRDF>(tile->copy());
+    EXPECT_NE(tileCopy->brdfs[0], tile->brdfs[0]);
+    EXPECT_TRUE(tileCopy->isEqual(tile));
+    auto single = std::make_shared<MaterialSingleBRDF>();
+    single->brdf = tile->brdfs[0];
+    EXPECT_EQ(std::dynamic_pointer_cast<MaterialSingleBRDF>(single->duplicate())->brdf, single->brdf);
+
+    // Assignment keeps the identifier; a reset of a single BRDF keeps its BRDF.
+    MaterialLayeredBRDF assigned;
+    assigned.uuid = "mine";
+    assigned = *tile;
+    EXPECT_EQ(assigned.uuid, "mine");
+    single->reset();
+    EXPECT_TRUE(single->brdf);
+    EXPECT_EQ(single->name, "DefaultMaterial");
+}
