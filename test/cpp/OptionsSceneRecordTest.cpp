@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "lights/SunLight.h"
+#include "materials/BrdfMaterials.h"
+#include "materials/SceneMaterials.h"
 #include "options/SkpModule.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
+#include "textures/SkyTexture.h"
 
 using namespace KilnCore;
 
@@ -62,16 +66,49 @@ TEST_F(SceneRecord, FailedOptionsKeepWhatWasRead) {
     EXPECT_EQ(upgrades, 0);
 }
 
-TEST_F(SceneRecord, KindsWithMaterialsReadTheOptionsThenStop) {
+TEST_F(SceneRecord, EveryKindReadsItsObjectsAndOnlyKindSixSkipsTheUpgrade) {
+    SceneMaterials& library = SceneMaterials::instance();
     for (uint32_t kind = 2; kind <= 6; ++kind) {
-        SkpModule module;
         QuickArchive ar = scene(kind << 16);
-        ReadTrace trace;
-        ar.setTrace(&trace);
-        EXPECT_FALSE(module.deserialize(ar)) << kind;
+        library.clear();
+        auto brick = std::make_shared<MaterialLayeredBRDF>();
+        brick->name = "Brick";
+        library.addMaterial(brick);
+        ASSERT_TRUE(library.serialize(ar));
+        if (kind == 3 || kind == 4) {
+            SunLight sun;
+            sun.turbidity = 7;
+            sun.sunName = "Renamed";
+            sun.serialize(ar);
+        }
+        if (kind == 4) SkyTexture().serialize(ar);
+        library.clear();
+
+        SkpModule module;
+        upgrades = 0;
+        EXPECT_TRUE(module.deserialize(ar)) << kind;
         EXPECT_EQ(module.options().imageWidth, 1024);
-        EXPECT_NE(trace.failureText().find("material library is not read yet"), std::string::npos);
+        EXPECT_TRUE(library.getMaterial("brick")) << kind;
+        EXPECT_EQ(upgrades, kind == 6 ? 0 : 1) << kind;
+        if (kind == 3 || kind == 4) {
+            EXPECT_EQ(defaultSun()->turbidity, 7.0f);
+            EXPECT_EQ(defaultSun()->sunName, kDefaultSunName);
+            EXPECT_EQ(defaultSun()->sunGuid, kDefaultSunGuid);
+        }
     }
+    library.clear();
+    defaultSun()->turbidity = 3.0f;
+}
+
+TEST_F(SceneRecord, AFailingLibraryEndsTheReadWithoutUpgrade) {
+    SkpModule module;
+    QuickArchive ar = scene(0x00020000);
+    ar.writeUInt32(0x00030000);  // a library version that never existed
+    ReadTrace trace;
+    ar.setTrace(&trace);
+    EXPECT_FALSE(module.deserialize(ar));
+    EXPECT_EQ(module.options().imageWidth, 1024);
+    EXPECT_NE(trace.failureText().find("SceneMaterials"), std::string::npos);
     EXPECT_EQ(upgrades, 0);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lights/SunLight.h"
+#include "materials/SceneMaterials.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/RecordScope.h"
 #include "textures/SkyTexture.h"
@@ -14,14 +15,17 @@ namespace {
 SkpModule::UpgradeHook upgradeHook = nullptr;
 
 // One object of a scene record, read into the scene state.
-using SceneRead = bool (*)(SkpModule&, RecordScope&);
+struct SceneRead {
+    const char* what;
+    bool (*read)(SkpModule&, RecordScope&);
+};
 
 bool readOptions(SkpModule& module, RecordScope& rec) {
     return module.options().deserialize(rec.archive());
 }
 
 bool readMaterialLibrary(SkpModule&, RecordScope& rec) {
-    return rec.fail("the scene material library is not read yet");
+    return SceneMaterials::instance().deserialize(rec.archive());
 }
 
 // A scene record may change every setting of the default sun but never its
@@ -47,6 +51,11 @@ bool readSky(SkpModule&, RecordScope& rec) {
     return keepingSunIdentity([&] { return std::make_shared<SkyTexture>()->deserialize(rec.archive()); });
 }
 
+constexpr SceneRead kOptions{"options", readOptions};
+constexpr SceneRead kLibrary{"material library", readMaterialLibrary};
+constexpr SceneRead kSun{"default sun", readDefaultSun};
+constexpr SceneRead kSky{"sky", readSky};
+
 struct SceneKind {
     std::array<SceneRead, 4> reads;  // in record order, ending at the first empty entry
     bool upgrades;                   // an old scene: run the upgrade after reading it
@@ -54,12 +63,12 @@ struct SceneKind {
 
 // Indexed by scene kind - 1.
 const SceneKind kSceneKinds[] = {
-    {{readOptions}, true},
-    {{readOptions, readMaterialLibrary}, true},
-    {{readOptions, readMaterialLibrary, readDefaultSun}, true},
-    {{readOptions, readMaterialLibrary, readDefaultSun, readSky}, true},
-    {{readOptions, readMaterialLibrary}, true},
-    {{readOptions, readMaterialLibrary}, false},
+    {{kOptions}, true},
+    {{kOptions, kLibrary}, true},
+    {{kOptions, kLibrary, kSun}, true},
+    {{kOptions, kLibrary, kSun, kSky}, true},
+    {{kOptions, kLibrary}, true},
+    {{kOptions, kLibrary}, false},
 };
 constexpr uint16_t kSceneKindCount = std::size(kSceneKinds);
 
@@ -79,12 +88,12 @@ bool SkpModule::deserialize(QuickArchive& archive) {
     const uint16_t kind = recordVersion(word);
     if (!rec.acceptIf(word, kind >= 1 && kind <= kSceneKindCount, "scene kinds 1..6")) return false;
     const SceneKind& scene = kSceneKinds[kind - 1];
-    for (SceneRead read : scene.reads) {
-        if (!read) break;
+    for (const SceneRead& object : scene.reads) {
+        if (!object.read) break;
         const uint64_t at = archive.readPos();
-        if (!read(*this, rec)) {
+        if (!object.read(*this, rec)) {
             rec.markChildFailed(at);
-            return false;
+            return rec.failAt(at, std::string(object.what) + " failed");
         }
     }
     if (scene.upgrades && upgradeHook) upgradeHook();
