@@ -2,6 +2,7 @@
 
 #include "lights/LightConversion.h"
 #include "materials/MaterialConversion.h"
+#include "materials/SceneMaterials.h"
 #include "options/SkpModule.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
@@ -61,7 +62,14 @@ SceneOutcome convertScene(const std::vector<uint8_t>& bytes) {
     out.error = read.error;
     if (!out.ok) return out;
     out.optionsXml = SkpModule::instance().optionsXml();
-    out.summary = "options";
+    KilnCore::SceneMaterials& library = KilnCore::SceneMaterials::instance();
+    std::vector<std::string> names;
+    library.listNames(names);
+    for (const std::string& name : names)
+        out.materials.emplace_back(name, KilnCore::materialDocument(library.getMaterial(name)));
+    const unsigned kind = bytes.size() >= 4 ? bytes[2] | (bytes[3] << 8) : 0;
+    out.summary = "scene kind " + std::to_string(kind) + ": options and " + std::to_string(names.size()) +
+                  (names.size() == 1 ? " material" : " materials");
     return out;
 }
 

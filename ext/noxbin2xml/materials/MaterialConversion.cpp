@@ -5,13 +5,17 @@
 
 namespace KilnCore {
 
-bool convertMaterialRecord(QuickArchive& archive, int32_t typeId, std::string& xml) {
-    std::shared_ptr<BaseMaterial> material = createMaterial(typeId);
-    if (!material || !material->deserialize(archive)) return false;
+std::string materialDocument(const std::shared_ptr<BaseMaterial>& material) {
     std::string text;
     AssetXmlWriter writer(text);
     MtlTESSARConverter(material).writeXML(writer, "");
-    xml += text;
+    return text;
+}
+
+bool convertMaterialRecord(QuickArchive& archive, int32_t typeId, std::string& xml) {
+    std::shared_ptr<BaseMaterial> material = createMaterial(typeId);
+    if (!material || !material->deserialize(archive)) return false;
+    xml += materialDocument(material);
     return true;
 }
 

@@ -2,11 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace KilnCore {
 
 class QuickArchive;
+class BaseMaterial;
+
+// The material document of one material (what convert_material returns for
+// its record).
+std::string materialDocument(const std::shared_ptr<BaseMaterial>& material);
 
 // Creates the material of the given type, reads its record from the archive
 // and appends its whole material document (with its "Assets" element) to
