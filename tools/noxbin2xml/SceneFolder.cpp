@@ -63,7 +63,11 @@ bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, std::st
         if (!ok) break;
         ok = writeFileAtomically(staging / relative, *text, error);
     }
-    if (ok) fs::create_directories(folder / "materials", ec);
+    if (ok) {
+        fs::create_directories(folder / "materials", ec);
+        ok = !ec;
+        if (!ok) error = "cannot create " + (folder / "materials").string() + ": " + ec.message();
+    }
     for (const auto& [relative, text] : files) {
         if (!ok) break;
         fs::rename(staging / relative, folder / relative, ec);
