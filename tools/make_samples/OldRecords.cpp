@@ -3,6 +3,8 @@
 // the layouts older releases of the plug-in wrote; the nested parts that
 // were already current then are written by their own writers.
 #include "SampleSet.h"
+#include "materials/BRDFs.h"
+#include "materials/BrdfMaterials.h"
 #include "serial/Types.h"
 #include "textures/Textures.h"
 
@@ -17,7 +19,7 @@ const Transform kIdentity{};
 
 // Material, BRDF and texture type identifiers as records store them.
 enum : int32_t { kLayered = 1, kGlassBrdf = 1, kDiffuseBrdf = 2, kPhongBrdf = 8, kMirrorBrdf = 16, kLightBrdf = 32 };
-enum : int32_t { kCheckerTexture = 4, kAColorTexture = 5, kFresnelTexture = 1, kBlendTexture = 10 };
+enum : int32_t { kFresnelTexture = 1, kCheckerTexture = 4, kAColorTexture = 5, kBlendTexture = 10, kSkyTexture = 12 };
 enum : int32_t { kEnvironmentUvw = 3, kChannelUvw = 4 };
 
 // ---------------------------------------------------------------- textures
@@ -96,6 +98,22 @@ void blendV1(QuickArchive& ar) {
     ar.writeFloat(1.0f);  // gamma
     ar.writeWString("C:\\Old Textures\\sky.bmp");
     ar.writeBool(true);   // tile
+}
+
+// Sky, version 2: no sun of its own, so it shows the default sun; a plain
+// placement, the settings and its identifier.
+void skyV2(QuickArchive& ar) {
+    ar.writeUInt32(versionWord(2));
+    ar.writeBool(false);  // no sun of its own
+    Transform placement;
+    placement.offset = {0, 0, 100};
+    ar.writeTransform(placement);
+    ar.writeVector({0, 0, 1});  // up_vector
+    for (float setting : {0.0f, 3.5f, 2.0f, 1.0f, 1.0f, 50.0f, 150.0f, 0.35f}) ar.writeFloat(setting);
+    for (int32_t subdivs : {500, 1000, 8}) ar.writeInt32(subdivs);
+    ar.writeBool(true);   // skyFlag1
+    ar.writeBool(false);  // skyFlag2
+    ar.writeWString("7E8F9A0B-1C2D-4E3F-8A4B-5C6D7E8F9A0B");
 }
 
 // ---------------------------------------------------------------- BRDFs
@@ -277,6 +295,29 @@ bool singleBrdfV1(QuickArchive& ar) {
     return true;
 }
 
+// An environment override (its only version) whose background is a
+// version-2 sky: the document holds the default sun as it is when the record
+// is read.
+bool overrideWithOldSky(QuickArchive& ar) {
+    ar.writeUInt32(versionWord(1));
+    ar.writeUInt32(versionWord(2));  // base record
+    ar.writeWString("Old Sky Override");
+    ar.writeWString("5A3F1C00-8B2D-4E6F-9A71-0000000000C8");
+    auto base = std::make_shared<MaterialLayeredBRDF>();
+    base->name = "Old Sky Base";
+    base->brdfs = {std::make_shared<Diffuse_BRDF>()};
+    ar.writeBool(true);
+    if (!writeChild<BaseMaterial>(ar, base)) return false;
+    ar.writeBool(true);  // bg_tex
+    ar.writeInt32(kSkyTexture);
+    skyV2(ar);
+    for (int empty = 0; empty < 3; ++empty) ar.writeBool(false);  // gi, reflect, refract textures
+    for (int color = 0; color < 4; ++color) ar.writeColor(kBlack);
+    for (int mult = 0; mult < 4; ++mult) ar.writeFloat(1.0f);
+    for (bool on : {true, false, false, false}) ar.writeBool(on);  // override_bg, _gi, _reflect, _refract
+    return true;
+}
+
 }  // namespace
 
 void addOldRecordSamples(SampleSet& set) {
@@ -284,6 +325,7 @@ void addOldRecordSamples(SampleSet& set) {
     set.add("materials/layered-v3-1.rec", layeredV3);
     set.add("materials/bump-v1-3.rec", bumpV1);
     set.add("materials/single-brdf-v1-0.rec", singleBrdfV1);
+    set.add("materials/override-environment-old-sky-8.rec", overrideWithOldSky);
 }
 
 }  // namespace samples

@@ -11,13 +11,15 @@ namespace fs = std::filesystem;
 namespace samples {
 namespace {
 
-// Files under root that the generator owns: everything but the folder's README.
+// Files under root that the generator owns: all but the README and dot files.
 std::set<std::string> generatedFilesIn(const fs::path& root) {
     std::set<std::string> files;
     std::error_code ec;
-    for (const auto& entry : fs::recursive_directory_iterator(root, ec))
-        if (entry.is_regular_file() && entry.path().filename() != "README.md")
+    for (const auto& entry : fs::recursive_directory_iterator(root, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && name != "README.md" && name[0] != '.')
             files.insert(fs::relative(entry.path(), root).generic_string());
+    }
     return files;
 }
 
