@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "Golden.h"
+
 #include <regex>
 #include <sstream>
 
@@ -163,92 +165,7 @@ TEST(LightFamily, OmniReadsWritesAndWritesItsAsset) {
     auto omni = readBack<OmniLight>(r);
     EXPECT_EQ(omni->lightFactor, 3.0f);
     EXPECT_EQ(omni->lightMode, 4);
-    EXPECT_EQ(xmlOf(*omni), R"(  <Asset layout="" renderer="kiln" type="light" url="/LightOmni" >
-    <plugin>
-      <kilnplugin name="LightOmni" type="light">
-        <parameters>
-          <parameter type="color" name="color" handler="default" listType="none" label="color">
-            <value>
-              <r>1</r>
-              <g>0.5</g>
-              <b>0.25</b>
-            </value>
-          </parameter>
-          <parameter type="color" name="shadowColor" handler="default" listType="none" label="shadowColor">
-            <value>
-              <r>0.125</r>
-              <g>0.25</g>
-              <b>0.375</b>
-            </value>
-          </parameter>
-          <parameter type="float" name="cutoffThreshold" handler="default" listType="none" label="cutoffThreshold">
-            <value>0.5</value>
-          </parameter>
-          <parameter type="float" name="shadowBias" handler="default" listType="none" label="shadowBias">
-            <value>0.75</value>
-          </parameter>
-          <parameter type="float" name="decay" handler="default" listType="none" label="decay">
-            <value>2</value>
-          </parameter>
-          <parameter type="float" name="intensity" handler="default" listType="none" label="intensity">
-            <value>40</value>
-          </parameter>
-          <parameter type="float" name="shadowRadius" handler="default" listType="none" label="shadowRadius">
-            <value>1.5</value>
-          </parameter>
-          <parameter type="integer" name="units" handler="default" listType="none" label="units">
-            <value>1</value>
-          </parameter>
-          <parameter type="integer" name="photonSubdivs" handler="default" listType="none" label="photonSubdivs">
-            <value>501</value>
-          </parameter>
-          <parameter type="integer" name="causticSubdivs" handler="default" listType="none" label="causticSubdivs">
-            <value>1001</value>
-          </parameter>
-          <parameter type="integer" name="shadowSubdivs" handler="default" listType="none" label="shadowSubdivs">
-            <value>9</value>
-          </parameter>
-          <parameter type="bool" name="enabled" handler="default" listType="none" label="enabled">
-            <value>0</value>
-          </parameter>
-          <parameter type="bool" name="shadows" handler="default" listType="none" label="shadows">
-            <value>1</value>
-          </parameter>
-          <parameter type="bool" name="affectDiffuse" handler="default" listType="none" label="affectDiffuse">
-            <value>1</value>
-          </parameter>
-          <parameter type="bool" name="affectSpecular" handler="default" listType="none" label="affectSpecular">
-            <value>0</value>
-          </parameter>
-          <parameter type="transform" name="transform" handler="default" listType="none" label="transform">
-            <value>
-              <vector>
-                <x>0</x>
-                <y>1</y>
-                <z>0</z>
-              </vector>
-              <vector>
-                <x>-1</x>
-                <y>0</y>
-                <z>0</z>
-              </vector>
-              <vector>
-                <x>0</x>
-                <y>0</y>
-                <z>1</z>
-              </vector>
-              <vector>
-                <x>10</x>
-                <y>20</y>
-                <z>30</z>
-              </vector>
-            </value>
-          </parameter>
-        </parameters>
-      </kilnplugin>
-    </plugin>
-  </Asset>
-)");
+    EXPECT_EQ(xmlOf(*omni), golden("omni-light.xml"));
 }
 
 TEST(LightFamily, SpotReadsWritesAndAlwaysWritesLegacyMode) {
@@ -259,116 +176,7 @@ TEST(LightFamily, SpotReadsWritesAndAlwaysWritesLegacyMode) {
     auto spot = readBack<SpotLight>(r);
     EXPECT_EQ(spot->lightFactor, 3.0f);
     EXPECT_EQ(spot->lightMode, 4);
-    EXPECT_EQ(xmlOf(*spot), R"(  <Asset layout="" renderer="kiln" type="light" url="/LightSpot" >
-    <plugin>
-      <kilnplugin name="LightSpot" type="light">
-        <parameters>
-          <parameter type="color" name="color" handler="default" listType="none" label="color">
-            <value>
-              <r>1</r>
-              <g>0.5</g>
-              <b>0.25</b>
-            </value>
-          </parameter>
-          <parameter type="color" name="shadowColor" handler="default" listType="none" label="shadowColor">
-            <value>
-              <r>0.125</r>
-              <g>0.25</g>
-              <b>0.375</b>
-            </value>
-          </parameter>
-          <parameter type="float" name="cutoffThreshold" handler="default" listType="none" label="cutoffThreshold">
-            <value>0.5</value>
-          </parameter>
-          <parameter type="float" name="barnDoorLeft" handler="default" listType="none" label="barnDoorLeft">
-            <value>21</value>
-          </parameter>
-          <parameter type="float" name="barnDoorRight" handler="default" listType="none" label="barnDoorRight">
-            <value>22</value>
-          </parameter>
-          <parameter type="float" name="barnDoorTop" handler="default" listType="none" label="barnDoorTop">
-            <value>23</value>
-          </parameter>
-          <parameter type="float" name="barnDoorBottom" handler="default" listType="none" label="barnDoorBottom">
-            <value>24</value>
-          </parameter>
-          <parameter type="float" name="shadowBias" handler="default" listType="none" label="shadowBias">
-            <value>0.75</value>
-          </parameter>
-          <parameter type="float" name="decay" handler="default" listType="none" label="decay">
-            <value>2</value>
-          </parameter>
-          <parameter type="float" name="intensity" handler="default" listType="none" label="intensity">
-            <value>40</value>
-          </parameter>
-          <parameter type="float" name="shadowRadius" handler="default" listType="none" label="shadowRadius">
-            <value>1.5</value>
-          </parameter>
-          <parameter type="float" name="coneAngle" handler="default" listType="none" label="coneAngle">
-            <value>1.25</value>
-          </parameter>
-          <parameter type="float" name="penumbraAngle" handler="default" listType="none" label="penumbraAngle">
-            <value>0.0625</value>
-          </parameter>
-          <parameter type="integer" name="units" handler="default" listType="none" label="units">
-            <value>1</value>
-          </parameter>
-          <parameter type="integer" name="photonSubdivs" handler="default" listType="none" label="photonSubdivs">
-            <value>501</value>
-          </parameter>
-          <parameter type="integer" name="causticSubdivs" handler="default" listType="none" label="causticSubdivs">
-            <value>1001</value>
-          </parameter>
-          <parameter type="integer" name="shadowSubdivs" handler="default" listType="none" label="shadowSubdivs">
-            <value>9</value>
-          </parameter>
-          <parameter type="bool" name="enabled" handler="default" listType="none" label="enabled">
-            <value>0</value>
-          </parameter>
-          <parameter type="bool" name="barnDoor" handler="default" listType="none" label="barnDoor">
-            <value>1</value>
-          </parameter>
-          <parameter type="bool" name="shadows" handler="default" listType="none" label="shadows">
-            <value>1</value>
-          </parameter>
-          <parameter type="bool" name="affectDiffuse" handler="default" listType="none" label="affectDiffuse">
-            <value>1</value>
-          </parameter>
-          <parameter type="bool" name="affectSpecular" handler="default" listType="none" label="affectSpecular">
-            <value>0</value>
-          </parameter>
-          <parameter type="transform" name="transform" handler="default" listType="none" label="transform">
-            <value>
-              <vector>
-                <x>1</x>
-                <y>0</y>
-                <z>0</z>
-              </vector>
-              <vector>
-                <x>0</x>
-                <y>1</y>
-                <z>0</z>
-              </vector>
-              <vector>
-                <x>0</x>
-                <y>0</y>
-                <z>1</z>
-              </vector>
-              <vector>
-                <x>0</x>
-                <y>0</y>
-                <z>0</z>
-              </vector>
-            </value>
-          </parameter>
-          <parameter type="bool" name="legacyMode" handler="default" listType="none" isUserData="1" label="Legacy Mode">
-            <value>1</value>
-          </parameter>
-        </parameters>
-      </kilnplugin>
-    </plugin>
-  </Asset>
-)");
+    EXPECT_EQ(xmlOf(*spot), golden("spot-light.xml"));
 }
 
 TEST(LightFamily, SunReadsWritesAndWritesItsAsset) {
@@ -380,90 +188,7 @@ TEST(LightFamily, SunReadsWritesAndWritesItsAsset) {
     EXPECT_EQ(sun->sunGuid, "1b4e28ba-2fa1-41d2-883f-0016d3cca427");
     EXPECT_EQ(sun->sunName, "Noon");
     EXPECT_EQ(sun->transform.keyCount(), 2);
-    EXPECT_EQ(xmlOf(*sun), R"(  <Asset layout="" renderer="kiln" type="light" url="/SunLight" >
-    <plugin>
-      <kilnplugin name="SunLight" type="light">
-        <parameters>
-          <parameter type="vector" name="up_vector" handler="default" listType="none" label="up_vector">
-            <value>
-              <vector>
-                <x>0</x>
-                <y>1</y>
-                <z>0.5</z>
-              </vector>
-            </value>
-          </parameter>
-          <parameter type="float" name="shadowBias" handler="default" listType="none" label="shadowBias">
-            <value>0.25</value>
-          </parameter>
-          <parameter type="float" name="turbidity" handler="default" listType="none" label="turbidity">
-            <value>4</value>
-          </parameter>
-          <parameter type="float" name="water_vapour" handler="default" listType="none" label="water_vapour">
-            <value>2.5</value>
-          </parameter>
-          <parameter type="float" name="intensity_multiplier" handler="default" listType="none" label="intensity_multiplier">
-            <value>1.5</value>
-          </parameter>
-          <parameter type="float" name="size_multiplier" handler="default" listType="none" label="size_multiplier">
-            <value>2</value>
-          </parameter>
-          <parameter type="float" name="photon_radius" handler="default" listType="none" label="photon_radius">
-            <value>60</value>
-          </parameter>
-          <parameter type="float" name="photon_emit_distance" handler="default" listType="none" label="photon_emit_distance">
-            <value>160</value>
-          </parameter>
-          <parameter type="float" name="ozone" handler="default" listType="none" label="ozone">
-            <value>0.5</value>
-          </parameter>
-          <parameter type="integer" name="photonSubdivs" handler="default" listType="none" label="photonSubdivs">
-            <value>501</value>
-          </parameter>
-          <parameter type="integer" name="causticSubdivs" handler="default" listType="none" label="causticSubdivs">
-            <value>1001</value>
-          </parameter>
-          <parameter type="integer" name="shadow_subdivs" handler="default" listType="none" label="shadow_subdivs">
-            <value>9</value>
-          </parameter>
-          <parameter type="bool" name="enabled" handler="default" listType="none" label="enabled">
-            <value>1</value>
-          </parameter>
-          <parameter type="bool" name="shadows" handler="default" listType="none" label="shadows">
-            <value>0</value>
-          </parameter>
-          <parameter type="bool" name="invisible" handler="default" listType="none" label="invisible">
-            <value>1</value>
-          </parameter>
-          <parameter type="transform" name="transform" handler="default" listType="none" label="transform">
-            <value>
-              <vector>
-                <x>0</x>
-                <y>1</y>
-                <z>0</z>
-              </vector>
-              <vector>
-                <x>-1</x>
-                <y>0</y>
-                <z>0</z>
-              </vector>
-              <vector>
-                <x>0</x>
-                <y>0</y>
-                <z>1</z>
-              </vector>
-              <vector>
-                <x>10</x>
-                <y>20</y>
-                <z>30</z>
-              </vector>
-            </value>
-          </parameter>
-        </parameters>
-      </kilnplugin>
-    </plugin>
-  </Asset>
-)");
+    EXPECT_EQ(xmlOf(*sun), golden("sun-light.xml"));
 }
 
 TEST(LightFamily, RectangleReadsWritesAndWritesItsAsset) {
