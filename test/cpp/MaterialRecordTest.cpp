@@ -451,9 +451,12 @@ TEST_F(MaterialRecords, HostileCountsAndDepthsEndTheReadQuietly) {
     EXPECT_FALSE(multi.deserialize(huge.ar));
     EXPECT_EQ(multi.materials.size(), 1u);
 
+    // A million bumps, each holding the next: the read fails at the depth
+    // bound instead of running out of stack.
     Record deep;
-    for (int i = 0; i < 400; ++i) deep.u32(0x30000).f(1).b(false).i32(3);
+    for (int i = 0; i < 1000000; ++i) deep.u32(0x30000).f(1).b(false).i32(3);
     EXPECT_FALSE(MaterialBump().deserialize(deep.ar));
+    EXPECT_EQ(deep.ar.depth(), 0);
 }
 
 TEST_F(MaterialRecords, ReferencesCarryTheLibraryMaterialAsItIsWhenWritten) {
