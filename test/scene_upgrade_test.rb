@@ -51,16 +51,17 @@ class SceneUpgradeTest < HostTest
     File.binwrite(model.path, bytes)
   end
 
-  def test_only_old_scene_kinds_offer_the_upgrade
-    [1, 2, 5].each do |kind|
+  def test_bundled_scenes_of_kinds_1_to_5_offer_the_upgrade_and_kind_6_never
+    scenes = Dir[File.expand_path("../samples/scenes/kind*.rec", __dir__)].sort
+    assert_equal 6, scenes.size
+    scenes.each do |file|
       FakeHost.reset!
-      upgrade(BRICK, kind: kind, answers: [IDNO])
-      assert_equal [[PROCEED, MB_YESNO]], FakeHost.messages, "kind #{kind}"
+      FakeHost.answers << IDNO
+      assert_equal true, Noxbin2xml.old_deserialize(entity_with_record(File.binread(file).bytes)), file
+      expected = File.basename(file).start_with?("kind6") ? [] : [[PROCEED, MB_YESNO]]
+      assert_equal expected, FakeHost.messages, file
+      assert_empty model.operations
     end
-    FakeHost.reset!
-    upgrade(BRICK, kind: 6)
-    assert_empty FakeHost.messages
-    assert_empty model.operations
   end
 
   def test_no_to_the_first_question_changes_nothing
@@ -124,9 +125,25 @@ class SceneUpgradeTest < HostTest
       assert_same outer, $!
     end
     assert_equal [[:start, "Nox Scene Upgrade"], [:commit], [:abort]], model.operations
+  end
 
+  def test_host_methods_that_raise_skip_their_step_and_escape_nowhere
+    FakeHost.on(:find_skp_material) { |_name| raise "plug-in trouble" }
+    FakeHost.on(:evaluate_material) { |_material| raise "plug-in trouble" }
+    locked, brick = entity_naming("Brick"), entity_naming("Brick")
+    locked.define_singleton_method(:material=) { |_material| raise "locked" }
+    model.entities = [locked, brick]
+    upgrade(BRICK, Records.linked("Wall", "Wall", Records.layered("WallLook", Records.diffuse([0.2] * 3))))
+    assert_nil $!
+    assert_equal ["Brick"], model.materials.map(&:name)
+    assert_same named("Brick"), brick.material
+    assert_empty locked.attribute_dictionary(PLUGIN_DICTIONARY).keys
+    assert_equal [[:start, "Nox Scene Upgrade"], [:commit]], model.operations
+
+    # A raising commit aborts; the abort's own exception is dropped too.
     FakeHost.reset!
     model.define_singleton_method(:commit_operation) { raise "host trouble" }
+    model.define_singleton_method(:abort_operation) { operations << [:abort] && raise("abort trouble") }
     upgrade(BRICK)
     assert_equal [[:start, "Nox Scene Upgrade"], [:abort]], model.operations
     assert_nil $!
