@@ -1,8 +1,10 @@
 // Entry point of the Ruby extension Noxbin2xml.so.
 #include <ruby.h>
 
+#include "options/SkpModule.h"
 #include "ruby/HostAccess.h"
 #include "ruby/ModuleFunctions.h"
+#include "ruby/SceneUpgrade.h"
 
 extern "C" __attribute__((visibility("default"))) void Init_Noxbin2xml() {
     const VALUE module = rb_define_module("Noxbin2xml");
@@ -10,4 +12,6 @@ extern "C" __attribute__((visibility("default"))) void Init_Noxbin2xml() {
     // Makes the value classes and the host's classes (for the scene upgrade)
     // available; in plain Ruby the host's part simply stays empty.
     KilnRuby::resolveHostClasses(module);
+    // Reading an old scene record (kinds 1 to 5) offers the scene upgrade.
+    SkpModule::setUpgradeHook(KilnRuby::runSceneUpgrade);
 }
