@@ -1,12 +1,43 @@
 #pragma once
-// Expected documents too long to read inline live in test/cpp/golden/.
+// Expected documents too long to read inline live in test/cpp/golden/; the
+// helpers below reduce a document to what a test compares.
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 inline std::string golden(const std::string& name) {
     std::ifstream in(std::string(NOXBIN2XML_GOLDEN_DIR) + "/" + name, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// The url attributes of the assets, in document order.
+inline std::vector<std::string> assetUrls(const std::string& xml) {
+    std::vector<std::string> urls;
+    for (size_t at = xml.find("<Asset "); at != std::string::npos; at = xml.find("<Asset ", at + 1)) {
+        const size_t start = xml.find("url=\"", at) + 5;
+        urls.push_back(xml.substr(start, xml.find('"', start) - start));
+    }
+    return urls;
+}
+
+// One entry "name:type=v1,v2,..." per parameter, in document order.
+inline std::vector<std::string> paramSummary(const std::string& xml) {
+    static const std::regex header(R"re(<parameter type="(\w+)" name="(\w+)")re");
+    static const std::regex value(R"re(<(?:value|[rgbxyz])>([^<]*)</)re");
+    std::vector<std::string> out;
+    std::istringstream lines(xml);
+    std::smatch m;
+    for (std::string line; std::getline(lines, line);) {
+        if (std::regex_search(line, m, header)) {
+            out.push_back(m[2].str() + ":" + m[1].str() + "=");
+        } else if (std::regex_search(line, m, value) && !out.empty()) {
+            if (out.back().back() != '=') out.back() += ',';
+            out.back() += m[1].str();
+        }
+    }
+    return out;
 }

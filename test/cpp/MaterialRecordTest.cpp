@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "MaterialTestSupport.h"
+#include "RecordBuilder.h"
+
 #include "materials/BRDFs.h"
 #include "materials/BrdfMaterials.h"
 #include "materials/CompositeMaterials.h"
@@ -9,33 +12,7 @@ using namespace KilnCore;
 
 namespace {
 
-class MaterialRecords : public ::testing::Test {
-protected:
-    void SetUp() override { SceneMaterials::instance().clear(); }
-    void TearDown() override { SceneMaterials::instance().clear(); }
-};
-
-std::vector<uint8_t> bytesOf(QuickArchive& ar) {
-    std::vector<uint8_t> out(ar.writePos());
-    QuickArchive copy = ar;
-    copy.setReadPos(0);
-    copy.readBytes(out.data(), out.size());
-    return out;
-}
-
-template <class Object>
-std::vector<uint8_t> recordOf(Object& object) {
-    QuickArchive ar;
-    EXPECT_TRUE(object.serialize(ar));
-    return bytesOf(ar);
-}
-
-std::shared_ptr<MaterialLayeredBRDF> layered(const std::string& name) {
-    auto m = std::make_shared<MaterialLayeredBRDF>();
-    m->name = name;
-    m->brdfs.push_back(std::make_shared<Diffuse_BRDF>());
-    return m;
-}
+using MaterialRecords = EmptyLibraryTest;
 
 // Gives every field a value of its own, different from its default, so a
 // field that is not written, not read or read into the wrong place shows.
@@ -53,8 +30,8 @@ void fillFields(C& obj) {
                 if constexpr (std::is_same_v<T, bool>) x = !x;
                 if constexpr (std::is_same_v<T, std::string>) x = "id-" + std::to_string(k);
                 if constexpr (std::is_same_v<T, std::vector<std::string>>) x = {"Sphere", "Box&1"};
-                if constexpr (std::is_same_v<T, MaterialRef>) x = layered("Sub" + std::to_string(k));
-                if constexpr (std::is_same_v<T, std::vector<MaterialRef>>) x = {layered("A"), layered("B")};
+                if constexpr (std::is_same_v<T, MaterialRef>) x = layered("Sub" + std::to_string(k), "Coat");
+                if constexpr (std::is_same_v<T, std::vector<MaterialRef>>) x = {layered("A", "Coat"), layered("B")};
                 if constexpr (std::is_same_v<T, BrdfRef>) x = std::make_shared<Mirror_BRDF>();
                 if constexpr (std::is_same_v<T, std::vector<BrdfRef>>)
                     x = {std::make_shared<Glass_BRDF>(), std::make_shared<Light_BRDF>()};
@@ -97,23 +74,6 @@ void expectMaterialRoundTrip(bool hasComparedFields = true) {
     EXPECT_TRUE(back->isEqual(original.copy())) << typeid(C).name();
     EXPECT_EQ(back->isEqual(std::make_shared<C>()), !hasComparedFields) << typeid(C).name();
 }
-
-// Archive building for hand-made old records.
-struct Record {
-    QuickArchive ar;
-    Record& u32(uint32_t v) { return ar.writeUInt32(v), *this; }
-    Record& i32(int32_t v) { return ar.writeInt32(v), *this; }
-    Record& f(float v) { return ar.writeFloat(v), *this; }
-    Record& b(bool v) { return ar.writeBool(v), *this; }
-    Record& c(float r, float g, float bl) { return ar.writeColor({r, g, bl}), *this; }
-    Record& s(const std::string& v) { return ar.writeWString(v), *this; }
-    Record& baseMaterial(const std::string& name, const std::string& id = "") {
-        return u32(0x20000).s(name).s(id);
-    }
-    Record& layeredChild(const std::string& name) {  // a version 4 layered material without BRDFs
-        return i32(1).u32(0x40000).u32(0).i32(1).i32(0).i32(1).i32(1).baseMaterial(name).i32(0);
-    }
-};
 
 }  // namespace
 

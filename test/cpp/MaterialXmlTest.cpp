@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "Golden.h"
+#include "MaterialTestSupport.h"
+
 #include "materials/BRDFs.h"
 #include "materials/BrdfMaterials.h"
 #include "materials/CompositeMaterials.h"
@@ -8,11 +11,7 @@ using namespace KilnCore;
 
 namespace {
 
-class MaterialXml : public ::testing::Test {
-protected:
-    void SetUp() override { SceneMaterials::instance().clear(); }
-    void TearDown() override { SceneMaterials::instance().clear(); }
-};
+using MaterialXml = EmptyLibraryTest;
 
 std::string xmlOf(BaseMaterial& m, const std::string& parentUrl = "") {
     std::string out;
@@ -22,62 +21,13 @@ std::string xmlOf(BaseMaterial& m, const std::string& parentUrl = "") {
     return out.substr(out.find('\n') + 1);
 }
 
-// The url attributes of the assets, in document order.
-std::vector<std::string> assetUrls(const std::string& xml) {
-    std::vector<std::string> urls;
-    for (size_t at = xml.find("<Asset "); at != std::string::npos; at = xml.find("<Asset ", at + 1)) {
-        const size_t start = xml.find("url=\"", at) + 5;
-        urls.push_back(xml.substr(start, xml.find('"', start) - start));
-    }
-    return urls;
-}
-
-std::shared_ptr<MaterialLayeredBRDF> layered(const std::string& name) {
-    auto m = std::make_shared<MaterialLayeredBRDF>();
-    m->name = name;
-    return m;
-}
-
 }  // namespace
 
 TEST_F(MaterialXml, BumpWritesItsBaseThenItself) {
     MaterialBump bump;
     bump.name = "Brick";
     bump.base_mtl = layered("Base");
-    EXPECT_EQ(xmlOf(bump),
-              "    <Asset layout=\"defkilnmat\" renderer=\"kiln\" type=\"material\" url=\"/Brick/Base\" >\n"
-              "      <plugin>\n"
-              "        <kilnplugin name=\"MtlTESSAR\" type=\"material\">\n"
-              "          <parameters>\n"
-              "            <parameter type=\"integer\" name=\"double_sided\" handler=\"default\" listType=\"none\" label=\"double_sided\">\n"
-              "              <value>1</value>\n"
-              "            </parameter>\n"
-              "            <parameter type=\"list\" name=\"brdfs\" handler=\"default\" listType=\"plugin\" label=\"brdfs\">\n"
-              "              <value>\n"
-              "              <list>\n"
-              "              </list>\n"
-              "              </value>\n"
-              "            </parameter>\n"
-              "          </parameters>\n"
-              "        </kilnplugin>\n"
-              "      </plugin>\n"
-              "    </Asset>\n"
-              "    <Asset layout=\"\" renderer=\"kiln\" type=\"material\" url=\"/Brick\" >\n"
-              "      <plugin>\n"
-              "        <kilnplugin name=\"MtlBump\" type=\"material\">\n"
-              "          <parameters>\n"
-              "            <parameter type=\"float\" name=\"bump_tex_mult\" handler=\"default\" listType=\"none\" label=\"bump_tex_mult\">\n"
-              "              <value>1</value>\n"
-              "            </parameter>\n"
-              "            <parameter type=\"plugin\" name=\"base_mtl\" handler=\"default\" listType=\"none\" label=\"base_mtl\">\n"
-              "              <value>/Brick/Base</value>\n"
-              "            </parameter>\n"
-              "            <parameter type=\"plugin\" name=\"bump_tex\" handler=\"default\" listType=\"none\" label=\"bump_tex\">\n"
-              "            </parameter>\n"
-              "          </parameters>\n"
-              "        </kilnplugin>\n"
-              "      </plugin>\n"
-              "    </Asset>\n");
+    EXPECT_EQ(xmlOf(bump), golden("bump-material.xml"));
 }
 
 TEST_F(MaterialXml, LayeredListsItsBrdfsAfterWritingThem) {
