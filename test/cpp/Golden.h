@@ -41,3 +41,14 @@ inline std::vector<std::string> paramSummary(const std::string& xml) {
     }
     return out;
 }
+
+// The parameters of `after` whose values differ from those of `before`, as
+// "name=value" items.
+inline std::string paramChanges(const std::string& before, const std::string& after) {
+    const auto was = paramSummary(before), is = paramSummary(after);
+    std::string out;
+    for (size_t i = 0; i < is.size() && i < was.size(); ++i)
+        if (is[i] != was[i])
+            out += (out.empty() ? "" : " ") + is[i].substr(0, is[i].find(':')) + is[i].substr(is[i].find('='));
+    return out;
+}
