@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilder.h"
+
 #include "options/PhysicalCamera.h"
 #include "serial/QuickArchive.h"
 
 using namespace KilnCore;
-
-namespace {
-
-std::vector<uint8_t> bytesOf(QuickArchive archive) {
-    archive.setReadPos(0);
-    std::vector<uint8_t> bytes(archive.writePos());
-    archive.readBytes(bytes.data(), bytes.size());
-    return bytes;
-}
-
-}  // namespace
 
 TEST(CameraRecord, Version2RoundTrip) {
     PhysicalCamera camera;
