@@ -24,10 +24,11 @@ inline std::vector<std::string> assetUrls(const std::string& xml) {
     return urls;
 }
 
-// One entry "name:type=v1,v2,..." per parameter, in document order.
+// One entry "name:type=v1,v2,..." per parameter, in document order; the
+// values are the parts of a colour, vector or transform, or the list entries.
 inline std::vector<std::string> paramSummary(const std::string& xml) {
     static const std::regex header(R"re(<parameter type="(\w+)" name="(\w+)")re");
-    static const std::regex value(R"re(<(?:value|[rgbxyz])>([^<]*)</)re");
+    static const std::regex value(R"re(<(?:value|entry|[rgbxyz])>([^<]*)</)re");
     std::vector<std::string> out;
     std::istringstream lines(xml);
     std::smatch m;

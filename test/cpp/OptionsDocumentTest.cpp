@@ -3,7 +3,6 @@
 #include "Golden.h"
 
 #include <map>
-#include <sstream>
 
 #include "options/AllOptions.h"
 #include "options/SkpModule.h"
@@ -33,50 +32,13 @@ struct MarkerTexture : BaseTexture {
     std::string_view pluginType() const override { return "TexMarker"; }
 };
 
-std::string trimmed(const std::string& line) {
-    const size_t first = line.find_first_not_of(' ');
-    return first == std::string::npos ? "" : line.substr(first);
-}
-
-std::string between(const std::string& text, const std::string& open, const std::string& close) {
-    const size_t start = text.find(open) + open.size();
-    return text.substr(start, text.find(close, start) - start);
-}
-
-// The parameters of one settings group as "name=value" items in order; a
-// colour is "r,g,b" (a transform its twelve numbers), a list "a|b", an
-// empty reference "".
-std::vector<std::string> groupValues(const std::string& doc, const std::string& group) {
-    std::vector<std::string> items;
-    std::istringstream in(doc);
-    std::string line, name, value;
-    bool inGroup = false;
-    while (std::getline(in, line)) {
-        const std::string t = trimmed(line);
-        if (t.rfind("<kilnplugin ", 0) == 0) inGroup = between(t, "name=\"", "\"") == group;
-        if (!inGroup) continue;
-        if (t.rfind("<parameter ", 0) == 0) {
-            name = between(t, "name=\"", "\"");
-            value.clear();
-        } else if (t.rfind("<value>", 0) == 0 && t.find("</value>") != std::string::npos) {
-            value = between(t, "<value>", "</value>");
-        } else if (t[0] == '<' && t.size() > 3 && t[2] == '>' && t[3] != '/') {  // <r>, <x>: colour and vector parts
-            value += (value.empty() ? "" : ",") + t.substr(3, t.find('<', 3) - 3);
-        } else if (t.rfind("<entry>", 0) == 0) {
-            value += (value.empty() ? "" : "|") + between(t, "<entry>", "</entry>");
-        } else if (t == "</parameter>") {
-            items.push_back(name + "=" + value);
-        }
-    }
-    return items;
-}
-
+// The parameters of one settings group by name; a colour is "r,g,b", a list
+// "a,b", an empty reference "".
 std::map<std::string, std::string> valueMap(const std::string& doc, const std::string& group) {
+    const size_t start = doc.find("<kilnplugin name=\"" + group + "\"");
     std::map<std::string, std::string> values;
-    for (const std::string& item : groupValues(doc, group)) {
-        const size_t eq = item.find('=');
-        values[item.substr(0, eq)] = item.substr(eq + 1);
-    }
+    for (const std::string& item : paramSummary(doc.substr(start, doc.find("</kilnplugin>", start) - start)))
+        values[item.substr(0, item.find(':'))] = item.substr(item.find('=') + 1);
     return values;
 }
 
@@ -121,7 +83,7 @@ TEST(OptionsDocument, ContainerValuesReachTheirParameters) {
     options.params.block.photonMap_auto_search_distance = 0;
     const std::string doc = documentOf(options);
 
-    EXPECT_EQ(valueMap(doc, "SettingsRenderChannels").at("channel_names"), "Atmosphere|SSS2||");
+    EXPECT_EQ(valueMap(doc, "SettingsRenderChannels").at("channel_names"), "Atmosphere,SSS2,,");
     EXPECT_EQ(valueMap(doc, "SettingsOutput").at("kilnimg_file"), "C:\\out\\a&amp;b.kimg");
     EXPECT_EQ(valueMap(doc, "SettingsLightCache").at("auto_save_file"), options.paths[kLightCacheAutoSavePath]);
     EXPECT_EQ(valueMap(doc, "CameraPhysical").at("focal_length"), "40");
