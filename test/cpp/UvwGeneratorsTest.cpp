@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "Golden.h"
+
 #include "RecordBuilder.h"
 
 #include "serial/AssetXmlWriter.h"
@@ -117,13 +119,9 @@ TEST(UvwGenerators, RejectsUnnamedMappings) {
 TEST(UvwGenerators, XmlFollowsTheComponents) {
     GenChannelUVW channel;
     channel.texComponents.x_offset = 7;  // no updateMatrices: the writer recomputes
-    EXPECT_NE(xmlOf(channel).find("              <vector>\n"
-                                  "                <x>7</x>\n"
-                                  "                <y>0</y>\n"
-                                  "                <z>0</z>\n"
-                                  "              </vector>\n"
-                                  "            </value>\n"),
-              std::string::npos);
+    channel.wrap_v = 1;
+    channel.uvw_channel = 2;
+    EXPECT_EQ(xmlOf(channel), golden("channel-uvw.xml"));
 
     GenEnvironmentUVW environment;
     environment.mapping_type = 3;
