@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilder.h"
+
 #include <cmath>
 
 #include "animated/AnimatedValues.h"
@@ -71,33 +73,24 @@ TEST(AnimatedValues, RecordsRoundTripAndRejectOtherKeySizes) {
     EXPECT_TRUE(tback.isEqual(transform));
 
     // Key size 4 is refused; a record without a time-0 key still gets one.
-    QuickArchive bad;
-    bad.writeUInt32(0x00010000);
-    bad.writeUInt32(1);
-    bad.writeUInt32(4);
-    EXPECT_FALSE(AnimatedTransform().deserialize(bad));
-    QuickArchive late;
-    late.writeUInt32(0x00010000);
-    late.writeUInt32(1);
-    late.writeUInt32(8);
-    late.writeBool(true);
-    late.writeDouble(3);
-    late.writeFloat(7);
+    Record bad, late;
+    bad.u32(0x00010000, 1, 4);
+    EXPECT_FALSE(AnimatedTransform().deserialize(bad.ar));
+    late.u32(0x00010000, 1, 8).b(true);
+    late.ar.writeDouble(3);
+    late.f(7);
     AnimatedReal lateKey;
-    ASSERT_TRUE(lateKey.deserialize(late));
+    ASSERT_TRUE(lateKey.deserialize(late.ar));
     EXPECT_EQ(lateKey.keyCount(), 2);
     EXPECT_EQ(lateKey.valueAt(0), 0.0f);
 }
 
 TEST(AnimatedValues, AHostileKeyCountEndsWithTheInput) {
-    QuickArchive ar;
-    ar.writeUInt32(0x00010000);
-    ar.writeUInt32(0xFFFFFFFF);
-    ar.writeUInt32(8);
-    ar.writeBool(true);
-    ar.writeDouble(std::nan(""));
-    ar.writeFloat(1);
+    Record hostile;
+    hostile.u32(0x00010000, 0xFFFFFFFF, 8).b(true);
+    hostile.ar.writeDouble(std::nan(""));
+    hostile.f(1);
     AnimatedReal real;
-    EXPECT_TRUE(real.deserialize(ar));
+    EXPECT_TRUE(real.deserialize(hostile.ar));
     EXPECT_EQ(real.keyCount(), 2);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "Golden.h"
+
 #include "materials/BaseMaterial.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/NumberFormat.h"
@@ -57,25 +59,7 @@ TEST(AssetXmlWriter, ReproducesTheBumpMaterialAsset) {
     w.endPlugin();
     w.endAsset();
     w.endElement("Assets");
-    EXPECT_EQ(out,
-              "  <Assets>\n"
-              "    <Asset layout=\"\" renderer=\"kiln\" type=\"material\" url=\"/Brick\" >\n"
-              "      <plugin>\n"
-              "        <kilnplugin name=\"MtlBump\" type=\"material\">\n"
-              "          <parameters>\n"
-              "            <parameter type=\"float\" name=\"bump_tex_mult\" handler=\"default\" listType=\"none\" label=\"bump_tex_mult\">\n"
-              "              <value>1</value>\n"
-              "            </parameter>\n"
-              "            <parameter type=\"plugin\" name=\"base_mtl\" handler=\"default\" listType=\"none\" label=\"base_mtl\">\n"
-              "              <value>/Brick/Base</value>\n"
-              "            </parameter>\n"
-              "            <parameter type=\"plugin\" name=\"bump_tex\" handler=\"default\" listType=\"none\" label=\"bump_tex\">\n"
-              "            </parameter>\n"
-              "          </parameters>\n"
-              "        </kilnplugin>\n"
-              "      </plugin>\n"
-              "    </Asset>\n"
-              "  </Assets>\n");
+    EXPECT_EQ(out, golden("bump-asset.xml"));
     EXPECT_EQ(w.depth(), 0);
 }
 

@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilder.h"
+
 #include "options/PhysicalCamera.h"
 #include "serial/QuickArchive.h"
 
 using namespace KilnCore;
-
-namespace {
-
-std::vector<uint8_t> bytesOf(QuickArchive archive) {
-    archive.setReadPos(0);
-    std::vector<uint8_t> bytes(archive.writePos());
-    archive.readBytes(bytes.data(), bytes.size());
-    return bytes;
-}
-
-}  // namespace
 
 TEST(CameraRecord, Version2RoundTrip) {
     PhysicalCamera camera;
@@ -44,24 +35,12 @@ TEST(CameraRecord, Version2RoundTrip) {
 }
 
 TEST(CameraRecord, Version1StoresPlainFloats) {
-    QuickArchive ar;
-    ar.writeUInt32(0x00010000);
-    ar.writeInt32(1);        // type
-    ar.writeFloat(35.0f);    // film width
-    ar.writeFloat(50.0f);    // focal length
-    for (float f : {2.0f, 0.1f, 5.6f, 0.2f, 60.0f, 90.0f, 0.5f, 0.01f, 800.0f}) ar.writeFloat(f);
-    ar.writeInt32(1);        // specify focus
-    ar.writeFloat(300.0f);   // focus distance
-    ar.writeInt32(1);        // targeted
-    ar.writeFloat(250.0f);
-    ar.writeFloat(0.001f);
-    ar.writeInt32(0);        // exposure
-    ar.writeColor({0.5f, 0.6f, 0.7f});
-    for (int32_t i : {0, 1, 7}) ar.writeInt32(i);
-    for (float f : {15.0f, 0.3f, 0.4f}) ar.writeFloat(f);
-    ar.writeInt32(1);        // use dof
-    ar.writeUInt32(0xFEEDFACE);
-
+    // Type, film width, focal length, nine floats, specify focus, focus
+    // distance, targeted, two floats, exposure, white balance, ...
+    Record v1;
+    v1.u32(0x00010000).i32(1).f(35, 50, 2, 0.1f, 5.6f, 0.2f, 60, 90, 0.5f, 0.01f, 800).i32(1).f(300).i32(1);
+    v1.f(250, 0.001f).i32(0).c(0.5f, 0.6f, 0.7f).i32(0, 1, 7).f(15, 0.3f, 0.4f).i32(1).u32(0xFEEDFACE);
+    QuickArchive& ar = v1.ar;
     PhysicalCamera camera;
     ASSERT_TRUE(camera.deserialize(ar));
     EXPECT_EQ(camera.film_width, 35.0f);
@@ -91,14 +70,9 @@ TEST(CameraRecord, RejectedWordsAndBrokenAnimatedValues) {
         EXPECT_FALSE(camera.deserialize(ar)) << std::hex << word;
         EXPECT_EQ(camera.ISO, 200.0f);
     }
-    QuickArchive broken;
-    broken.writeUInt32(0x00020000);
-    broken.writeInt32(0);
-    broken.writeFloat(36.0f);
-    broken.writeUInt32(0x00010000);  // focal length: version, count, key size 4
-    broken.writeUInt32(1);
-    broken.writeUInt32(4);
-    EXPECT_FALSE(PhysicalCamera().deserialize(broken));
+    Record broken;  // the focal length's keys claim a size of 4
+    broken.u32(0x00020000).i32(0).f(36).u32(0x00010000, 1, 4);
+    EXPECT_FALSE(PhysicalCamera().deserialize(broken.ar));
 }
 
 TEST(CameraRecord, CloneIsIndependent) {

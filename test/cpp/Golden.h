@@ -24,10 +24,11 @@ inline std::vector<std::string> assetUrls(const std::string& xml) {
     return urls;
 }
 
-// One entry "name:type=v1,v2,..." per parameter, in document order.
+// One entry "name:type=v1,v2,..." per parameter, in document order; the
+// values are the parts of a colour, vector or transform, or the list entries.
 inline std::vector<std::string> paramSummary(const std::string& xml) {
     static const std::regex header(R"re(<parameter type="(\w+)" name="(\w+)")re");
-    static const std::regex value(R"re(<(?:value|[rgbxyz])>([^<]*)</)re");
+    static const std::regex value(R"re(<(?:value|entry|[rgbxyz])>([^<]*)</)re");
     std::vector<std::string> out;
     std::istringstream lines(xml);
     std::smatch m;
@@ -39,5 +40,16 @@ inline std::vector<std::string> paramSummary(const std::string& xml) {
             out.back() += m[1].str();
         }
     }
+    return out;
+}
+
+// The parameters of `after` whose values differ from those of `before`, as
+// "name=value" items.
+inline std::string paramChanges(const std::string& before, const std::string& after) {
+    const auto was = paramSummary(before), is = paramSummary(after);
+    std::string out;
+    for (size_t i = 0; i < is.size() && i < was.size(); ++i)
+        if (is[i] != was[i])
+            out += (out.empty() ? "" : " ") + is[i].substr(0, is[i].find(':')) + is[i].substr(is[i].find('='));
     return out;
 }

@@ -55,12 +55,7 @@ std::string changedParams(int32_t type, const Record& record, std::shared_ptr<Ba
     QuickArchive in = record.ar;
     EXPECT_TRUE(light->deserialize(in)) << type;
     EXPECT_EQ(in.readPos(), in.writePos()) << type << ": the whole record is read";
-    const auto before = paramSummary(xmlOf(*createLight(type)));
-    const auto after = paramSummary(xmlOf(*light));
-    std::string out;
-    for (size_t i = 0; i < after.size() && i < before.size(); ++i)
-        if (after[i] != before[i]) out += (out.empty() ? "" : " ") + after[i].substr(0, after[i].find(':')) +
-                                          after[i].substr(after[i].find('='));
+    const std::string out = paramChanges(xmlOf(*createLight(type)), xmlOf(*light));
     if (read) *read = light;
     return out;
 }

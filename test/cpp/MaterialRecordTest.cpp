@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Golden.h"
 #include "MaterialTestSupport.h"
 #include "RecordBuilder.h"
 
@@ -122,76 +123,85 @@ TEST_F(MaterialRecords, TheNewestRecordsHaveTheirDocumentedLayout) {
     EXPECT_EQ(recordOf(bump), bytesOf(bumpRecord.ar));
 }
 
-TEST_F(MaterialRecords, OldBrdfVersionsLeaveMissingFieldsAtTheirDefaults) {
-    // Diffuse version 2: no base record, no alpha switch.
-    Record v2;
-    v2.u32(0x20000).c(0.1f, 0.2f, 0.3f).c(0.4f, 0.5f, 0.6f).f(2).f(3).b(false).b(false);
-    Diffuse_BRDF diffuse;
-    diffuse.name = "Old";
-    diffuse.use_color_tex_alpha_as_transparency = true;
-    ASSERT_TRUE(diffuse.deserialize(v2.ar));
-    EXPECT_EQ(diffuse.color, (Color{0.1f, 0.2f, 0.3f}));
-    EXPECT_EQ(diffuse.transparency_tex_mult, 3);
-    EXPECT_EQ(diffuse.name, "BRDFDiffuse");
-    EXPECT_FALSE(diffuse.use_color_tex_alpha_as_transparency);
+namespace {
 
-    // Mirror version 2: dropped float, Fresnel switch off, empty file names.
-    Record mirrorV2;
-    mirrorV2.u32(0x20000).c(1, 0, 0).c(0, 1, 0).f(0.5f).f(99).f(0.25f).i32(0).i32(3).s("").f(4).s("");
-    Mirror_BRDF mirror;
-    ASSERT_TRUE(mirror.deserialize(mirrorV2.ar));
-    EXPECT_EQ(mirror.transparency_tex_mult, 0.5f);
-    EXPECT_EQ(mirror.cutoff, 0.25f);
-    EXPECT_EQ(mirror.extraInt1, 3);
-    EXPECT_EQ(mirror.color_tex_mult, 4);
-    EXPECT_EQ(mirrorV2.ar.readPos(), mirrorV2.ar.writePos());
-
-    // Phong version 1 stops after extraInt1; later fields keep their defaults.
-    Record phongV1;
-    phongV1.u32(0x10000).c(1, 1, 0).c(0, 0, 1).f(0.7f).f(0.8f).f(99).f(0.05f).i32(16).i32(0).i32(1).i32(6);
-    Phong_BRDF phong;
-    phong.anisotropy = 0.5f;
-    ASSERT_TRUE(phong.deserialize(phongV1.ar));
-    EXPECT_EQ(phong.reflectionGlossiness, 0.8f);
-    EXPECT_EQ(phong.cutoff, 0.05f);
-    EXPECT_EQ(phong.subdivs, 16);
-    EXPECT_EQ(phong.back_side, 1);
-    EXPECT_EQ(phong.extraInt1, 6);
-    EXPECT_EQ(phong.anisotropy, 0);
-    EXPECT_EQ(phong.hilightGlossiness_tex_mult, 1);
-
-    // Light version 1: colour, intensity, multiplier and one file name.
-    Record lightV1;
-    lightV1.u32(0x10000).c(2, 2, 2).f(30).f(0.5f).s("");
-    Light_BRDF light;
-    ASSERT_TRUE(light.deserialize(lightV1.ar));
-    EXPECT_EQ(light.intensity, 30);
-    EXPECT_EQ(light.transparency_tex_mult, 0.5f);
-    EXPECT_EQ(light.doubleSided, 1);
-    EXPECT_EQ(light.extraFloat1, 1);
+std::string xmlOf(Base_BRDF& brdf) {
+    std::string out;
+    AssetXmlWriter writer(out);
+    brdf.writeXML(writer, "");
+    return out;
 }
 
-TEST_F(MaterialRecords, GlassReadsOldVersionsOntoTheValuesItHolds) {
-    Record v1;
-    v1.u32(0x10000).c(0.9f, 0.9f, 0.9f).c(0.1f, 0.2f, 0.3f).f(1.33f).f(1.4f).f(0.01f).f(2).f(0.8f);
-    v1.i32(7).i32(12).i32(1).i32(1);
-    Glass_BRDF glass;
-    glass.name = "Kept?";
-    glass.flag1 = false;
-    glass.thickness = 5;
-    glass.translucency_on = 1;
-    ASSERT_TRUE(glass.deserialize(v1.ar));
-    EXPECT_EQ(glass.fog_color, (Color{0.1f, 0.2f, 0.3f}));
-    EXPECT_EQ(glass.ior, 1.33f);
-    EXPECT_EQ(glass.extraFloat1, 1.4f);
-    EXPECT_EQ(glass.glossiness, 0.8f);
-    EXPECT_EQ(glass.extraInt1, 7);
-    EXPECT_EQ(glass.subdivs, 12);
-    EXPECT_EQ(glass.affect_alpha, 1);
-    EXPECT_EQ(glass.thickness, 5);
-    EXPECT_EQ(glass.translucency_on, 1);
-    EXPECT_EQ(glass.name, "BRDFRefraction");
-    EXPECT_TRUE(glass.flag1);
+// A BRDF of the type with every field set away from its default, as a
+// record read earlier would leave it.
+std::shared_ptr<Base_BRDF> dirtyBrdf(int32_t type) {
+    const auto make = [](auto brdf) -> std::shared_ptr<Base_BRDF> {
+        fillFields(*brdf);
+        brdf->name = "Dirty";
+        brdf->flag1 = false;
+        return brdf;
+    };
+    switch (type) {
+        case 1: return make(std::make_shared<Glass_BRDF>());
+        case 2: return make(std::make_shared<Diffuse_BRDF>());
+        case 8: return make(std::make_shared<Phong_BRDF>());
+        case 16: return make(std::make_shared<Mirror_BRDF>());
+        default: return make(std::make_shared<Light_BRDF>());
+    }
+}
+
+// Reads a whole old record into a dirty BRDF; gives the parameters that
+// differ from those of a default BRDF of its type, as "name=value" items.
+std::string changedBrdfParams(int32_t type, const Record& record, std::shared_ptr<Base_BRDF>* read = nullptr) {
+    auto brdf = dirtyBrdf(type);
+    QuickArchive in = record.ar;
+    EXPECT_TRUE(brdf->deserialize(in)) << type;
+    EXPECT_EQ(in.readPos(), in.writePos()) << type << ": the whole record is read";
+    const std::string out = paramChanges(xmlOf(*createBRDF(type)), xmlOf(*brdf));
+    if (read) *read = brdf;
+    return out;
+}
+
+}  // namespace
+
+// Old records land their values in the right parameters; everything a
+// version lacks is reset, except the glass fields no version reads.
+TEST_F(MaterialRecords, OldBrdfVersionsFillTheirFieldsAndResetTheRest) {
+    Record diffuse, mirror, phong, light, glass;
+    diffuse.u32(0x20000).c(0.1f, 0.2f, 0.3f).c(0.4f, 0.5f, 0.6f).f(2, 3).b(false, false);  // no base record
+    mirror.u32(0x20000).c(1, 0, 0).c(0, 1, 0).f(0.5f, 99, 0.25f).i32(0, 3).s("").f(4).s("");  // 99 is dropped
+    phong.u32(0x10000).c(1, 1, 0).c(0, 0, 1).f(0.7f, 0.8f, 99, 0.05f).i32(16, 0, 1, 6);
+    light.u32(0x10000).c(2, 2, 2).f(30, 0.5f).s("");
+    glass.u32(0x10000).c(0.9f, 0.9f, 0.9f).c(0.1f, 0.2f, 0.3f).f(1.33f, 1.4f, 0.01f, 2, 0.8f).i32(7, 12, 1, 1);
+    const std::tuple<int32_t, Record*, std::string> rows[] = {
+        {2, &diffuse, "color=0.1,0.2,0.3 transparency=0.4,0.5,0.6 color_tex_mult=2 transparency_tex_mult=3"},
+        {16, &mirror,
+         "color=1,0,0 transparency=0,1,0 color_tex_mult=4 transparency_tex_mult=0.5 cutoff=0.25 transparency_tex= "
+         "color_tex="},
+        {8, &phong,
+         "color=1,1,0 transparency=0,0,1 hilightGlossiness=0.7 reflectionGlossiness=0.8 cutoff=0.05 subdivs=16 "
+         "back_side=1"},
+        {32, &light, "color=2,2,2 intensity=30 transparency_tex_mult=0.5"},
+        {1, &glass,
+         "color=0.9,0.9,0.9 transparency=4.25,5.25,6.25 fog_color=0.1,0.2,0.3 translucency=10.25,11.25,12.25 "
+         "affect_shadows=1 affect_alpha=1 translucency_on=1 ior=1.33 fog_color_mult=2 glossiness=0.8 "
+         "glossiness_tex_mult=34.25 ior_tex_mult=37.25 translucency_tex_mult=40.25 scatter_coeff=46.25 "
+         "scatter_direction=49.25 thickness=43.25 transparency_tex_mult=31.25 cutoff=0.01 color_tex_mult=28.25 "
+         "subdivs=12"},
+    };
+    std::vector<std::shared_ptr<Base_BRDF>> read(std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const auto& [type, record, expected] = rows[i];
+        EXPECT_EQ(changedBrdfParams(type, *record, &read[i]), expected) << type;
+        EXPECT_EQ(read[i]->name, read[i]->pluginType()) << type;
+        EXPECT_TRUE(read[i]->flag1) << type;
+    }
+    // Fields no document shows.
+    EXPECT_EQ(std::static_pointer_cast<Mirror_BRDF>(read[1])->extraInt1, 3);
+    EXPECT_EQ(std::static_pointer_cast<Phong_BRDF>(read[2])->extraInt1, 6);
+    EXPECT_EQ(std::static_pointer_cast<Light_BRDF>(read[3])->extraFloat1, 1);
+    EXPECT_EQ(std::static_pointer_cast<Glass_BRDF>(read[4])->extraInt1, 7);
+    EXPECT_EQ(std::static_pointer_cast<Glass_BRDF>(read[4])->extraFloat1, 1.4f);
 }
 
 TEST_F(MaterialRecords, BrdfFailures) {

@@ -1,6 +1,10 @@
 // Materials and BRDFs together with real textures.
 #include <gtest/gtest.h>
 
+#include "Golden.h"
+#include "MaterialTestSupport.h"
+#include "RecordBuilder.h"
+
 #include "materials/BRDFs.h"
 #include "materials/BrdfMaterials.h"
 #include "materials/CompositeMaterials.h"
@@ -12,11 +16,7 @@ using namespace KilnCore;
 
 namespace {
 
-class MaterialTextures : public ::testing::Test {
-protected:
-    void SetUp() override { SceneMaterials::instance().clear(); }
-    void TearDown() override { SceneMaterials::instance().clear(); }
-};
+using MaterialTextures = EmptyLibraryTest;
 
 std::shared_ptr<BaseTexture> constant(float r) { return std::make_shared<AColorTexture>(AColor{r, 0, 0, 1}); }
 
@@ -24,15 +24,6 @@ std::string fileOf(const std::shared_ptr<BaseTexture>& t) {
     auto bitmap = std::dynamic_pointer_cast<BitmapTexture>(t);
     auto buffer = bitmap ? std::dynamic_pointer_cast<BitmapBuffer>(bitmap->bitmap) : nullptr;
     return buffer ? buffer->file : "<none>";
-}
-
-std::vector<std::string> assetUrls(const std::string& xml) {
-    std::vector<std::string> urls;
-    for (size_t at = xml.find("<Asset "); at != std::string::npos; at = xml.find("<Asset ", at + 1)) {
-        const size_t start = xml.find("url=\"", at) + 5;
-        urls.push_back(xml.substr(start, xml.find('"', start) - start));
-    }
-    return urls;
 }
 
 std::string valueOf(const std::string& xml, const std::string& param) {
@@ -46,30 +37,19 @@ std::string valueOf(const std::string& xml, const std::string& param) {
 }  // namespace
 
 TEST_F(MaterialTextures, OldRecordsTurnFileNamesIntoBitmapTextures) {
-    QuickArchive v1;
-    v1.writeUInt32(0x10000);
-    v1.writeColor({1, 1, 1});
-    v1.writeColor({0, 0, 0});
-    v1.writeFloat(1);
-    v1.writeFloat(1);
-    v1.writeWString("C:\\maps\\brick.png");
-    v1.writeWString("");
+    Record v1;
+    v1.u32(0x10000).c(1, 1, 1).c(0, 0, 0).f(1, 1).s("C:\\maps\\brick.png", "");
     Diffuse_BRDF diffuse;
-    ASSERT_TRUE(diffuse.deserialize(v1));
+    ASSERT_TRUE(diffuse.deserialize(v1.ar));
     EXPECT_EQ(fileOf(diffuse.color_tex), "C:\\maps\\brick.png");
     EXPECT_FALSE(diffuse.transparency_tex);
 
     // A bump of version 1 with an empty file name has no texture but still
     // names the parameter.
-    QuickArchive bumpV1;
-    bumpV1.writeUInt32(0x10000);
-    bumpV1.writeWString("Brick");
-    bumpV1.writeWString("");
-    bumpV1.writeFloat(2);
-    bumpV1.writeInt32(1);
-    MaterialLayeredBRDF().serialize(bumpV1);
+    Record bumpV1;
+    bumpV1.u32(0x10000).s("Brick", "").f(2).layeredChild("Base");
     MaterialBump bump;
-    ASSERT_TRUE(bump.deserialize(bumpV1));
+    ASSERT_TRUE(bump.deserialize(bumpV1.ar));
     EXPECT_FALSE(bump.bump_tex);
     std::string xml;
     AssetXmlWriter w(xml);
@@ -82,33 +62,23 @@ TEST_F(MaterialTextures, OldRecordsTurnFileNamesIntoBitmapTextures) {
 TEST_F(MaterialTextures, FresnelSwitchesAndDefaults) {
     // Phong version 1 ends with a Fresnel transparency whatever the switch.
     for (int32_t fresnelSwitch : {0, 1}) {
-        QuickArchive v1;
-        v1.writeUInt32(0x10000);
-        v1.writeColor({1, 1, 1});
-        v1.writeColor({1, 1, 1});
-        for (float f : {1.0f, 1.0f, 0.0f, 0.01f}) v1.writeFloat(f);
-        for (int32_t i : {8, fresnelSwitch, 0, 5}) v1.writeInt32(i);
+        Record v1;
+        v1.u32(0x10000).c(1, 1, 1).c(1, 1, 1).f(1, 1, 0, 0.01f).i32(8, fresnelSwitch, 0, 5);
         Phong_BRDF phong;
         phong.transparency_tex = nullptr;
-        ASSERT_TRUE(phong.deserialize(v1));
+        ASSERT_TRUE(phong.deserialize(v1.ar));
         ASSERT_TRUE(phong.transparency_tex);
         EXPECT_EQ(phong.transparency_tex->typeId(), 1);
     }
 
     // Mirror version 3: the switch replaces a stored transparency texture.
     auto mirrorV3 = [](int32_t fresnelSwitch) {
-        QuickArchive ar;
-        ar.writeUInt32(0x30000);
-        ar.writeColor({1, 1, 1});
-        ar.writeColor({1, 1, 1});
-        for (float f : {1.0f, 0.0f, 0.01f}) ar.writeFloat(f);
-        ar.writeInt32(fresnelSwitch);
-        ar.writeInt32(1);
-        ar.writeFloat(1);
-        writeOptionalChild(ar, constant(0.5f));
-        ar.writeBool(false);
+        Record v3;
+        v3.u32(0x30000).c(1, 1, 1).c(1, 1, 1).f(1, 0, 0.01f).i32(fresnelSwitch, 1).f(1);
+        writeOptionalChild(v3.ar, constant(0.5f));
+        v3.b(false);
         auto mirror = std::make_shared<Mirror_BRDF>();
-        EXPECT_TRUE(mirror->deserialize(ar));
+        EXPECT_TRUE(mirror->deserialize(v3.ar));
         return mirror->transparency_tex ? mirror->transparency_tex->typeId() : -1;
     };
     EXPECT_EQ(mirrorV3(0), 5);
@@ -153,12 +123,9 @@ TEST_F(MaterialTextures, TexturesRoundTripAndCloneDeeply) {
     EXPECT_NE(dup->width_tex, toon.width_tex);
 
     // An unknown texture type fails the read.
-    QuickArchive unknown;
-    unknown.writeUInt32(0x30000);
-    unknown.writeFloat(1);
-    unknown.writeBool(true);
-    unknown.writeInt32(13);
-    EXPECT_FALSE(MaterialBump().deserialize(unknown));
+    Record unknown;
+    unknown.u32(0x30000).f(1).b(true).i32(13);
+    EXPECT_FALSE(MaterialBump().deserialize(unknown.ar));
 }
 
 TEST_F(MaterialTextures, TextureSubAssetsAndReferences) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilder.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -11,14 +13,6 @@
 using namespace KilnCore;
 
 namespace {
-
-std::vector<uint8_t> bytesOf(const QuickArchive& archive) {
-    QuickArchive copy = archive;
-    copy.setReadPos(0);
-    std::vector<uint8_t> bytes(copy.writePos());
-    copy.readBytes(bytes.data(), bytes.size());
-    return bytes;
-}
 
 float fromBits(uint32_t bits) {
     float f;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilder.h"
+
 #include <vector>
 
 #include "serial/QuickArchive.h"
@@ -7,13 +9,6 @@
 using namespace KilnCore;
 
 namespace {
-
-std::vector<uint8_t> bytesOf(QuickArchive& ar) {
-    std::vector<uint8_t> out(static_cast<size_t>(ar.writePos()));
-    ar.setReadPos(0);
-    ar.readBytes(out.data(), out.size());
-    return out;
-}
 
 QuickArchive archiveOf(const std::vector<uint8_t>& bytes) { return QuickArchive(bytes.data(), bytes.size()); }
 

@@ -67,19 +67,17 @@ TEST(RecordConventions, FailuresNameTheClassOffsetAndReason) {
               "Node @0x9: nested node failed\n"
               "Node @0x16: unknown node type 9\n");
 
-    QuickArchive version;
-    version.writeUInt32(0x00050000);
-    ReadTrace versionTrace;
-    version.setTrace(&versionTrace);
-    EXPECT_FALSE(Node().deserialize(version));
-    EXPECT_EQ(versionTrace.failureText(), "Node @0x0: version 5 not accepted (reads 1..2)\n");
-
-    QuickArchive tagged;
-    tagged.writeUInt32(0x00010001);
-    ReadTrace tagTrace;
-    tagged.setTrace(&tagTrace);
-    EXPECT_FALSE(Node().deserialize(tagged));
-    EXPECT_EQ(tagTrace.failureText(), "Node @0x0: tag 1 not accepted (expects 0)\n");
+    const std::pair<uint32_t, const char*> words[] = {
+        {0x00050000, "Node @0x0: version 5 not accepted (reads 1..2)\n"},
+        {0x00010001, "Node @0x0: tag 1 not accepted (expects 0)\n"}};
+    for (const auto& [word, failure] : words) {
+        QuickArchive one;
+        one.writeUInt32(word);
+        ReadTrace wordTrace;
+        one.setTrace(&wordTrace);
+        EXPECT_FALSE(Node().deserialize(one));
+        EXPECT_EQ(wordTrace.failureText(), failure);
+    }
 }
 
 TEST(RecordConventions, TraceShowsWhatWasRead) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilder.h"
+
 #include "lights/SunLight.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/QuickArchive.h"
@@ -99,30 +101,22 @@ TEST_F(SkyTextureTest, RoundTripKeepsItsOwnSunOrSharesTheDefault) {
 }
 
 TEST_F(SkyTextureTest, OlderVersions) {
-    QuickArchive v1;  // the sun alone
-    v1.writeUInt32(0x00010000);
-    v1.writeBool(true);
+    Record v1;  // the sun alone
+    v1.u32(0x00010000).b(true);
     auto sun = sunWithTurbidity(5);
-    sun->serialize(v1);
+    sun->serialize(v1.ar);
     auto sky = std::make_shared<SkyTexture>();
-    ASSERT_TRUE(sky->deserialize(v1));
-    EXPECT_EQ(v1.readPos(), v1.writePos());
+    ASSERT_TRUE(sky->deserialize(v1.ar));
+    EXPECT_EQ(v1.ar.readPos(), v1.ar.writePos());
     EXPECT_TRUE(sky->sun->isEqual(sun));
 
-    QuickArchive v2;  // a plain transform before the settings
-    v2.writeUInt32(0x00020000);
-    v2.writeBool(false);
     Transform placement;
     placement.offset = {4, 5, 6};
-    v2.writeTransform(placement);
-    v2.writeVector({1, 0, 0});
-    for (float value : {0.1f, 2.f, 3.f, 4.f, 5.f, 6.f, 7.f, 8.f}) v2.writeFloat(value);
-    for (int32_t value : {10, 20, 30}) v2.writeInt32(value);
-    v2.writeBool(false);
-    v2.writeBool(true);
-    v2.writeWString("sky-id");
-    ASSERT_TRUE(sky->deserialize(v2));
-    EXPECT_EQ(v2.readPos(), v2.writePos());
+    Record v2;  // a plain transform before the settings
+    v2.u32(0x00020000).b(false).xform(placement).vec(1, 0, 0).f(0.1f, 2, 3, 4, 5, 6, 7, 8).i32(10, 20, 30);
+    v2.b(false, true).s("sky-id");
+    ASSERT_TRUE(sky->deserialize(v2.ar));
+    EXPECT_EQ(v2.ar.readPos(), v2.ar.writePos());
     EXPECT_EQ(sky->sun, defaultSun());
     EXPECT_EQ(sky->transform.valueAt(0.0), placement);
     EXPECT_EQ(sky->shadowBias, 0.1f);

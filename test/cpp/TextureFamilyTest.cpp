@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordBuilder.h"
+
 #include "serial/QuickArchive.h"
 #include "textures/BitmapBuffer.h"
 #include "textures/TextureMakers.h"
@@ -126,18 +128,11 @@ TEST(TextureFamily, RequiredSlotsAndDefaultRecords) {
 }
 
 TEST(TextureFamily, OlderVersionsKeepDefaultsForMissingFields) {
-    QuickArchive fresnelRecord;  // no multipliers
-    fresnelRecord.writeUInt32(0x00010000);
-    fresnelRecord.writeColor({0.5f, 0.5f, 0.5f});
-    fresnelRecord.writeColor({0.1f, 0.1f, 0.1f});
-    fresnelRecord.writeFloat(1.2f);
-    fresnelRecord.writeFloat(1.4f);
-    fresnelRecord.writeBool(false);
-    fresnelRecord.writeBool(true);
-    fresnelRecord.writeInt32(5);
-    AColorTexture(AColor{0, 1, 0, 1}).serialize(fresnelRecord);
-    fresnelRecord.writeBool(false);
-    fresnelRecord.writeBool(false);
+    Record v1;  // no multipliers
+    v1.u32(0x00010000).c(0.5f, 0.5f, 0.5f).c(0.1f, 0.1f, 0.1f).f(1.2f, 1.4f).b(false, true).i32(5);
+    AColorTexture(AColor{0, 1, 0, 1}).serialize(v1.ar);
+    v1.b(false, false);
+    QuickArchive& fresnelRecord = v1.ar;
     auto fresnel = std::static_pointer_cast<FresnelTexture>(read(1, fresnelRecord));
     ASSERT_TRUE(fresnel);
     EXPECT_EQ(fresnelRecord.readPos(), fresnelRecord.writePos());

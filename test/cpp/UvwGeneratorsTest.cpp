@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "Golden.h"
+
+#include "RecordBuilder.h"
+
 #include "serial/AssetXmlWriter.h"
 #include "serial/QuickArchive.h"
 #include "textures/BitmapBuffer.h"
@@ -68,13 +72,10 @@ TEST(UvwGenerators, FactoriesRoundTripsAndComparison) {
 }
 
 TEST(UvwGenerators, ChannelVersionOneLandsInTextureComponents) {
-    QuickArchive ar;
-    ar.writeUInt32(0x00010000);
-    ar.writeTransform(sampleTransform(1));
-    ar.writeTransform(sampleTransform(20));
-    ar.writeFloat(30);                                           // texture x rotation
-    ar.writeFloat(45);                                           // texture y rotation
-    for (int32_t value : {1, 2, 1, 0, 3}) ar.writeInt32(value);  // x, y mirror, wrap_u, wrap_v, channel
+    // Two transforms, texture x and y rotations, x and y mirror, wrap_u, wrap_v, channel.
+    Record v1;
+    v1.u32(0x00010000).xform(sampleTransform(1)).xform(sampleTransform(20)).f(30, 45).i32(1, 2, 1, 0, 3);
+    QuickArchive& ar = v1.ar;
 
     GenChannelUVW channel;
     channel.uvwComponents.x_scale = 5;
@@ -91,17 +92,12 @@ TEST(UvwGenerators, ChannelVersionOneLandsInTextureComponents) {
 }
 
 TEST(UvwGenerators, EnvironmentVersionOneReadsZThenX) {
-    QuickArchive ar;
-    ar.writeUInt32(0x00010000);
-    ar.writeMatrix(sampleTransform(1).matrix);
-    ar.writeInt32(1);
-    ar.writeFloat(10);
-    ar.writeFloat(20);
-    ar.writeInt32(3);
-    ar.writeInt32(4);
-
+    Record v1;
+    v1.u32(0x00010000);
+    v1.ar.writeMatrix(sampleTransform(1).matrix);
+    v1.i32(1).f(10, 20).i32(3, 4);
     GenEnvironmentUVW environment;
-    ASSERT_TRUE(environment.deserialize(ar));
+    ASSERT_TRUE(environment.deserialize(v1.ar));
     EXPECT_EQ(environment.mapping_type, 1);
     EXPECT_EQ(environment.uvwComponents.z_rotation, 10.0f);
     EXPECT_EQ(environment.uvwComponents.x_rotation, 20.0f);
@@ -123,13 +119,9 @@ TEST(UvwGenerators, RejectsUnnamedMappings) {
 TEST(UvwGenerators, XmlFollowsTheComponents) {
     GenChannelUVW channel;
     channel.texComponents.x_offset = 7;  // no updateMatrices: the writer recomputes
-    EXPECT_NE(xmlOf(channel).find("              <vector>\n"
-                                  "                <x>7</x>\n"
-                                  "                <y>0</y>\n"
-                                  "                <z>0</z>\n"
-                                  "              </vector>\n"
-                                  "            </value>\n"),
-              std::string::npos);
+    channel.wrap_v = 1;
+    channel.uvw_channel = 2;
+    EXPECT_EQ(xmlOf(channel), golden("channel-uvw.xml"));
 
     GenEnvironmentUVW environment;
     environment.mapping_type = 3;
