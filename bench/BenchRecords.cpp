@@ -4,6 +4,7 @@
 #include "materials/BRDFs.h"
 #include "materials/BrdfMaterials.h"
 #include "materials/CompositeMaterials.h"
+#include "materials/SceneMaterials.h"
 #include "serial/Uuid.h"
 #include "textures/TextureMakers.h"
 
@@ -74,22 +75,13 @@ std::vector<uint8_t> lightRecord() {
 }
 
 QuickArchive libraryRecord(size_t count) {
+    SceneMaterials& library = SceneMaterials::instance();
+    library.clear();
+    for (size_t i = 0; i < count; ++i)
+        library.addMaterial(representativeMaterial(i == 0 ? "DefaultMaterial" : "DefaultMaterial" + std::to_string(i)));
     QuickArchive archive;
-    archive.writeUInt32(versionWord(2));
-    archive.writeUInt32(static_cast<uint32_t>(count));
-    std::vector<std::pair<std::string, std::string>> identifiers;
-    for (size_t i = 0; i < count; ++i) {
-        const std::string name = i == 0 ? "DefaultMaterial" : "DefaultMaterial" + std::to_string(i);
-        const auto material = representativeMaterial(name);
-        archive.writeInt32(material->typeId());
-        material->serialize(archive);
-        identifiers.emplace_back(material->uuid, name);
-    }
-    archive.writeUInt32(static_cast<uint32_t>(identifiers.size()));
-    for (const auto& [id, name] : identifiers) {
-        archive.writeWString(id);
-        archive.writeWString(name);
-    }
+    library.serialize(archive);
+    library.clear();
     return archive;
 }
 

@@ -32,9 +32,10 @@ constexpr int32_t kRepresentativeLightType = 4;
 std::vector<uint8_t> materialRecord();
 std::vector<uint8_t> lightRecord();
 
-// A material library record (newest version) of `count` representative
-// materials named as the old plug-in named new materials: DefaultMaterial,
-// DefaultMaterial1, DefaultMaterial2, ... each with its own identifier.
+// A material library record, as the library writes it, of `count`
+// representative materials named as the old plug-in named new materials:
+// DefaultMaterial, DefaultMaterial1, DefaultMaterial2, ... each with its own
+// identifier. Leaves the scene's library empty.
 KilnCore::QuickArchive libraryRecord(size_t count);
 
 }  // namespace bench
