@@ -154,6 +154,12 @@ TEST(QuickArchive, RectsDeriveTheirSize) {
     EXPECT_EQ(r.width, 100);
     EXPECT_EQ(r.height, 200);
     EXPECT_EQ(r.reserved0, 0);
+
+    // Hostile corners wrap instead of overflowing.
+    QuickArchive far;
+    far.writeRect(Rect{-973051620, 0, 1566399580, 0});
+    far.readRect(r);
+    EXPECT_EQ(r.width, static_cast<int32_t>(1566399580u + 973051620u));
 }
 
 TEST(QuickArchive, DoubleOffsetsTravelAsFloat32) {

@@ -34,24 +34,49 @@ private:
 
 }  // namespace
 
-bool expandInputs(const std::vector<std::string>& arguments, std::vector<Input>& inputs, std::string& error) {
+bool expandInputs(const std::vector<std::string>& arguments, InputList& list, std::string& error) {
     for (const std::string& argument : arguments) {
         const fs::path path(argument);
         std::error_code ec;
         if (argument == "-") {
-            inputs.push_back({path, "stdin"});
+            list.inputs.push_back({path, "stdin"});
         } else if (fs::is_directory(path, ec)) {
             std::vector<Input> found;
             for (const auto& entry : fs::recursive_directory_iterator(path, ec))
                 if (entry.is_regular_file()) found.push_back({entry.path(), fs::relative(entry.path(), path)});
             std::sort(found.begin(), found.end(), [](const Input& a, const Input& b) { return a.path < b.path; });
-            inputs.insert(inputs.end(), found.begin(), found.end());
+            list.inputs.insert(list.inputs.end(), found.begin(), found.end());
+            list.fromFolder = true;
         } else if (fs::exists(path, ec)) {
-            inputs.push_back({path, path.filename()});
+            list.inputs.push_back({path, path.filename()});
         } else {
             error = "no such file or folder: " + argument;
             return false;
         }
+    }
+    return true;
+}
+
+OutputClaims::OutputClaims(const InputList& list) {
+    for (const Input& input : list.inputs) {
+        std::error_code ec;
+        const fs::path canonical = fs::weakly_canonical(input.path, ec);
+        if (!ec) inputs_.insert(canonical);
+    }
+}
+
+bool OutputClaims::claim(const fs::path& path, const Input& input, std::string& error) {
+    std::error_code ec;
+    const fs::path canonical = fs::weakly_canonical(path, ec);
+    const fs::path key = ec ? path : canonical;
+    if (inputs_.count(key)) {
+        error = "the output " + path.string() + " would replace an input";
+        return false;
+    }
+    const auto [it, fresh] = claims_.emplace(key, input.path.string());
+    if (!fresh && it->second != input.path.string()) {
+        error = "the output " + path.string() + " is already written for " + it->second;
+        return false;
     }
     return true;
 }

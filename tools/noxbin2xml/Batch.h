@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,9 +16,27 @@ struct Input {
     std::filesystem::path relative;  // where its output goes under an output folder
 };
 
+struct InputList {
+    std::vector<Input> inputs;
+    bool fromFolder = false;  // an argument was a folder: outputs go to a folder too
+};
+
 // Files as given, folders as every regular file below them (sorted).
 // False with a message when an argument does not exist.
-bool expandInputs(const std::vector<std::string>& arguments, std::vector<Input>& inputs, std::string& error);
+bool expandInputs(const std::vector<std::string>& arguments, InputList& list, std::string& error);
+
+// Hands out output paths so that no two inputs write the same file and no
+// output replaces an input.
+class OutputClaims {
+public:
+    explicit OutputClaims(const InputList& list);
+    // False with a message when the path is taken or is one of the inputs.
+    bool claim(const std::filesystem::path& path, const Input& input, std::string& error);
+
+private:
+    std::set<std::filesystem::path> inputs_;               // canonical paths of the input files
+    std::map<std::filesystem::path, std::string> claims_;  // output path -> the input that claimed it
+};
 
 struct JobResult {
     bool ok = false;
@@ -25,7 +45,8 @@ struct JobResult {
 
 // Runs job on every input in order; one failure never stops the others.
 // Shows a progress bar on standard error when it is a terminal and the batch
-// is long, then "N converted, M failed". Returns the process exit status.
+// is long, then "N converted, M failed". Returns the process exit status:
+// 0 when every input converted, 1 otherwise.
 int runBatch(const std::vector<Input>& inputs, const std::function<JobResult(const Input&)>& job);
 
 }  // namespace noxbin2xml

@@ -1,6 +1,8 @@
 #include "Conversions.h"
 
+#include "Explain.h"
 #include "lights/LightConversion.h"
+#include "lights/SunLight.h"
 #include "materials/MaterialConversion.h"
 #include "materials/SceneMaterials.h"
 #include "options/SkpModule.h"
@@ -12,6 +14,14 @@ using KilnCore::ReadTrace;
 
 namespace noxbin2xml {
 namespace {
+
+// The process-wide objects a read may change, back as the module has them
+// when it is loaded.
+void resetSharedState() {
+    KilnCore::SceneMaterials::instance().clear();
+    *KilnCore::defaultSun() =
+        KilnCore::SunLight(std::string(KilnCore::kDefaultSunGuid), std::string(KilnCore::kDefaultSunName));
+}
 
 bool readRecord(RecordKind kind, int32_t type, QuickArchive& archive, std::string& xml) {
     switch (kind) {
@@ -31,27 +41,41 @@ std::string failureOf(const ReadTrace& trace, RecordKind kind, int32_t type) {
     return "the record does not convert\n";
 }
 
-}  // namespace
-
-Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes) {
+// Reads the record with a trace attached.
+Outcome tracedRead(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, ReadTrace& trace,
+                   uint64_t& readEnd) {
+    resetSharedState();
     QuickArchive archive(bytes.data(), bytes.size());
-    ReadTrace trace;
     archive.setTrace(&trace);
     Outcome out;
     out.ok = readRecord(kind, type, archive, out.text);
     if (!out.ok) out.error = failureOf(trace, kind, type);
+    readEnd = archive.readPos();
     return out;
 }
 
-Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes) {
-    QuickArchive archive(bytes.data(), bytes.size());
+// What a scene of each kind holds after its options.
+std::string sceneContent(uint16_t kind, size_t materialCount) {
+    std::string text = "options";
+    if (kind >= 2) text += ", " + std::to_string(materialCount) + (materialCount == 1 ? " material" : " materials");
+    if (kind == 3 || kind == 4) text += ", default sun";
+    if (kind == 4) text += ", sky";
+    return text;
+}
+
+}  // namespace
+
+Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes) {
     ReadTrace trace;
-    archive.setTrace(&trace);
-    std::string xml;
-    Outcome out;
-    out.ok = readRecord(kind, type, archive, xml);
-    if (!out.ok) out.error = failureOf(trace, kind, type);
-    out.text = trace.treeText();
+    uint64_t readEnd = 0;
+    return tracedRead(kind, type, bytes, trace, readEnd);
+}
+
+Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes) {
+    ReadTrace trace;
+    uint64_t readEnd = 0;
+    Outcome out = tracedRead(kind, type, bytes, trace, readEnd);
+    out.text = explainTree(trace) + overrunNote(bytes.size(), readEnd);
     return out;
 }
 
@@ -67,9 +91,8 @@ SceneOutcome convertScene(const std::vector<uint8_t>& bytes) {
     library.listNames(names);
     for (const std::string& name : names)
         out.materials.emplace_back(name, KilnCore::materialDocument(library.getMaterial(name)));
-    const unsigned kind = bytes.size() >= 4 ? bytes[2] | (bytes[3] << 8) : 0;
-    out.summary = "scene kind " + std::to_string(kind) + ": options and " + std::to_string(names.size()) +
-                  (names.size() == 1 ? " material" : " materials");
+    const uint16_t kind = static_cast<uint16_t>(bytes[2] | (bytes[3] << 8));  // a read scene has its kind word
+    out.summary = "scene kind " + std::to_string(kind) + " (" + sceneContent(kind, names.size()) + ")";
     return out;
 }
 

@@ -1,4 +1,7 @@
 // What the tool does with one record: convert it, or explain how it reads.
+// Every call starts from the state a freshly loaded module has (an empty
+// material library, the default sun at its defaults), so the result for one
+// input never depends on the inputs converted before it.
 #pragma once
 
 #include <cstdint>
@@ -13,14 +16,14 @@ enum class RecordKind { Light, Material, Scene };
 struct Outcome {
     bool ok = false;
     std::string text;   // the document, or the explanation
-    std::string error;  // why the record does not convert
+    std::string error;  // why the record does not convert, one record per line
 };
 
 // The XML text convert_light / convert_material return for the record.
 Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes);
 
 // A readable tree of what was read; for a record that does not convert,
-// the chain of failures with offsets and reasons, then what was read.
+// the chain of failures with offsets and reasons as the error.
 Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes);
 
 // A scene record read as old_deserialize reads it (without the upgrade):
@@ -28,9 +31,9 @@ Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>&
 struct SceneOutcome {
     bool ok = false;
     std::string error;
-    std::string summary;
+    std::string summary;  // "scene kind 4 (options, 3 materials, default sun, sky)"
     std::string optionsXml;
-    std::vector<std::pair<std::string, std::string>> materials;  // name, document
+    std::vector<std::pair<std::string, std::string>> materials;  // name, document; in library order
 };
 SceneOutcome convertScene(const std::vector<uint8_t>& bytes);
 

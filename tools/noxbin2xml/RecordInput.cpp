@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -34,9 +36,10 @@ public:
     bool key(string_t&) override { return false; }
     bool end_object() override { return false; }
     bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception&) override {
-        if (error.empty()) error = "malformed text at character " + std::to_string(position);
+        if (error.empty()) errorPosition = position;
         return false;
     }
+    size_t errorPosition = 0;  // 1-based; 0 when the text parsed
 
 private:
     bool push(uint64_t v) {
@@ -52,6 +55,17 @@ private:
     int depth_ = 0;
 };
 
+// "malformed text at character 25: oops]" with the text from there on, cut
+// at the end of its line.
+std::string malformedAt(std::string_view text, size_t position) {
+    if (position == 0) return "malformed text input";
+    std::string_view rest = text.substr(std::min(position - 1, text.size()));
+    rest = rest.substr(0, std::min(rest.find('\n'), size_t{24}));
+    std::string message = "malformed text at character " + std::to_string(position);
+    if (!rest.empty()) message += ": " + std::string(rest);
+    return message;
+}
+
 }  // namespace
 
 bool looksLikeText(std::string_view content) {
@@ -64,7 +78,7 @@ bool parseRecordText(std::string_view text, std::vector<uint8_t>& bytes, std::st
     ByteArrayReader reader(bytes);
     const bool ok = nlohmann::json::sax_parse(text.begin(), text.end(), &reader);
     if (!ok) {
-        error = reader.error.empty() ? "malformed text input" : reader.error;
+        error = reader.error.empty() ? malformedAt(text, reader.errorPosition) : reader.error;
         return false;
     }
     if (bytes.empty()) {
@@ -75,19 +89,23 @@ bool parseRecordText(std::string_view text, std::vector<uint8_t>& bytes, std::st
 }
 
 bool loadRecordFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + path.string() + ": " + std::strerror(errno);
-        return false;
+    const bool fromStdin = path == "-";
+    std::ifstream file;
+    if (!fromStdin) {
+        file.open(path, std::ios::binary);
+        if (!file) {
+            error = std::string("cannot read the file: ") + std::strerror(errno);
+            return false;
+        }
     }
     std::ostringstream content;
-    content << in.rdbuf();
+    content << (fromStdin ? std::cin.rdbuf() : file.rdbuf());
     const std::string data = content.str();
-    if (looksLikeText(data)) return parseRecordText(data, bytes, error);
     if (data.empty()) {
-        error = path.string() + " is empty";
+        error = "the input is empty";
         return false;
     }
+    if (looksLikeText(data)) return parseRecordText(data, bytes, error);
     bytes.assign(data.begin(), data.end());
     return true;
 }

@@ -19,7 +19,8 @@ bool looksLikeText(std::string_view content);
 // extension does with Ruby arrays. False with a message for anything else.
 bool parseRecordText(std::string_view text, std::vector<uint8_t>& bytes, std::string& error);
 
-// Reads a file in either form.
+// Reads a record in either form from a file, or from standard input for
+// the path "-". Error messages do not name the file; callers do.
 bool loadRecordFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error);
 
 // Writes through a temporary file in the same folder and renames it into

@@ -4,12 +4,12 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
-#include <iostream>
-#include <iterator>
+#include <memory>
 
 #include "Batch.h"
 #include "Conversions.h"
 #include "RecordInput.h"
+#include "SceneFolder.h"
 #include "lights/BaseLight.h"
 #include "materials/BaseMaterial.h"
 
@@ -18,14 +18,54 @@ using namespace noxbin2xml;
 
 namespace {
 
-bool loadInput(const Input& input, std::vector<uint8_t>& bytes, std::string& error) {
-    if (input.path != "-") return loadRecordFile(input.path, bytes, error);
-    const std::string data((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    if (looksLikeText(data)) return parseRecordText(data, bytes, error);
-    bytes.assign(data.begin(), data.end());
-    if (bytes.empty()) error = "standard input is empty";
-    return !bytes.empty();
+constexpr int kUsageError = 2;
+
+const char* kindName(RecordKind kind) { return kind == RecordKind::Light ? "light" : "material"; }
+
+bool knownType(RecordKind kind, int32_t type) {
+    return kind == RecordKind::Light ? KilnCore::createLight(type) != nullptr
+                                     : KilnCore::createMaterial(type) != nullptr;
 }
+
+// TYPE as given on the command line: a type number, or "auto" for the number
+// that ends the file name ("bump-3.rec" is type 3).
+class TypeChoice {
+public:
+    TypeChoice(RecordKind kind, std::string text) : kind_(kind), text_(std::move(text)) {}
+
+    // A usage error for a TYPE that is neither a known type nor "auto".
+    std::string check() const {
+        if (text_ == "auto") return {};
+        int32_t type = 0;
+        if (!parse(text_, type)) return "TYPE must be a number or \"auto\", not '" + text_ + "'";
+        if (!knownType(kind_, type)) return std::string("unknown ") + kindName(kind_) + " type " + text_;
+        return {};
+    }
+
+    bool typeFor(const Input& input, int32_t& type, std::string& error) const {
+        if (text_ != "auto") return parse(text_, type);
+        const std::string stem = input.path.stem().string();
+        const size_t dash = stem.rfind('-');
+        if (dash == std::string::npos || !parse(stem.substr(dash + 1), type)) {
+            error = "the file name does not end in -TYPE (as in bump-3.rec), so \"auto\" finds no type";
+            return false;
+        }
+        if (!knownType(kind_, type)) {
+            error = std::string("unknown ") + kindName(kind_) + " type " + std::to_string(type) + " in the file name";
+            return false;
+        }
+        return true;
+    }
+
+private:
+    static bool parse(const std::string& text, int32_t& value) {
+        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 9) return false;
+        value = std::stoi(text);
+        return true;
+    }
+    RecordKind kind_;
+    std::string text_;
+};
 
 // One line for a batch report: the failure chain joined.
 std::string oneLine(std::string text) {
@@ -34,149 +74,120 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-// Where the output of an input goes: standard output for a single input
-// without -o, the file -o names, or a file under the folder -o names.
-struct OutputTarget {
-    std::string option;
-    bool many = false;
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "noxbin2xml: %s\n", message.c_str());
+    return kUsageError;
+}
 
-    bool toStdout() const { return option.empty(); }
-    fs::path pathFor(const Input& input, const std::string& extension) const {
-        const fs::path out(option);
-        if (!many && !fs::is_directory(out)) return out;
-        return out / fs::path(input.relative).replace_extension(extension);
-    }
-};
-
-JobResult writeOutput(const OutputTarget& target, const Input& input, const std::string& text) {
-    if (target.toStdout()) {
+// The output of a conversion: standard output for a single input without
+// -o, the file -o names, or a file under the folder -o names.
+JobResult writeOutput(const std::string& option, bool toFolder, OutputClaims& claims, const Input& input,
+                      const std::string& text) {
+    if (option.empty()) {
         std::fwrite(text.data(), 1, text.size(), stdout);
         return {true, {}};
     }
-    const fs::path path = target.pathFor(input, ".xml");
+    const fs::path path = toFolder ? fs::path(option) / fs::path(input.relative).replace_extension(".xml") : fs::path(option);
+    std::string error;
+    if (!claims.claim(path, input, error)) return {false, error};
     std::error_code ec;
     if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
-    std::string error;
     if (!writeFileAtomically(path, text, error)) return {false, error};
     return {true, {}};
 }
 
-int convertCommand(RecordKind kind, int32_t type, const std::vector<std::string>& files, const std::string& output) {
-    std::vector<Input> inputs;
+int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<std::string>& files,
+                   const std::string& output) {
+    if (const std::string problem = type.check(); !problem.empty()) return usageError(problem);
+    InputList list;
     std::string error;
-    if (!expandInputs(files.empty() ? std::vector<std::string>{"-"} : files, inputs, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 2;
-    }
-    OutputTarget target{output, inputs.size() > 1};
-    if (target.many && target.toStdout()) {
-        std::fprintf(stderr, "several inputs need an output folder (-o DIR)\n");
-        return 2;
-    }
-    return runBatch(inputs, [&](const Input& input) -> JobResult {
+    if (!expandInputs(files.empty() ? std::vector<std::string>{"-"} : files, list, error)) return usageError(error);
+    const bool toFolder = list.fromFolder || list.inputs.size() > 1 || fs::is_directory(output);
+    if (toFolder && output.empty()) return usageError("several inputs need an output folder (-o DIR)");
+    OutputClaims claims(list);
+    return runBatch(list.inputs, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
-        std::string loadError;
-        if (!loadInput(input, bytes, loadError)) return {false, loadError};
-        const Outcome outcome = convertRecord(kind, type, bytes);
+        int32_t typeId = 0;
+        std::string failure;
+        if (!type.typeFor(input, typeId, failure) || !loadRecordFile(input.path, bytes, failure))
+            return {false, failure};
+        const Outcome outcome = convertRecord(kind, typeId, bytes);
         if (!outcome.ok) return {false, oneLine(outcome.error)};
-        return writeOutput(target, input, outcome.text);
+        return writeOutput(output, toFolder, claims, input, outcome.text);
     });
-}
-
-// A material name as a file name: path separators and other characters that
-// file systems refuse become '_'.
-std::string fileNameFor(const std::string& name) {
-    std::string out = name.empty() ? "_" : name;
-    for (char& c : out)
-        if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|')
-            c = '_';
-    if (out == "." || out == "..") out = "_";
-    return out;
 }
 
 int sceneCommand(const std::vector<std::string>& files, const std::string& output) {
-    std::vector<Input> inputs;
+    InputList list;
     std::string error;
-    if (!expandInputs(files, inputs, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 2;
-    }
-    const bool many = inputs.size() > 1;
-    return runBatch(inputs, [&](const Input& input) -> JobResult {
+    if (!expandInputs(files, list, error)) return usageError(error);
+    const bool toSubfolders = list.fromFolder || list.inputs.size() > 1;
+    OutputClaims claims(list);
+    return runBatch(list.inputs, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
-        std::string loadError;
-        if (!loadInput(input, bytes, loadError)) return {false, loadError};
+        std::string failure;
+        if (!loadRecordFile(input.path, bytes, failure)) return {false, failure};
         const SceneOutcome scene = convertScene(bytes);
         if (!scene.ok) return {false, oneLine(scene.error)};
-        const fs::path folder = many ? fs::path(output) / fs::path(input.relative).replace_extension() : fs::path(output);
-        std::error_code ec;
-        fs::create_directories(folder / "materials", ec);
-        std::string writeError;
-        if (!writeFileAtomically(folder / "options.xml", scene.optionsXml, writeError)) return {false, writeError};
-        for (const auto& [name, document] : scene.materials)
-            if (!writeFileAtomically(folder / "materials" / (fileNameFor(name) + ".xml"), document, writeError))
-                return {false, writeError};
-        return {true, scene.summary + " -> " + folder.string()};
+        const fs::path folder =
+            toSubfolders ? fs::path(output) / fs::path(input.relative).replace_extension() : fs::path(output);
+        if (!claims.claim(folder, input, failure) || !writeSceneFolder(folder, scene, failure)) return {false, failure};
+        return {true, scene.summary + " -> " + folder.string() + ": options.xml + " +
+                          std::to_string(scene.materials.size()) + " material documents"};
     });
 }
 
-int explainCommand(const std::string& kindName, const std::vector<std::string>& rest) {
+// KIND [TYPE] FILE...: prints what each record holds, or where and why it
+// does not convert.
+int explainCommand(const std::string& kindArg, const std::vector<std::string>& rest) {
     RecordKind kind;
-    if (kindName == "light") kind = RecordKind::Light;
-    else if (kindName == "material") kind = RecordKind::Material;
-    else if (kindName == "scene") kind = RecordKind::Scene;
-    else {
-        std::fprintf(stderr, "unknown record kind '%s' (light, material or scene)\n", kindName.c_str());
-        return 2;
-    }
-    const size_t wanted = kind == RecordKind::Scene ? 1 : 2;
-    if (rest.size() != wanted) {
-        std::fprintf(stderr, kind == RecordKind::Scene ? "usage: explain scene FILE\n" : "usage: explain %s TYPE FILE\n",
-                     kindName.c_str());
-        return 2;
-    }
-    int32_t type = 0;
-    if (wanted == 2) {
-        try {
-            type = std::stoi(rest[0]);
-        } catch (const std::exception&) {
-            std::fprintf(stderr, "TYPE must be a number, not '%s'\n", rest[0].c_str());
-            return 2;
-        }
-    }
-    std::vector<uint8_t> bytes;
+    if (kindArg == "light") kind = RecordKind::Light;
+    else if (kindArg == "material") kind = RecordKind::Material;
+    else if (kindArg == "scene") kind = RecordKind::Scene;
+    else return usageError("unknown record kind '" + kindArg + "' (light, material or scene)");
+    const size_t typeArgs = kind == RecordKind::Scene ? 0 : 1;
+    if (rest.size() <= typeArgs)
+        return usageError(kind == RecordKind::Scene ? "usage: explain scene FILE..."
+                                                    : "usage: explain " + kindArg + " TYPE FILE...");
+    const TypeChoice type(kind, typeArgs ? rest[0] : "0");
+    if (const std::string problem = typeArgs ? type.check() : ""; !problem.empty()) return usageError(problem);
+    InputList list;
     std::string error;
-    if (!loadInput({rest.back(), rest.back()}, bytes, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
+    if (!expandInputs({rest.begin() + static_cast<long>(typeArgs), rest.end()}, list, error)) return usageError(error);
+
+    int status = 0;
+    for (const Input& input : list.inputs) {
+        if (list.inputs.size() > 1) std::printf("== %s\n", input.path.c_str());
+        std::vector<uint8_t> bytes;
+        int32_t typeId = 0;
+        if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
+            std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
+            status = 1;
+            continue;
+        }
+        const Outcome outcome = explainRecord(kind, typeId, bytes);
+        if (!outcome.ok) {
+            std::printf("does not convert:\n%s\nread:\n", outcome.error.c_str());
+            status = 1;
+        }
+        std::fputs(outcome.text.c_str(), stdout);
     }
-    const Outcome outcome = explainRecord(kind, type, bytes);
-    if (!outcome.ok) std::printf("does not convert:\n%s\nread:\n", outcome.error.c_str());
-    std::fputs(outcome.text.c_str(), stdout);
-    return outcome.ok ? 0 : 1;
+    return status;
 }
 
-bool knownType(RecordKind kind, int32_t type) {
-    return kind == RecordKind::Light ? KilnCore::createLight(type) != nullptr
-                                     : KilnCore::createMaterial(type) != nullptr;
-}
-
-void addConvertCommand(CLI::App& app, const char* name, const char* help, RecordKind kind, int& status) {
-    auto* command = app.add_subcommand(name, help);
-    auto type = std::make_shared<int32_t>();
+void addConvertCommand(CLI::App& app, RecordKind kind, int& status) {
+    const std::string name = kindName(kind);
+    auto* command = app.add_subcommand(name, "Convert " + name + " records to the XML text convert_" + name +
+                                                 " returns");
+    auto type = std::make_shared<std::string>();
     auto files = std::make_shared<std::vector<std::string>>();
     auto output = std::make_shared<std::string>();
-    command->add_option("TYPE", *type, std::string("the ") + name + " type number")->required();
+    command->add_option("TYPE", *type, "the " + name + " type number, or \"auto\" to take it from each file name (bump-3.rec: 3)")
+        ->required();
     command->add_option("FILE", *files, "record files or folders; standard input when none");
-    command->add_option("-o,--output", *output, "output file, or folder for several inputs");
-    command->callback([=, &status] {
-        if (!knownType(kind, *type)) {
-            std::fprintf(stderr, "unknown %s type %d\n", name, *type);
-            status = 2;
-            return;
-        }
-        status = convertCommand(kind, *type, *files, *output);
-    });
+    command->add_option("-o,--output", *output, "output file, or folder for several inputs (the default: standard output)");
+    command->footer("Each input gives one document; with a folder for -o, FILE.rec becomes FILE.xml under it.");
+    command->callback([=, &status] { status = convertCommand(kind, TypeChoice(kind, *type), *files, *output); });
 }
 
 }  // namespace
@@ -184,27 +195,40 @@ void addConvertCommand(CLI::App& app, const char* name, const char* help, Record
 int main(int argc, char** argv) {
     CLI::App app{"Converts the plug-in's old binary records to XML assets, and explains records that do not convert.\n"
                  "Records are raw bytes or the textual form [12, 0, 3, ...] (detected automatically)."};
+    app.footer("Exit status: 0 when every input converted, 1 when any failed, 2 for a usage error.\n"
+               "Run 'noxbin2xml COMMAND --help' for the options of a command.");
     app.require_subcommand(1);
     int status = 0;
 
-    addConvertCommand(app, "light", "Convert light records (what convert_light returns)", RecordKind::Light, status);
-    addConvertCommand(app, "material", "Convert material records (what convert_material returns)",
-                      RecordKind::Material, status);
+    addConvertCommand(app, RecordKind::Light, status);
+    addConvertCommand(app, RecordKind::Material, status);
 
-    auto* scene = app.add_subcommand("scene", "Read scene records: the options document and one document per material");
+    auto* scene = app.add_subcommand("scene", "Read scene records: the options document and one document per library material");
     std::vector<std::string> sceneFiles;
     std::string sceneOutput;
     scene->add_option("FILE", sceneFiles, "scene record files or folders")->required();
     scene->add_option("-o,--output", sceneOutput, "output folder")->required();
+    scene->footer("Writes DIR/options.xml (what serialize_to_xml returns after old_deserialize) and\n"
+                  "DIR/materials/NAME.xml (what convert_material returns for each library material).\n"
+                  "Several inputs get a folder each under DIR. The scene upgrade does not run.");
     scene->callback([&] { status = sceneCommand(sceneFiles, sceneOutput); });
 
     auto* explain = app.add_subcommand("explain", "Show what a record holds, or where and why it does not convert");
-    std::string kindName;
+    std::string kindArg;
     std::vector<std::string> rest;
-    explain->add_option("KIND", kindName, "light, material or scene")->required();
-    explain->add_option("ARGS", rest, "TYPE FILE (light, material) or FILE (scene)")->required();
-    explain->callback([&] { status = explainCommand(kindName, rest); });
+    explain->add_option("KIND", kindArg, "light, material or scene")->required();
+    explain->add_option("ARGS", rest, "TYPE FILE... (light, material) or FILE... (scene); TYPE may be \"auto\"")
+        ->required();
+    explain->footer("Example: noxbin2xml explain material 3 bump-3.rec\n"
+                    "A record that does not convert shows the chain of failures, outermost first:\n"
+                    "  MaterialBump @0x9: nested texture failed\n"
+                    "  BitmapTexture @0x11: unknown UVW type 2");
+    explain->callback([&] { status = explainCommand(kindArg, rest); });
 
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : kUsageError;  // --help is not an error
+    }
     return status;
 }

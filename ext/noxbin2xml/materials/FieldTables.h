@@ -370,6 +370,13 @@ bool write(C& obj, QuickArchive& ar, const RecordLayout<C>& layout) {
 }
 
 template <class C>
+const char* subAssetOf(const std::vector<Field<C>>& table, const Member<C>& member, const char* fallback) {
+    for (const Field<C>& f : table)
+        if (f.member == member && f.subAsset) return f.subAsset;
+    return fallback;
+}
+
+template <class C>
 bool readStep(C& obj, RecordScope& rec, const Step<C>& s, TextureRef C::*& fresnelTarget) {
     QuickArchive& ar = rec.archive();
     switch (s.kind) {
@@ -385,7 +392,7 @@ bool readStep(C& obj, RecordScope& rec, const Step<C>& s, TextureRef C::*& fresn
         case StepKind::FileName: {
             std::string path;
             ar.readWString(path);
-            rec.note("file", path);
+            if (!path.empty()) rec.note(subAssetOf(C::description().fields, s.member, "file"), path);
             obj.*std::get<TextureRef C::*>(s.member) = makeBitmapTexture(path);
             return true;
         }
@@ -411,20 +418,15 @@ bool read(C& obj, RecordScope& rec, const RecordLayout<C>& layout) {
     TextureRef C::*fresnelTarget = nullptr;
     for (const Step<C>& s : layout) {
         if (s.kind == StepKind::Base) {
+            const uint64_t at = rec.archive().readPos();
             baseOk = obj.readBaseRecord(rec.archive());
+            if (!baseOk) rec.failAt(at, "base record failed");
         } else if (!readStep(obj, rec, s, fresnelTarget)) {
             return false;
         }
     }
     if (fresnelTarget) obj.*fresnelTarget = makeFresnelTexture();
     return baseOk;
-}
-
-template <class C>
-const char* subAssetOf(const std::vector<Field<C>>& table, const Member<C>& member, const char* fallback) {
-    for (const Field<C>& f : table)
-        if (f.member == member && f.subAsset) return f.subAsset;
-    return fallback;
 }
 
 // Sub-objects write their assets before the owner's, in field order:

@@ -134,8 +134,10 @@ bool QuickArchive::readRect(Rect& r) {
     readInt32(r.y0);
     readInt32(r.x1);
     const bool ok = readInt32(r.y1);
-    r.width = r.x1 - r.x0;
-    r.height = r.y1 - r.y0;
+    // Corners from a record can be anything: the size wraps as 32-bit
+    // arithmetic does instead of overflowing.
+    r.width = static_cast<int32_t>(static_cast<uint32_t>(r.x1) - static_cast<uint32_t>(r.x0));
+    r.height = static_cast<int32_t>(static_cast<uint32_t>(r.y1) - static_cast<uint32_t>(r.y0));
     r.reserved0 = r.reserved1 = 0;
     return ok;
 }

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Conversions.h"
+#include "RecordInput.h"
+#include "SceneFolder.h"
+
+using namespace noxbin2xml;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<uint8_t> sampleBytes(const std::string& relative) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    EXPECT_TRUE(loadRecordFile(fs::path(NOXBIN2XML_SAMPLES_DIR) / relative, bytes, error)) << relative << error;
+    return bytes;
+}
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+// A scene changes the default sun and fills the library; the next input
+// still converts as in a freshly loaded module: the old sky, which falls back
+// to the default sun, shows the default one, and a kind-1 scene (options
+// only) finds no library.
+TEST(ToolConversions, EveryInputStartsFromAFreshModuleState) {
+    const auto oldSky = sampleBytes("materials/override-environment-old-sky-8.rec");
+    const Outcome skyAlone = convertRecord(RecordKind::Material, 8, oldSky);
+    ASSERT_TRUE(skyAlone.ok);
+
+    for (const char* scene : {"scenes/kind3-sun.rec", "scenes/kind6-current.rec"}) {
+        ASSERT_TRUE(convertScene(sampleBytes(scene)).ok) << scene;
+        EXPECT_EQ(convertRecord(RecordKind::Material, 8, oldSky).text, skyAlone.text) << scene;
+    }
+    const SceneOutcome options = convertScene(sampleBytes("scenes/kind1-options.rec"));
+    EXPECT_TRUE(options.materials.empty());
+    EXPECT_EQ(options.summary, "scene kind 1 (options)");
+}
+
+TEST(ToolConversions, FailuresAreChainsAndUnknownTypesAreNamed) {
+    const Outcome bump = convertRecord(RecordKind::Material, 3, sampleBytes("broken/bump-bad-uvw-3.rec"));
+    EXPECT_FALSE(bump.ok);
+    EXPECT_EQ(bump.error, "MaterialBump @0x9: nested texture failed\nBitmapTexture @0x11: unknown UVW type 2\n");
+    EXPECT_EQ(convertRecord(RecordKind::Light, 1, sampleBytes("lights/omni-2.rec")).error, "unknown light type 1\n");
+}
+
+TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
+    EXPECT_EQ(fileNameFor("a/b:c*d"), "a_b_c_d");
+    EXPECT_EQ(fileNameFor(".."), "_");
+    EXPECT_EQ(fileNameFor(std::string(119, 'x') + "\xC3\xA9"), std::string(119, 'x'));  // not cut inside é
+
+    const fs::path dir = fs::temp_directory_path() / ("noxbin2xml-scene-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    SceneOutcome scene;
+    scene.optionsXml = "<Assets/>";
+    scene.materials = {{"Wall/North", "1"}, {"wall_north", "2"}, {"Glass", "3"}};
+    std::string error;
+    ASSERT_TRUE(writeSceneFolder(dir / "ok", scene, error)) << error;
+    EXPECT_EQ(readText(dir / "ok" / "materials" / "Wall_North.xml"), "1");
+    EXPECT_EQ(readText(dir / "ok" / "materials" / "wall_north-2.xml"), "2");
+    EXPECT_EQ(readText(dir / "ok" / "options.xml"), "<Assets/>");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "ok"), fs::directory_iterator()), 2);  // no staging left
+
+    fs::create_directories(dir / "blocked");
+    std::ofstream(dir / "blocked" / "materials") << "a file where the folder should be";
+    EXPECT_FALSE(writeSceneFolder(dir / "blocked", scene, error));
+    EXPECT_NE(error.find("materials"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "blocked"), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}

@@ -1,0 +1,30 @@
+# Running the command-line tool from the tests. The tool is the one CMake
+# built (NOXBIN2XML_TOOL, set by ctest), else build/noxbin2xml.
+require "open3"
+require "tmpdir"
+require "fileutils"
+
+module ToolHelper
+  TOOL = ENV["NOXBIN2XML_TOOL"] || File.expand_path("../../build/noxbin2xml", __dir__)
+  SAMPLES = File.expand_path("../../samples", __dir__)
+
+  def setup
+    super
+    skip "the noxbin2xml tool is not built (#{TOOL})" unless File.executable?(TOOL)
+  end
+
+  # [stdout, stderr, exit status] as binary strings and an integer.
+  def run_tool(*args, stdin: nil)
+    out, err, status = Open3.capture3(TOOL, *args.map(&:to_s), stdin_data: stdin, binmode: true)
+    [out.b, err, status.exitstatus]
+  end
+
+  def sample(*parts) = File.join(SAMPLES, *parts)
+  def samples_in(folder, pattern = "*.rec") = Dir[File.join(SAMPLES, folder, pattern)].sort
+
+  # The type a sample's name ends in: "bump-3.rec" is 3.
+  def type_of(path) = Integer(File.basename(path, ".*")[/-(\d+)\z/, 1])
+
+  # The record as the host holds it: an array of byte values.
+  def byte_array(path) = File.binread(path).bytes
+end

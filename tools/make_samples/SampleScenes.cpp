@@ -1,0 +1,121 @@
+// Scene records of every kind: the kind word, then the render options and,
+// by kind, the material library, the default sun and a sky.
+#include <algorithm>
+#include <vector>
+
+#include "SampleMaterials.h"
+#include "SampleSet.h"
+#include "SampleTextures.h"
+#include "lights/SunLight.h"
+#include "materials/SceneMaterials.h"
+#include "options/AllOptions.h"
+
+using namespace KilnCore;
+
+namespace samples {
+namespace {
+
+// Render options with a sky behind the scene, an environment bitmap in the
+// reflections, an output file and a physical camera.
+AllOptions renderOptions(int width, int height) {
+    AllOptions options;
+    options.imageWidth = width;
+    options.imageHeight = height;
+    options.imageAspect = static_cast<float>(width) / static_cast<float>(height);
+    options.environment[kBackground].use = 1;
+    options.environment[kBackground].texture = skyTexture();
+    options.environment[kReflection].use = 1;
+    options.environment[kReflection].texture = environmentBitmap("C:\\HDRI\\courtyard.hdr");
+    options.environment[kReflection].textureMult = 0.75f;
+    options.environment[kGlobalIllumination].use = 1;
+    options.environment[kGlobalIllumination].color = {0.8f, 0.85f, 1.0f};
+    options.paths[kOutputImagePath] = "C:\\Renders\\lobby.png";
+    options.saveRender = 1;
+    options.renderChannels = {100, 105, 123};
+    options.physicalCameraOn = 1;
+    options.physicalCamera.f_number = 5.6f;
+    options.physicalCamera.ISO = 400.0f;
+    options.physicalCamera.use_dof = 1;
+    return options;
+}
+
+// A sun low in the west, as the default sun of the evening scenes.
+SunLight eveningSun() {
+    SunLight sun{std::string(kDefaultSunGuid), std::string(kDefaultSunName)};
+    Transform placement;
+    placement.offset = {-8000, 1500, 1200};
+    sun.transform.setValue(placement, 0.0);
+    sun.turbidity = 6.0f;
+    sun.intensity_multiplier = 0.6f;
+    sun.size_multiplier = 3.0f;
+    return sun;
+}
+
+// The library of a scene: the named material samples, or all of them.
+void fillLibrary(const std::vector<std::string>& wanted) {
+    SceneMaterials& library = SceneMaterials::instance();
+    library.clear();
+    for (const MaterialSample& sample : materialSamples())
+        if (wanted.empty() || std::find(wanted.begin(), wanted.end(), sample.file) != wanted.end())
+            library.addMaterial(sample.material);
+}
+
+// A version-1 library: materials without the identifier index.
+bool writeLibraryV1(QuickArchive& ar, const std::vector<std::string>& wanted) {
+    std::vector<MaterialRef> materials;
+    for (const MaterialSample& sample : materialSamples())
+        if (std::find(wanted.begin(), wanted.end(), sample.file) != wanted.end()) materials.push_back(sample.material);
+    ar.writeUInt32(versionWord(1));
+    ar.writeUInt32(static_cast<uint32_t>(materials.size()));
+    for (const MaterialRef& material : materials)
+        if (!writeChild(ar, material)) return false;
+    return true;
+}
+
+struct Scene {
+    const char* file;
+    uint16_t kind;
+    std::vector<std::string> materials;  // library content by sample file; empty: every sample
+    bool oldLibrary = false;             // a version-1 library record
+};
+
+bool writeLibrary(QuickArchive& ar, const Scene& scene) {
+    if (scene.oldLibrary) return writeLibraryV1(ar, scene.materials);
+    fillLibrary(scene.materials);
+    return SceneMaterials::instance().serialize(ar);
+}
+
+bool writeScene(QuickArchive& ar, const Scene& scene) {
+    ar.writeUInt32(versionWord(scene.kind));
+    AllOptions options = renderOptions(1600, 900);
+    if (!options.serialize(ar)) return false;
+    if (scene.kind == 1) return true;
+    if (!writeLibrary(ar, scene)) return false;
+    if (scene.kind != 3 && scene.kind != 4) return true;
+    if (!defaultSun()->serialize(ar)) return false;
+    return scene.kind != 4 || skyTexture()->serialize(ar);
+}
+
+}  // namespace
+
+void addSceneSamples(SampleSet& set) {
+    const std::vector<Scene> scenes = {
+        {"kind1-options", 1, {}},
+        {"kind2-library", 2, {"layered", "bump", "two-sided", "toon"}},
+        {"kind3-sun", 3, {"layered", "override-environment"}},
+        {"kind4-sky", 4, {"layered", "angle-blend", "displaced"}},
+        {"kind5-old-library", 5, {"layered", "skp-two-sided", "alpha-contribution"}, true},
+        {"kind6-current", 6, {}},
+    };
+    // The evening sun is the default sun while the scenes are written: the
+    // sun and sky records carry it, and so do the skies in the options.
+    std::shared_ptr<SunLight> sun = defaultSun();
+    const SunLight saved = *sun;
+    *sun = eveningSun();
+    for (const Scene& scene : scenes)
+        set.add(std::string("scenes/") + scene.file + ".rec", [&](QuickArchive& ar) { return writeScene(ar, scene); });
+    *sun = saved;
+    SceneMaterials::instance().clear();
+}
+
+}  // namespace samples
