@@ -1,5 +1,7 @@
 #include "serial/AssetXmlWriter.h"
 
+#include <algorithm>
+
 #include "serial/NumberFormat.h"
 #include "serial/TransformComponents.h"
 
@@ -54,7 +56,14 @@ std::string escapeXml(std::string_view text) {
 }  // namespace KilnCore
 
 void AssetXmlWriter::indent(int depth) {
-    if (depth > 0) out_.append(static_cast<size_t>(2 * depth), ' ');
+    // Copying from a run of spaces is cheaper than filling; deeper levels
+    // (never seen in practice) take several copies.
+    static constexpr std::string_view kSpaces = "                                                                ";
+    for (size_t width = depth > 0 ? 2 * static_cast<size_t>(depth) : 0; width > 0;) {
+        const size_t chunk = std::min(width, kSpaces.size());
+        out_.append(kSpaces.data(), chunk);
+        width -= chunk;
+    }
 }
 
 void AssetXmlWriter::beginElement(std::string_view name) {
