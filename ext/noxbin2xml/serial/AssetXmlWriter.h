@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -72,6 +73,7 @@ public:
 private:
     static constexpr size_t kTypicalDocument = 8192;
     void indent(int depth);
+    void line(int depth, std::initializer_list<std::string_view> parts);
     void beginParam(std::string_view type, std::string_view name, std::string_view handler,
                     std::string_view listType, std::string_view label, bool isUserData);
     void endParam();
