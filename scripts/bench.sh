@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 repetitions="${BENCH_REPETITIONS:-15}"
 out=build/bench
 
+scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOXBIN2XML_RUBY=ON -DNOXBIN2XML_BENCH=ON >/dev/null
 cmake --build build -j 2 --target Noxbin2xml noxbin2xml_bench_tool noxbin2xml_bench_writer noxbin2xml_bench_library
 mkdir -p "$out"
@@ -15,9 +16,8 @@ mkdir -p "$out"
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
 echo "ruby: $(ruby -e 'print RUBY_DESCRIPTION')"
 
-echo "== Ruby boundary: convert_material, convert_light, a pure-Ruby light converter"
-build/noxbin2xml_bench_tool dump "$out"
-ruby -Ibuild/ruby bench/ruby_boundary_bench.rb "$out" "$((2 * repetitions + 1))"
+echo "== Ruby boundary on the bundled samples: convert_material, convert_light, a pure-Ruby spot light converter"
+ruby -Ibuild/ruby bench/ruby_boundary_bench.rb samples "$((2 * repetitions + 1))"
 
 gbench=(--benchmark_repetitions="$repetitions" --benchmark_enable_random_interleaving=true
         --benchmark_report_aggregates_only=true --benchmark_out_format=json)
