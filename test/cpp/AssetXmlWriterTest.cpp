@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <limits>
+
 #include "Golden.h"
 
 #include "materials/BaseMaterial.h"
@@ -43,6 +47,32 @@ TEST(NumberFormat, SixSignificantDigitsAndThreeDigitExponents) {
         {2.2f, "2.2"},          {0.5, "0.5"},           {-1234567, "-1.23457e+006"},
         {1e100, "1e+100"},      {1.5e-05, "1.5e-005"},  {123456, "123456"},    {0.0001, "0.0001"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(formatFloat(value), text) << value;
+}
+
+// Floats take a faster path than doubles; both must give the same text,
+// including around powers of ten, the fixed/exponent switch, subnormals,
+// infinities and NaNs.
+TEST(NumberFormat, FloatsWriteWhatTheirDoubleValuesWrite) {
+    auto same = [](float f) {
+        std::string fast, exact;
+        appendFloat(fast, f);
+        appendFloat(exact, static_cast<double>(f));
+        return fast == exact ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << fast << " != " << exact;
+    };
+    for (uint64_t bits = 0; bits < (1ull << 32); bits += 4093) {
+        const uint32_t pattern = static_cast<uint32_t>(bits);
+        float f;
+        std::memcpy(&f, &pattern, sizeof f);
+        ASSERT_TRUE(same(f)) << std::hex << pattern;
+    }
+    for (float decade = 1e-38f; decade < 1e38f; decade *= 10)
+        for (const float f : {decade, std::nextafter(decade, 0.0f), std::nextafter(decade, std::numeric_limits<float>::max()), -decade * 9.999995f,
+                              decade * 1.000005f, decade * 0.99999949f})
+            ASSERT_TRUE(same(f)) << f;
+    for (const float f : {0.0f, -0.0f, 1e-45f, std::numeric_limits<float>::infinity(),
+                          -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(),
+                          999999.5f, 999999.4f, 0.0001f, 0.00009999999f, 123456.7f})
+        EXPECT_TRUE(same(f)) << f;
 }
 
 TEST(AssetXmlWriter, ReproducesTheBumpMaterialAsset) {

@@ -47,6 +47,24 @@ TEST_F(Library, UniqueNamesDropTrailingDigitsAndCountUp) {
     EXPECT_EQ(lib.uniqueName("7"), "1");
 }
 
+TEST_F(Library, UniqueNamesFollowFilingAndRenaming) {
+    for (const char* expected : {"DefaultMaterial", "DefaultMaterial1", "DefaultMaterial2", "DefaultMaterial3"}) {
+        EXPECT_EQ(lib.uniqueName("DefaultMaterial"), expected);
+        lib.addMaterial(layered(expected));
+    }
+    lib.addMaterial(layered("defaultmaterial4"));  // filed without asking for a name
+    EXPECT_EQ(lib.uniqueName("DefaultMaterial9"), "DefaultMaterial5");
+    EXPECT_EQ(lib.uniqueName("DEFAULTMATERIAL"), "DEFAULTMATERIAL5");
+    lib.addMaterial(layered("DefaultMaterial5"));
+    lib.addMaterial(layered("DefaultMaterial7"));
+    EXPECT_EQ(lib.uniqueName("DefaultMaterial"), "DefaultMaterial6");
+
+    ASSERT_TRUE(lib.replaceMaterial("DefaultMaterial1", layered("Renamed")));
+    EXPECT_EQ(lib.uniqueName("DefaultMaterial"), "DefaultMaterial1");
+    lib.clear();
+    EXPECT_EQ(lib.uniqueName("DefaultMaterial3"), "DefaultMaterial");
+}
+
 TEST_F(Library, AddingFilesNamesAndIdentifiers) {
     EXPECT_FALSE(lib.addMaterial(nullptr));
     auto unnamed = layered("");

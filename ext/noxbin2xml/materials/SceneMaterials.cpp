@@ -12,22 +12,55 @@ SceneMaterials& SceneMaterials::instance() {
     return *library;
 }
 
+namespace {
+
+// The length of a name without its trailing decimal digits.
+size_t baseLength(std::string_view name) {
+    size_t end = name.size();
+    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
+    return end;
+}
+
+std::string counterText(unsigned counter) { return counter > 0 ? std::to_string(counter) : std::string(); }
+
+}  // namespace
+
+// The library remembers, per base, which counters are taken and whether the
+// next one was free when last probed, so handing out the n-th default name
+// costs no probe at all instead of n.
 std::string SceneMaterials::uniqueName(std::string_view wanted) const {
-    size_t end = wanted.size();
-    while (end > 0 && wanted[end - 1] >= '0' && wanted[end - 1] <= '9') --end;
-    const std::string base(wanted.substr(0, end));
-    std::string candidate = base;
-    for (unsigned counter = 1; !isNameFree(candidate); ++counter) candidate = base + std::to_string(counter);
+    const std::string_view base = wanted.substr(0, baseLength(wanted));
+    auto hint = nameHints_.find(base);
+    if (hint == nameHints_.end()) hint = nameHints_.emplace(std::string(base), NameHint{}).first;
+    NameHint& h = hint->second;
+    std::string candidate = std::string(base) + counterText(h.next);
+    if (!h.nextIsFree) {
+        while (!isNameFree(candidate)) candidate = std::string(base) + counterText(++h.next);
+        h.nextIsFree = true;
+    }
     return candidate;
 }
 
+// Library records list their materials in map order, so the end is tried
+// first as the place of a new name.
+bool SceneMaterials::file(const std::string& name, const MaterialRef& material) {
+    const size_t before = materials_.size();
+    materials_.emplace_hint(materials_.end(), name, material);
+    if (materials_.size() == before) return false;
+    const size_t end = baseLength(name);
+    const auto hint = nameHints_.find(std::string_view(name).substr(0, end));
+    if (hint != nameHints_.end() && name.compare(end, std::string::npos, counterText(hint->second.next)) == 0)
+        hint->second.nextIsFree = false;  // the name uniqueName would hand out next is taken now
+    return true;
+}
+
 SceneMaterials::MaterialRef SceneMaterials::getMaterial(std::string_view name) const {
-    const auto it = materials_.find(std::string(name));
+    const auto it = materials_.find(name);
     return it == materials_.end() ? nullptr : it->second;
 }
 
 SceneMaterials::MaterialRef SceneMaterials::getMaterialByUuid(std::string_view id) const {
-    const auto it = uuids_.find(std::string(id));
+    const auto it = uuids_.find(id);
     return it == uuids_.end() ? nullptr : getMaterial(it->second);
 }
 
@@ -43,12 +76,12 @@ std::string SceneMaterials::getUuidByName(std::string_view name) const {
 }
 
 bool SceneMaterials::isNameFree(std::string_view name) const {
-    return materials_.find(std::string(name)) == materials_.end();
+    return materials_.find(name) == materials_.end();
 }
 
 bool SceneMaterials::addMaterial(const MaterialRef& material) {
     if (!material || material->name.empty()) return false;
-    if (!materials_.emplace(material->name, material).second) return false;
+    if (!file(material->name, material)) return false;
     uuids_.emplace(material->uuid.empty() ? newUuid() : material->uuid, material->name);
     return true;
 }
@@ -58,10 +91,11 @@ bool SceneMaterials::replaceMaterial(std::string_view oldName, const MaterialRef
     const std::string newName = material->name;
     const bool renamed = !equalsNoCase(newName, oldName);
     if (renamed && !isNameFree(newName)) return false;
-    const auto old = materials_.find(std::string(oldName));
+    const auto old = materials_.find(oldName);
     if (old == materials_.end()) return false;
     materials_.erase(old);
-    if (!materials_.emplace(newName, material).second) return false;
+    nameHints_.clear();  // the old name is free again
+    if (!file(newName, material)) return false;
     if (renamed) {
         const auto entry = uuidEntryForName(oldName);
         if (entry != uuids_.end()) entry->second = newName;
@@ -77,6 +111,7 @@ void SceneMaterials::listNames(std::vector<std::string>& names) const {
 void SceneMaterials::clear() {
     materials_.clear();
     uuids_.clear();
+    nameHints_.clear();
 }
 
 bool SceneMaterials::serialize(QuickArchive& ar) {
@@ -106,7 +141,7 @@ bool SceneMaterials::readMaterials(RecordScope& rec, bool fileWithIdentifiers) {
         if (fileWithIdentifiers)
             addMaterial(material);
         else
-            materials_.emplace(material->name, material);
+            file(material->name, material);
     }
     return true;
 }

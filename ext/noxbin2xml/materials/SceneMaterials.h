@@ -51,10 +51,21 @@ public:
 private:
     SceneMaterials() = default;
     bool readMaterials(RecordScope& rec, bool fileWithIdentifiers);
+    // Every name enters the library here; false when it is taken.
+    bool file(const std::string& name, const MaterialRef& material);
     std::map<std::string, std::string, NoCaseLess>::iterator uuidEntryForName(std::string_view name);
 
     std::map<std::string, MaterialRef, NoCaseLess> materials_;
     std::map<std::string, std::string, NoCaseLess> uuids_;  // identifier -> material name
+    // What uniqueName learnt about one base name: the base and base1 ..
+    // base(next-1) are all filed, and base+next was free when last probed
+    // unless nextIsFree has been cleared by filing it since. Names only ever
+    // leave the library through clear and replaceMaterial, which forget all.
+    struct NameHint {
+        unsigned next = 0;
+        bool nextIsFree = false;
+    };
+    mutable std::map<std::string, NameHint, NoCaseLess> nameHints_;
 };
 
 }  // namespace KilnCore

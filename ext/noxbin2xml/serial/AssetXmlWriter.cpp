@@ -1,5 +1,8 @@
 #include "serial/AssetXmlWriter.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "serial/NumberFormat.h"
 #include "serial/TransformComponents.h"
 
@@ -53,135 +56,126 @@ std::string escapeXml(std::string_view text) {
 
 }  // namespace KilnCore
 
+namespace {
+constexpr std::string_view kSpaces = "                                                                ";
+}  // namespace
+
 void AssetXmlWriter::indent(int depth) {
-    if (depth > 0) out_.append(static_cast<size_t>(2 * depth), ' ');
+    // Copying from a run of spaces is cheaper than filling; deeper levels
+    // (never seen in practice) take several copies.
+    for (size_t width = depth > 0 ? 2 * static_cast<size_t>(depth) : 0; width > 0;) {
+        const size_t chunk = std::min(width, kSpaces.size());
+        out_.append(kSpaces.data(), chunk);
+        width -= chunk;
+    }
+}
+
+// Gathers the indentation and the parts in a local buffer and appends them
+// at once: one append per line instead of one per piece.
+void AssetXmlWriter::line(int depth, std::initializer_list<std::string_view> parts) {
+    char buf[512];
+    size_t used = 0;
+    const size_t width = depth > 0 ? 2 * static_cast<size_t>(depth) : 0;
+    if (width > kSpaces.size()) {
+        indent(depth);
+    } else {
+        std::memcpy(buf, kSpaces.data(), width);
+        used = width;
+    }
+    for (const std::string_view part : parts) {
+        if (used + part.size() > sizeof buf) {
+            out_.append(buf, used);
+            used = 0;
+            if (part.size() > sizeof buf) {
+                out_.append(part);
+                continue;
+            }
+        }
+        std::memcpy(buf + used, part.data(), part.size());
+        used += part.size();
+    }
+    out_.append(buf, used);
 }
 
 void AssetXmlWriter::beginElement(std::string_view name) {
-    indent(++depth_);
-    out_ += '<';
-    out_ += name;
-    out_ += ">\n";
+    line(++depth_, {"<", name, ">\n"});
 }
 
 void AssetXmlWriter::endElement(std::string_view name) {
-    indent(depth_--);
-    out_ += "</";
-    out_ += name;
-    out_ += ">\n";
+    line(depth_--, {"</", name, ">\n"});
 }
 
 void AssetXmlWriter::beginAsset(std::string_view url, std::string_view type, std::string_view layout) {
-    indent(++depth_);
-    out_ += "<Asset layout=\"";
-    out_ += layout;
-    out_ += "\" renderer=\"kiln\" type=\"";
-    out_ += type;
-    out_ += "\" url=\"";
+    line(++depth_, {"<Asset layout=\"", layout, "\" renderer=\"kiln\" type=\"", type, "\" url=\""});
     appendEscapedXml(out_, url);
     out_ += "\" >\n";
 }
 
 void AssetXmlWriter::endAsset() {
-    indent(depth_--);
-    out_ += "</Asset>\n";
+    line(depth_--, {"</Asset>\n"});
 }
 
 void AssetXmlWriter::beginPlugin(std::string_view name, std::string_view type) {
-    indent(++depth_);
-    out_ += "<plugin>\n";
-    indent(++depth_);
-    out_ += "<kilnplugin name=\"";
-    out_ += name;
-    out_ += "\" type=\"";
-    out_ += type;
-    out_ += "\">\n";
+    line(++depth_, {"<plugin>\n"});
+    line(++depth_, {"<kilnplugin name=\"", name, "\" type=\"", type, "\">\n"});
 }
 
 void AssetXmlWriter::endPlugin() {
-    indent(depth_--);
-    out_ += "</kilnplugin>\n";
-    indent(depth_--);
-    out_ += "</plugin>\n";
+    line(depth_--, {"</kilnplugin>\n"});
+    line(depth_--, {"</plugin>\n"});
 }
 
 void AssetXmlWriter::beginParameters() {
-    indent(depth_ + 1);
-    out_ += "<parameters>\n";
+    line(depth_ + 1, {"<parameters>\n"});
     depth_ += 2;
 }
 
 void AssetXmlWriter::endParameters() {
-    indent(depth_ - 1);
-    out_ += "</parameters>\n";
+    line(depth_ - 1, {"</parameters>\n"});
     depth_ -= 2;
 }
 
 void AssetXmlWriter::beginParam(std::string_view type, std::string_view name, std::string_view handler,
                                 std::string_view listType, std::string_view label, bool isUserData) {
-    indent(depth_);
-    out_ += "<parameter type=\"";
-    out_ += type;
-    out_ += "\" name=\"";
-    out_ += name;
-    out_ += "\" handler=\"";
-    out_ += handler;
-    out_ += "\" listType=\"";
-    out_ += listType;
-    out_ += '"';
-    if (isUserData) out_ += " isUserData=\"1\"";
-    out_ += " label=\"";
-    out_ += label.empty() ? name : label;
-    out_ += "\">\n";
+    line(depth_, {"<parameter type=\"", type, "\" name=\"", name, "\" handler=\"", handler, "\" listType=\"",
+                  listType, isUserData ? "\" isUserData=\"1\"" : "\"", " label=\"", label.empty() ? name : label,
+                  "\">\n"});
     ++depth_;
 }
 
 void AssetXmlWriter::endParam() {
-    indent(--depth_);
-    out_ += "</parameter>\n";
+    line(--depth_, {"</parameter>\n"});
 }
 
 void AssetXmlWriter::valueLine(std::string_view text) {
-    indent(depth_);
-    out_ += "<value>";
-    out_ += text;
-    out_ += "</value>\n";
+    line(depth_, {"<value>", text, "</value>\n"});
 }
 
 void AssetXmlWriter::floatLine(int depth, std::string_view tag, float value) {
-    indent(depth);
-    out_ += '<';
-    out_ += tag;
-    out_ += '>';
-    appendFloat(out_, value);
-    out_ += "</";
-    out_ += tag;
-    out_ += ">\n";
+    std::string number;  // fits the short-string buffer: no allocation
+    appendFloat(number, value);
+    line(depth, {"<", tag, ">", number, "</", tag, ">\n"});
 }
 
 void AssetXmlWriter::vectorBlock(int depth, const Vector3& v) {
-    indent(depth);
-    out_ += "<vector>\n";
+    line(depth, {"<vector>\n"});
     floatLine(depth + 1, "x", v.x);
     floatLine(depth + 1, "y", v.y);
     floatLine(depth + 1, "z", v.z);
-    indent(depth);
-    out_ += "</vector>\n";
+    line(depth, {"</vector>\n"});
 }
 
 void AssetXmlWriter::writeFloatParam(std::string_view name, float value, std::string_view label, bool isUserData) {
     beginParam("float", name, "default", "none", label, isUserData);
-    indent(depth_);
-    out_ += "<value>";
-    appendFloat(out_, value);
-    out_ += "</value>\n";
+    std::string number;
+    appendFloat(number, value);
+    valueLine(number);
     endParam();
 }
 
 void AssetXmlWriter::writeIntParam(std::string_view name, int32_t value, std::string_view label, bool isUserData) {
     beginParam("integer", name, "default", "none", label, isUserData);
-    indent(depth_);
-    out_ += "<value>";
+    line(depth_, {"<value>"});
     appendInt(out_, value);
     out_ += "</value>\n";
     endParam();
@@ -203,8 +197,7 @@ void AssetXmlWriter::writeStringParam(std::string_view name, std::string_view te
 void AssetXmlWriter::writeFileParam(std::string_view name, std::string_view path, std::string_view label,
                                     bool isUserData) {
     beginParam("string", name, "FileBrowserHandler", "none", label, isUserData);
-    indent(depth_);
-    out_ += "<value>";
+    line(depth_, {"<value>"});
     appendEscapedXml(out_, path);
     out_ += "</value>\n";
     endParam();
@@ -215,11 +208,9 @@ void AssetXmlWriter::writeFileParam(std::string_view name, std::string_view path
 template <class Lines>
 void AssetXmlWriter::blockParam(std::string_view type, std::string_view name, std::string_view label, Lines lines) {
     beginParam(type, name, "default", "none", label, false);
-    indent(depth_);
-    out_ += "<value>\n";
+    line(depth_, {"<value>\n"});
     lines(depth_ + 1);
-    indent(depth_);
-    out_ += "</value>\n";
+    line(depth_, {"</value>\n"});
     endParam();
 }
 
@@ -252,10 +243,7 @@ void AssetXmlWriter::writeTransformParam(std::string_view name, const Transform&
 }
 
 void AssetXmlWriter::intLine(int depth, std::string_view tag, int32_t value) {
-    indent(depth);
-    out_ += '<';
-    out_ += tag;
-    out_ += '>';
+    line(depth, {"<", tag, ">"});
     appendInt(out_, value);
     out_ += "</";
     out_ += tag;
@@ -294,8 +282,7 @@ void AssetXmlWriter::writePluginParam(std::string_view name, const PluginRef& re
                                       std::string_view label) {
     beginParam("plugin", name, "default", "none", label, false);
     const size_t mark = out_.size();
-    indent(depth_);
-    out_ += "<value>";
+    line(depth_, {"<value>"});
     if (appendPluginReference(out_, ref, baseUrl))
         out_ += "</value>\n";
     else
@@ -305,32 +292,24 @@ void AssetXmlWriter::writePluginParam(std::string_view name, const PluginRef& re
 
 void AssetXmlWriter::beginListParam(std::string_view name, std::string_view listType, std::string_view label) {
     beginParam("list", name, "default", listType, label, false);
-    indent(depth_);
-    out_ += "<value>\n";
-    indent(depth_);
-    out_ += "<list>\n";
+    line(depth_, {"<value>\n"});
+    line(depth_, {"<list>\n"});
     ++depth_;
 }
 
 void AssetXmlWriter::writeListEntry(std::string_view text) {
-    indent(depth_);
-    out_ += "<entry>";
+    line(depth_, {"<entry>"});
     appendEscapedXml(out_, text);
     out_ += "</entry>\n";
 }
 
 void AssetXmlWriter::endListParam() {
     --depth_;
-    indent(depth_);
-    out_ += "</list>\n";
-    indent(depth_);
-    out_ += "</value>\n";
+    line(depth_, {"</list>\n"});
+    line(depth_, {"</value>\n"});
     endParam();
 }
 
 void AssetXmlWriter::writeQuotedString(std::string_view text) {
-    indent(depth_);
-    out_ += "<string>\"";
-    out_ += text;
-    out_ += "\"</string>\n";
+    line(depth_, {"<string>\"", text, "\"</string>\n"});
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -22,7 +23,9 @@ void appendEscapedXml(std::string& out, std::string_view text);
 
 class AssetXmlWriter {
 public:
-    explicit AssetXmlWriter(std::string& out) : out_(out) {}
+    // Makes room for a typical document up front instead of growing the
+    // buffer step by step.
+    explicit AssetXmlWriter(std::string& out) : out_(out) { out_.reserve(out_.size() + kTypicalDocument); }
 
     std::string& text() { return out_; }
     int depth() const { return depth_; }
@@ -68,7 +71,9 @@ public:
     std::map<std::string, std::string>& sunTable() { return sunTable_; }
 
 private:
+    static constexpr size_t kTypicalDocument = 8192;
     void indent(int depth);
+    void line(int depth, std::initializer_list<std::string_view> parts);
     void beginParam(std::string_view type, std::string_view name, std::string_view handler,
                     std::string_view listType, std::string_view label, bool isUserData);
     void endParam();

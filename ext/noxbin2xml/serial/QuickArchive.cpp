@@ -41,6 +41,12 @@ bool QuickArchive::readBytes(void* data, size_t n) {
     uint64_t pos = readPos_;
     readPos_ += n;
     if (n == 0) return true;
+    // Most reads are a few bytes inside one block: one copy, no loop.
+    const size_t offset = static_cast<size_t>(pos % kBlockSize);
+    if (pos < end && offset + n <= kBlockSize) {
+        std::memcpy(dst, blocks_[static_cast<size_t>(pos / kBlockSize)]->data() + offset, n);
+        return true;
+    }
     size_t done = 0;
     while (done < n && pos < end) {
         const size_t block = static_cast<size_t>(pos / kBlockSize);

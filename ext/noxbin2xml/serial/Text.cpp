@@ -1,5 +1,6 @@
 #include "serial/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace KilnCore {
@@ -146,6 +147,18 @@ private:
 }  // namespace
 
 int compareNoCase(std::string_view a, std::string_view b) {
+    // ASCII is one UTF-16 unit per byte: compare folded bytes until either
+    // text leaves ASCII, then walk the rest as UTF-16 units.
+    const size_t common = std::min(a.size(), b.size());
+    size_t i = 0;
+    for (; i < common; ++i) {
+        const auto ca = static_cast<uint8_t>(a[i]), cb = static_cast<uint8_t>(b[i]);
+        if ((ca | cb) >= 0x80) break;
+        const char16_t fa = foldAscii(ca), fb = foldAscii(cb);
+        if (fa != fb) return fa < fb ? -1 : 1;
+    }
+    a.remove_prefix(i);
+    b.remove_prefix(i);
     Utf16Units ua(a), ub(b);
     for (;;) {
         if (ua.done() || ub.done()) return (ua.done() ? 0 : 1) - (ub.done() ? 0 : 1);

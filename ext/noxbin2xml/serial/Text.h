@@ -28,6 +28,7 @@ int compareNoCase(std::string_view a, std::string_view b);
 inline bool equalsNoCase(std::string_view a, std::string_view b) { return compareNoCase(a, b) == 0; }
 
 struct NoCaseLess {
+    using is_transparent = void;  // maps look keys up by string_view without a copy
     bool operator()(std::string_view a, std::string_view b) const { return compareNoCase(a, b) < 0; }
 };
 
