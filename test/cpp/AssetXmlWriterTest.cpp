@@ -49,9 +49,9 @@ TEST(NumberFormat, SixSignificantDigitsAndThreeDigitExponents) {
     for (const auto& [value, text] : cases) EXPECT_EQ(formatFloat(value), text) << value;
 }
 
-// Floats take a faster path than doubles; both must give the same text,
-// including around powers of ten, the fixed/exponent switch, subnormals,
-// infinities and NaNs.
+// Floats take faster paths than doubles; both must give the same text,
+// including around powers of ten, the fixed/exponent switch, whole numbers,
+// subnormals, infinities and NaNs.
 TEST(NumberFormat, FloatsWriteWhatTheirDoubleValuesWrite) {
     auto same = [](float f) {
         std::string fast, exact;
@@ -71,7 +71,8 @@ TEST(NumberFormat, FloatsWriteWhatTheirDoubleValuesWrite) {
             ASSERT_TRUE(same(f)) << f;
     for (const float f : {0.0f, -0.0f, 1e-45f, std::numeric_limits<float>::infinity(),
                           -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(),
-                          999999.5f, 999999.4f, 0.0001f, 0.00009999999f, 123456.7f})
+                          999999.5f, 999999.4f, 0.0001f, 0.00009999999f, 123456.7f, 1.0f, -7.0f, 100000.0f,
+                          999999.0f, 1000000.0f, 16777216.0f})
         EXPECT_TRUE(same(f)) << f;
 }
 

@@ -34,9 +34,10 @@ bool loadArchiveFromByteArray(VALUE value, QuickArchive& archive) {
     uint8_t chunk[QuickArchive::kBlockSize];
     size_t used = 0;
     // The length is read again each time: a to_int may change the array.
+    // Indexing below that length needs no bounds check of rb_ary_entry's.
     for (long i = 0; i < RARRAY_LEN(value); ++i) {
         unsigned long number;
-        if (!elementValue(rb_ary_entry(value, i), number)) return false;
+        if (!elementValue(RARRAY_AREF(value, i), number)) return false;
         chunk[used++] = static_cast<uint8_t>(number & 0xFF);
         if (used == sizeof chunk) {
             archive.writeBytes(chunk, used);

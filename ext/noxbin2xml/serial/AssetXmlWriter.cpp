@@ -1,6 +1,7 @@
 #include "serial/AssetXmlWriter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 #include "serial/NumberFormat.h"
@@ -58,6 +59,38 @@ std::string escapeXml(std::string_view text) {
 
 namespace {
 constexpr std::string_view kSpaces = "                                                                ";
+
+// Copies a piece into the line buffer. Pieces are mostly a few bytes long,
+// where fixed-size copies beat a library call per piece.
+inline char* copyPiece(char* to, std::string_view piece) {
+    const char* from = piece.data();
+    const size_t n = piece.size();
+    if (n >= 8 && n <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 16) {
+        std::memcpy(to, from, n);
+    } else if (n > 0) {
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
+    }
+    return to + n;
+}
+
+constexpr size_t kMaxIntText = 12;
+
+// A number's text written into `buf`.
+std::string_view floatText(char* buf, float value) {
+    return {buf, static_cast<size_t>(writeFloat(buf, value) - buf)};
+}
+std::string_view intText(char* buf, int32_t value) {
+    return {buf, static_cast<size_t>(std::to_chars(buf, buf + kMaxIntText, value).ptr - buf)};
+}
+
 }  // namespace
 
 void AssetXmlWriter::indent(int depth) {
@@ -74,27 +107,24 @@ void AssetXmlWriter::indent(int depth) {
 // at once: one append per line instead of one per piece.
 void AssetXmlWriter::line(int depth, std::initializer_list<std::string_view> parts) {
     char buf[512];
-    size_t used = 0;
+    char* used = buf;
     const size_t width = depth > 0 ? 2 * static_cast<size_t>(depth) : 0;
-    if (width > kSpaces.size()) {
+    if (width > kSpaces.size())
         indent(depth);
-    } else {
-        std::memcpy(buf, kSpaces.data(), width);
-        used = width;
-    }
+    else
+        used = copyPiece(used, kSpaces.substr(0, width));
     for (const std::string_view part : parts) {
-        if (used + part.size() > sizeof buf) {
-            out_.append(buf, used);
-            used = 0;
+        if (static_cast<size_t>(buf + sizeof buf - used) < part.size()) {
+            out_.append(buf, static_cast<size_t>(used - buf));
+            used = buf;
             if (part.size() > sizeof buf) {
                 out_.append(part);
                 continue;
             }
         }
-        std::memcpy(buf + used, part.data(), part.size());
-        used += part.size();
+        used = copyPiece(used, part);
     }
-    out_.append(buf, used);
+    out_.append(buf, static_cast<size_t>(used - buf));
 }
 
 void AssetXmlWriter::beginElement(std::string_view name) {
@@ -152,9 +182,8 @@ void AssetXmlWriter::valueLine(std::string_view text) {
 }
 
 void AssetXmlWriter::floatLine(int depth, std::string_view tag, float value) {
-    std::string number;  // fits the short-string buffer: no allocation
-    appendFloat(number, value);
-    line(depth, {"<", tag, ">", number, "</", tag, ">\n"});
+    char number[kMaxFloatText];
+    line(depth, {"<", tag, ">", floatText(number, value), "</", tag, ">\n"});
 }
 
 void AssetXmlWriter::vectorBlock(int depth, const Vector3& v) {
@@ -167,17 +196,15 @@ void AssetXmlWriter::vectorBlock(int depth, const Vector3& v) {
 
 void AssetXmlWriter::writeFloatParam(std::string_view name, float value, std::string_view label, bool isUserData) {
     beginParam("float", name, "default", "none", label, isUserData);
-    std::string number;
-    appendFloat(number, value);
-    valueLine(number);
+    char number[kMaxFloatText];
+    valueLine(floatText(number, value));
     endParam();
 }
 
 void AssetXmlWriter::writeIntParam(std::string_view name, int32_t value, std::string_view label, bool isUserData) {
     beginParam("integer", name, "default", "none", label, isUserData);
-    line(depth_, {"<value>"});
-    appendInt(out_, value);
-    out_ += "</value>\n";
+    char number[kMaxIntText];
+    valueLine(intText(number, value));
     endParam();
 }
 
@@ -243,11 +270,8 @@ void AssetXmlWriter::writeTransformParam(std::string_view name, const Transform&
 }
 
 void AssetXmlWriter::intLine(int depth, std::string_view tag, int32_t value) {
-    line(depth, {"<", tag, ">"});
-    appendInt(out_, value);
-    out_ += "</";
-    out_ += tag;
-    out_ += ">\n";
+    char number[kMaxIntText];
+    line(depth, {"<", tag, ">", intText(number, value), "</", tag, ">\n"});
 }
 
 void AssetXmlWriter::componentLines(std::string_view type, std::string_view name, const TransformComponents& c,

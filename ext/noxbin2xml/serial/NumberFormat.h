@@ -1,6 +1,7 @@
 // Number text as the asset documents carry it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,11 @@ void appendFloat(std::string& out, double value);
 // The same text for a float, found faster.
 void appendFloat(std::string& out, float value);
 std::string formatFloat(double value);
+
+// The float's text written at `out`, which has room for kMaxFloatText
+// characters; returns the end of the text.
+constexpr size_t kMaxFloatText = 32;
+char* writeFloat(char* out, float value);
 
 void appendInt(std::string& out, int64_t value);
 
