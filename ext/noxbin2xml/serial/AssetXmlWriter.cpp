@@ -1,7 +1,6 @@
 #include "serial/AssetXmlWriter.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 #include "serial/NumberFormat.h"
@@ -81,14 +80,12 @@ inline char* copyPiece(char* to, std::string_view piece) {
     return to + n;
 }
 
-constexpr size_t kMaxIntText = 12;
-
 // A number's text written into `buf`.
 std::string_view floatText(char* buf, float value) {
     return {buf, static_cast<size_t>(writeFloat(buf, value) - buf)};
 }
 std::string_view intText(char* buf, int32_t value) {
-    return {buf, static_cast<size_t>(std::to_chars(buf, buf + kMaxIntText, value).ptr - buf)};
+    return {buf, static_cast<size_t>(writeInt(buf, value) - buf)};
 }
 
 }  // namespace

@@ -87,8 +87,9 @@ void appendFloat(std::string& out, float value) {
     out.append(buf, static_cast<size_t>(writeFloat(buf, value) - buf));
 }
 
-// The shortest text that reads back as the float is much cheaper to find
-// than a correctly rounded 6-digit one. When it has at most 6 significant
+// Whole numbers below a million are written as their digits. For other
+// floats, the shortest text that reads back as the float is much cheaper to
+// find than a correctly rounded 6-digit one. When it has at most 6 significant
 // digits it is also the 6-digit rounding of the float's exact value: a
 // normal float lies within half its spacing, under 0.06 units of the sixth
 // digit, of that text. Other floats take the exact path.
@@ -122,10 +123,6 @@ std::string formatFloat(double value) {
     return out;
 }
 
-void appendInt(std::string& out, int64_t value) {
-    char buf[24];
-    char* end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-    out.append(buf, static_cast<size_t>(end - buf));
-}
+char* writeInt(char* out, int64_t value) { return std::to_chars(out, out + kMaxIntText, value).ptr; }
 
 }  // namespace KilnCore

@@ -21,6 +21,9 @@ std::string formatFloat(double value);
 constexpr size_t kMaxFloatText = 32;
 char* writeFloat(char* out, float value);
 
-void appendInt(std::string& out, int64_t value);
+// The integer's decimal text written at `out`, which has room for
+// kMaxIntText characters; returns the end of the text.
+constexpr size_t kMaxIntText = 20;
+char* writeInt(char* out, int64_t value);
 
 }  // namespace KilnCore
