@@ -4,7 +4,7 @@ Gem::Specification.new do |spec|
   spec.summary = "Converts the plug-in's old binary scene, material and light records to XML assets"
   spec.authors = ["Noxbin2xml developers"]
   spec.license = "Nonstandard"
-  spec.files = Dir["ext/noxbin2xml/**/*.{rb,h,cpp}", "lib/**/*.rb", "README.md"]
+  spec.files = Dir["ext/noxbin2xml/**/*.{rb,h,cpp,map}", "lib/**/*.rb", "README.md"]
   spec.extensions = ["ext/noxbin2xml/extconf.rb"]
   spec.require_paths = ["lib"]
   spec.required_ruby_version = ">= 3.1"

@@ -61,4 +61,16 @@ class LoadTest < Minitest::Test
     RUBY
     assert_equal "[nil, [1.0, 2.0, 3.0]]\n", output
   end
+
+  # `gem install` builds from the gem's file list alone: every source,
+  # header and linker script the extension build uses must be on it.
+  def test_gem_carries_everything_the_extension_build_uses
+    root = File.expand_path("..", __dir__)
+    Dir.chdir(root) do
+      packed = Gem::Specification.load("noxbin2xml.gemspec").files
+      built = %w[.o .so .log Makefile]
+      needed = Dir["ext/noxbin2xml/**/*"].select { |f| File.file?(f) && !f.end_with?(*built) }
+      assert_empty needed - packed
+    end
+  end
 end
