@@ -1,6 +1,8 @@
+version = File.read(File.join(__dir__, "ext/noxbin2xml/Version.h"))[/NOXBIN2XML_VERSION "([^"]+)"/, 1]
+
 Gem::Specification.new do |spec|
   spec.name = "noxbin2xml"
-  spec.version = "0.1.0"
+  spec.version = version
   spec.summary = "Converts the plug-in's old binary scene, material and light records to XML assets"
   spec.authors = ["Noxbin2xml developers"]
   spec.license = "Nonstandard"
