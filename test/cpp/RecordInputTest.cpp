@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "RecordInput.h"
+#include "platform/Process.h"
 
 using namespace noxbin2xml;
 namespace fs = std::filesystem;
@@ -23,7 +24,7 @@ TEST(RecordInput, TextualArraysKeepTheLowByteOfEachInteger) {
 }
 
 TEST(RecordInput, FilesAreReadInEitherFormAndWrittenAtomically) {
-    const fs::path dir = fs::temp_directory_path() / ("noxbin2xml-input-" + std::to_string(::getpid()));
+    const fs::path dir = fs::temp_directory_path() / ("noxbin2xml-input-" + std::to_string(platform::processId()));
     fs::create_directories(dir);
     {
         std::ofstream(dir / "raw.bin", std::ios::binary).write("\x00\x00\x04\x00", 4);

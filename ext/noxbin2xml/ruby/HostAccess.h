@@ -9,6 +9,7 @@
 
 #include <ruby.h>
 
+#include "platform/Compiler.h"
 #include "ruby/RubyProtect.h"
 #include "ruby/RubyValueGuard.h"
 
@@ -101,6 +102,6 @@ void deleteAttribute(VALUE entity, VALUE dictionaryName, VALUE key);
 void warnProtected(const char* text);
 
 // Diagnostics: printf-style, at most 511 characters, to standard error.
-void debugPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void debugPrintf(const char* format, ...) NOXBIN2XML_PRINTF_FORMAT(1, 2);
 
 }  // namespace KilnRuby

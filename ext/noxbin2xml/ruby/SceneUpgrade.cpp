@@ -7,9 +7,10 @@
 
 #include <ruby.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 
+#include "platform/Utf8Path.h"
 #include "ruby/HostAccess.h"
 #include "ruby/RubyText.h"
 #include "ruby/SkpMaterialEditor.h"
@@ -44,28 +45,22 @@ std::string modelPath(VALUE model) {
     return text;
 }
 
-// Copies the file byte for byte. The backup is only opened once the model
-// file is, so an unsaved model never clobbers an earlier backup, and never
-// when both names lead to the same file.
+// Copies the file byte for byte; the model's path is UTF-8, whatever the
+// platform's code page. The backup is only opened once the model file is,
+// so an unsaved model never clobbers an earlier backup, and never when both
+// names lead to the same file.
 bool copyFile(const std::string& from, const char* to) {
     if (from.empty()) return false;
+    const std::filesystem::path source = platform::pathFromUtf8(from), target = platform::pathFromUtf8(to);
     std::error_code ec;
-    if (std::filesystem::equivalent(from, to, ec)) return false;
-    FILE* source = std::fopen(from.c_str(), "rb");
-    if (!source) return false;
-    FILE* target = std::fopen(to, "wb");
-    if (!target) {
-        std::fclose(source);
-        return false;
-    }
+    if (std::filesystem::equivalent(source, target, ec)) return false;
+    std::ifstream in(source, std::ios::binary);
+    if (!in) return false;
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
     char chunk[4096];
-    bool ok = true;
-    size_t read;
-    while (ok && (read = std::fread(chunk, 1, sizeof chunk, source)) > 0)
-        ok = std::fwrite(chunk, 1, read, target) == read;
-    ok = ok && !std::ferror(source);
-    std::fclose(source);
-    return std::fclose(target) == 0 && ok;
+    while (out && (in.read(chunk, sizeof chunk) || in.gcount() > 0)) out.write(chunk, in.gcount());
+    out.close();
+    return !in.bad() && out;
 }
 
 bool backUpModel(VALUE model) {

@@ -1,0 +1,24 @@
+# Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads),
+# run under wine:
+#   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+#   cmake --build build-mingw && (cd build-mingw && ctest)
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# ctest runs the programs under wine, headless and with a wine prefix of the
+# build's own (wine creates it on first use). LC_ALL=C.UTF-8 makes wine read
+# and write Linux file names and arguments as UTF-8.
+find_program(WINE_EXECUTABLE NAMES wine64 wine PATHS /usr/lib/wine)
+if(WINE_EXECUTABLE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+          LC_ALL=C.UTF-8 DISPLAY= ${WINE_EXECUTABLE})
+endif()
