@@ -1,9 +1,10 @@
 #include "Batch.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
+
+#include "platform/Process.h"
+#include "platform/Utf8Path.h"
 
 namespace fs = std::filesystem;
 
@@ -15,12 +16,12 @@ constexpr int kBarWidth = 30;
 
 class Progress {
 public:
-    explicit Progress(size_t total) : total_(total), shown_(total >= kProgressThreshold && isatty(STDERR_FILENO)) {}
+    explicit Progress(size_t total) : total_(total), shown_(total >= kProgressThreshold && platform::isTerminal(stderr)) {}
     void update(size_t done, const Input& input) const {
         if (!shown_) return;
         const int filled = static_cast<int>(kBarWidth * done / total_);
         std::fprintf(stderr, "\r[%.*s%*s] %zu/%zu %-40.40s", filled, "##############################",
-                     kBarWidth - filled, "", done, total_, input.path.filename().string().c_str());
+                     kBarWidth - filled, "", done, total_, platform::utf8FromPath(input.path.filename()).c_str());
         std::fflush(stderr);
     }
     void clear() const {
@@ -36,7 +37,7 @@ private:
 
 bool expandInputs(const std::vector<std::string>& arguments, InputList& list, std::string& error) {
     for (const std::string& argument : arguments) {
-        const fs::path path(argument);
+        const fs::path path = platform::pathFromUtf8(argument);
         std::error_code ec;
         if (argument == "-") {
             list.inputs.push_back({path, "stdin"});
@@ -70,12 +71,12 @@ bool OutputClaims::claim(const fs::path& path, const Input& input, std::string& 
     const fs::path canonical = fs::weakly_canonical(path, ec);
     const fs::path key = ec ? path : canonical;
     if (inputs_.count(key)) {
-        error = "the output " + path.string() + " would replace an input";
+        error = "the output " + platform::utf8FromPath(path) + " would replace an input";
         return false;
     }
-    const auto [it, fresh] = claims_.emplace(key, input.path.string());
-    if (!fresh && it->second != input.path.string()) {
-        error = "the output " + path.string() + " is already written for " + it->second;
+    const auto [it, fresh] = claims_.emplace(key, platform::utf8FromPath(input.path));
+    if (!fresh && it->second != platform::utf8FromPath(input.path)) {
+        error = "the output " + platform::utf8FromPath(path) + " is already written for " + it->second;
         return false;
     }
     return true;
@@ -94,7 +95,7 @@ int runBatch(const std::vector<Input>& inputs, const std::function<JobResult(con
         if (!result.ok) ++failed;
         if (!result.message.empty()) {
             progress.clear();
-            std::fprintf(result.ok ? stdout : stderr, "%s: %s\n", inputs[i].path.string().c_str(),
+            std::fprintf(result.ok ? stdout : stderr, "%s: %s\n", platform::utf8FromPath(inputs[i].path).c_str(),
                          result.message.c_str());
         }
     }

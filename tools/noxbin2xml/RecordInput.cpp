@@ -1,7 +1,5 @@
 #include "RecordInput.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -9,6 +7,9 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+
+#include "platform/Process.h"
+#include "platform/Utf8Path.h"
 
 namespace noxbin2xml {
 namespace {
@@ -112,13 +113,14 @@ bool loadRecordFile(const std::filesystem::path& path, std::vector<uint8_t>& byt
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error) {
     const std::filesystem::path temporary =
-        path.parent_path() / ("." + path.filename().string() + ".tmp" + std::to_string(getpid()));
+        path.parent_path() / platform::pathFromUtf8("." + platform::utf8FromPath(path.filename()) + ".tmp" +
+                                                    std::to_string(platform::processId()));
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(content.data(), static_cast<std::streamsize>(content.size()));
         out.close();
         if (!out) {
-            error = "cannot write " + temporary.string() + ": " + std::strerror(errno);
+            error = "cannot write " + platform::utf8FromPath(temporary) + ": " + std::strerror(errno);
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return false;
@@ -127,7 +129,7 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view con
     std::error_code ec;
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
-        error = "cannot write " + path.string() + ": " + ec.message();
+        error = "cannot write " + platform::utf8FromPath(path) + ": " + ec.message();
         std::filesystem::remove(temporary, ec);
         return false;
     }

@@ -1,7 +1,5 @@
 // noxbin2xml: converts and explains the plug-in's old binary records outside
 // the host application.
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
@@ -12,6 +10,8 @@
 #include "SceneFolder.h"
 #include "lights/BaseLight.h"
 #include "materials/BaseMaterial.h"
+#include "platform/Process.h"
+#include "platform/Utf8Path.h"
 
 namespace fs = std::filesystem;
 using namespace noxbin2xml;
@@ -44,7 +44,7 @@ public:
 
     bool typeFor(const Input& input, int32_t& type, std::string& error) const {
         if (text_ != "auto") return parse(text_, type);
-        const std::string stem = input.path.stem().string();
+        const std::string stem = platform::utf8FromPath(input.path.stem());
         const size_t dash = stem.rfind('-');
         if (dash == std::string::npos || !parse(stem.substr(dash + 1), type)) {
             error = "the file name does not end in -TYPE (as in bump-3.rec), so \"auto\" finds no type";
@@ -87,7 +87,8 @@ JobResult writeOutput(const std::string& option, bool toFolder, OutputClaims& cl
         std::fwrite(text.data(), 1, text.size(), stdout);
         return {true, {}};
     }
-    const fs::path path = toFolder ? fs::path(option) / fs::path(input.relative).replace_extension(".xml") : fs::path(option);
+    const fs::path path = toFolder ? platform::pathFromUtf8(option) / fs::path(input.relative).replace_extension(".xml")
+                                  : platform::pathFromUtf8(option);
     std::string error;
     if (!claims.claim(path, input, error)) return {false, error};
     std::error_code ec;
@@ -102,7 +103,7 @@ int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<st
     InputList list;
     std::string error;
     if (!expandInputs(files.empty() ? std::vector<std::string>{"-"} : files, list, error)) return usageError(error);
-    const bool toFolder = list.fromFolder || list.inputs.size() > 1 || fs::is_directory(output);
+    const bool toFolder = list.fromFolder || list.inputs.size() > 1 || fs::is_directory(platform::pathFromUtf8(output));
     if (toFolder && output.empty()) return usageError("several inputs need an output folder (-o DIR)");
     OutputClaims claims(list);
     return runBatch(list.inputs, [&](const Input& input) -> JobResult {
@@ -130,9 +131,10 @@ int sceneCommand(const std::vector<std::string>& files, const std::string& outpu
         const SceneOutcome scene = convertScene(bytes);
         if (!scene.ok) return {false, oneLine(scene.error)};
         const fs::path folder =
-            toSubfolders ? fs::path(output) / fs::path(input.relative).replace_extension() : fs::path(output);
+            toSubfolders ? platform::pathFromUtf8(output) / fs::path(input.relative).replace_extension()
+                         : platform::pathFromUtf8(output);
         if (!claims.claim(folder, input, failure) || !writeSceneFolder(folder, scene, failure)) return {false, failure};
-        return {true, scene.summary + " -> " + folder.string() + ": options.xml + " +
+        return {true, scene.summary + " -> " + platform::utf8FromPath(folder) + ": options.xml + " +
                           std::to_string(scene.materials.size()) + " material documents"};
     });
 }
@@ -157,11 +159,11 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
 
     int status = 0;
     for (const Input& input : list.inputs) {
-        if (list.inputs.size() > 1) std::printf("== %s\n", input.path.c_str());
+        if (list.inputs.size() > 1) std::printf("== %s\n", platform::utf8FromPath(input.path).c_str());
         std::vector<uint8_t> bytes;
         int32_t typeId = 0;
         if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
-            std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
+            std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
             status = 1;
             continue;
         }
@@ -193,6 +195,7 @@ void addConvertCommand(CLI::App& app, RecordKind kind, int& status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::useBinaryStandardStreams();
     CLI::App app{"Converts the plug-in's old binary records to XML assets, and explains records that do not convert.\n"
                  "Records are raw bytes or the textual form [12, 0, 3, ...] (detected automatically)."};
     app.footer("Exit status: 0 when every input converted, 1 when any failed, 2 for a usage error.\n"
@@ -226,7 +229,10 @@ int main(int argc, char** argv) {
     explain->callback([&] { status = explainCommand(kindArg, rest); });
 
     try {
-        app.parse(argc, argv);
+        const std::vector<std::string> arguments = platform::utf8Arguments(argc, argv);
+        std::vector<const char*> pointers;
+        for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : kUsageError;  // --help is not an error
     }
