@@ -51,13 +51,17 @@ SunLight eveningSun() {
     return sun;
 }
 
-// The library of a scene: the named material samples, or all of them.
-void fillLibrary(const std::vector<std::string>& wanted) {
+// The library of a scene: the named material samples, or all of them; the
+// first ones renamed when names are given.
+void fillLibrary(const std::vector<std::string>& wanted, const std::vector<std::string>& names) {
     SceneMaterials& library = SceneMaterials::instance();
     library.clear();
+    size_t renamed = 0;
     for (const MaterialSample& sample : materialSamples())
-        if (wanted.empty() || std::find(wanted.begin(), wanted.end(), sample.file) != wanted.end())
+        if (wanted.empty() || std::find(wanted.begin(), wanted.end(), sample.file) != wanted.end()) {
+            if (renamed < names.size()) sample.material->name = names[renamed++];
             library.addMaterial(sample.material);
+        }
 }
 
 // A version-1 library: materials without the identifier index.
@@ -77,11 +81,12 @@ struct Scene {
     uint16_t kind;
     std::vector<std::string> materials;  // library content by sample file; empty: every sample
     bool oldLibrary = false;             // a version-1 library record
+    std::vector<std::string> names = {}; // new names for the library's materials, in order
 };
 
 bool writeLibrary(QuickArchive& ar, const Scene& scene) {
     if (scene.oldLibrary) return writeLibraryV1(ar, scene.materials);
-    fillLibrary(scene.materials);
+    fillLibrary(scene.materials, scene.names);
     return SceneMaterials::instance().serialize(ar);
 }
 
@@ -107,6 +112,11 @@ void addSceneSamples(SampleSet& set) {
         {"kind5-old-library", 5, {"layered", "skp-two-sided", "alpha-contribution"}, true},
         {"kind6-current", 6, {}},
     };
+    // Material names that file systems treat differently: Windows device
+    // names (also with an extension), a trailing dot, and letters beyond
+    // ASCII that differ only in case (Äpfel, äPFEL).
+    const Scene oddNames{"kind2-odd-names", 2, {"single-brdf", "bump", "two-sided", "displaced", "toon"}, false,
+                         {"CON", "aux.old", "Glass.", "\xC3\x84pfel", "\xC3\xA4PFEL"}};
     // The evening sun is the default sun while the scenes are written: the
     // sun and sky records carry it, and so do the skies in the options.
     std::shared_ptr<SunLight> sun = defaultSun();
@@ -114,6 +124,7 @@ void addSceneSamples(SampleSet& set) {
     *sun = eveningSun();
     for (const Scene& scene : scenes)
         set.add(std::string("scenes/") + scene.file + ".rec", [&](QuickArchive& ar) { return writeScene(ar, scene); });
+    set.add(std::string("names/") + oddNames.file + ".rec", [&](QuickArchive& ar) { return writeScene(ar, oddNames); });
     *sun = saved;
     SceneMaterials::instance().clear();
 }

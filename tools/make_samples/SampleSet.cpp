@@ -6,6 +6,8 @@
 #include <iterator>
 #include <set>
 
+#include "platform/Utf8Path.h"
+
 namespace fs = std::filesystem;
 
 namespace samples {
@@ -58,7 +60,7 @@ bool SampleSet::writeTo(const fs::path& root) const {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(sample.bytes.data()), static_cast<std::streamsize>(sample.bytes.size()));
         if (!out) {
-            std::fprintf(stderr, "make_samples: cannot write %s\n", path.c_str());
+            std::fprintf(stderr, "make_samples: cannot write %s\n", platform::utf8FromPath(path).c_str());
             return false;
         }
         stale.erase(sample.path);
