@@ -1,5 +1,5 @@
 #!/usr/bin/env ruby
-# Writes tools/noxbin2xml/CaseKeyTable.h from Ruby's Unicode tables: for every
+# Writes tools/noxbin2xml/CaseKeyRuns.inc from Ruby's Unicode tables: for every
 # character above ASCII whose case key differs from itself, the key. The key
 # is the simple case folding of the simple upper case, so that two names are
 # equal by key when NTFS (which upper-cases) or APFS and HFS+ (which fold
@@ -30,26 +30,10 @@ until pairs.empty?
   pairs.shift(length)
 end
 
-path = File.expand_path("../tools/noxbin2xml/CaseKeyTable.h", __dir__)
+path = File.expand_path("../tools/noxbin2xml/CaseKeyRuns.inc", __dir__)
 File.write(path, <<~CPP)
-  // Written by scripts/make-case-keys.rb from the tables of Unicode #{RbConfig::CONFIG["UNICODE_VERSION"]}; do not edit.
-  #pragma once
-
-  namespace noxbin2xml {
-
-  // Characters first..last (every one, or every other one: step) whose case
-  // key is the character plus offset. Sorted, not overlapping.
-  struct CaseKeyRun {
-      char32_t first;
-      char32_t last;
-      int offset;
-      int step;
-  };
-
-  constexpr CaseKeyRun kCaseKeyRuns[] = {
-  #{runs.each_slice(4).map { |slice| "    " + slice.join(", ") + "," }.join("\n")}
-  };
-
-  }  // namespace noxbin2xml
+  // Case key runs {first, last, offset, step} from the tables of Unicode #{RbConfig::CONFIG["UNICODE_VERSION"]},
+  // written by scripts/make-case-keys.rb; do not edit.
+  #{runs.each_slice(3).map { |slice| slice.join(", ") + "," }.join("\n")}
 CPP
 puts "#{runs.size} runs written to #{path}"

@@ -41,6 +41,7 @@ TEST(RecordInput, FilesAreReadInEitherFormAndWrittenAtomically) {
     ASSERT_TRUE(writeFileAtomically(dir / "out.xml", "<Assets/>", error));
     std::ifstream in(dir / "out.xml");
     std::string back((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();  // Windows removes no open file
     EXPECT_EQ(back, "<Assets/>");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3);  // no temporaries left
     EXPECT_FALSE(writeFileAtomically(dir / "no-such-folder" / "out.xml", "x", error));

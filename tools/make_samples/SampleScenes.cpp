@@ -114,9 +114,9 @@ void addSceneSamples(SampleSet& set) {
     };
     // Material names that file systems treat differently: Windows device
     // names (also with an extension), a trailing dot, and letters beyond
-    // ASCII that differ only in case (Äpfel, äPFEL).
+    // ASCII that differ only in case.
     const Scene oddNames{"kind2-odd-names", 2, {"single-brdf", "bump", "two-sided", "displaced", "toon"}, false,
-                         {"CON", "aux.old", "Glass.", "\xC3\x84pfel", "\xC3\xA4PFEL"}};
+                         {"CON", "aux.old", "Glass.", "Äpfel", "äPFEL"}};
     // The evening sun is the default sun while the scenes are written: the
     // sun and sky records carry it, and so do the skies in the options.
     std::shared_ptr<SunLight> sun = defaultSun();

@@ -16,7 +16,8 @@ constexpr int kBarWidth = 30;
 
 class Progress {
 public:
-    explicit Progress(size_t total) : total_(total), shown_(total >= kProgressThreshold && platform::isTerminal(stderr)) {}
+    explicit Progress(size_t total)
+        : total_(total), shown_(total >= kProgressThreshold && platform::isTerminal(stderr)) {}
     void update(size_t done, const Input& input) const {
         if (!shown_) return;
         const int filled = static_cast<int>(kBarWidth * done / total_);

@@ -3,13 +3,25 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "CaseKeyTable.h"
 #include "serial/Text.h"
 
 namespace noxbin2xml {
 namespace {
 
 constexpr size_t kMaxNameBytes = 120;
+
+// Characters first..last (every one, or every other one: step) whose case
+// key is the character plus offset; sorted, not overlapping.
+struct CaseKeyRun {
+    char32_t first;
+    char32_t last;
+    int offset;
+    int step;
+};
+
+constexpr CaseKeyRun kCaseKeyRuns[] = {
+#include "CaseKeyRuns.inc"
+};
 
 char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 

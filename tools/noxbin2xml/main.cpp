@@ -201,6 +201,7 @@ int main(int argc, char** argv) {
     app.footer("Exit status: 0 when every input converted, 1 when any failed, 2 for a usage error.\n"
                "Run 'noxbin2xml COMMAND --help' for the options of a command.");
     app.require_subcommand(1);
+    app.allow_windows_style_options(false);  // "/x" is a path on every platform, never an option
     int status = 0;
 
     addConvertCommand(app, RecordKind::Light, status);

@@ -1,6 +1,7 @@
 #include "platform/RandomUuid.h"
 
 #ifdef _WIN32
+#include <windows.h>
 #include <rpc.h>
 #else
 #include <random>
