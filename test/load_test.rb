@@ -1,12 +1,14 @@
 require "minitest/autorun"
 require "open3"
+require "pathname"
 require "rbconfig"
+require "tmpdir"
 require "Noxbin2xml"
 
 # Loading the extension in a fresh interpreter: without the host, with the
 # host arriving later, and with the plug-in's names already taken.
 class LoadTest < Minitest::Test
-  EXTENSION_DIR = $LOAD_PATH.find { |dir| File.exist?(File.join(dir, "Noxbin2xml.so")) }
+  EXTENSION_DIR = $LOAD_PATH.find { |dir| File.exist?(File.join(dir, "Noxbin2xml.#{RbConfig::CONFIG["DLEXT"]}")) }
   FAKE_HOST = File.expand_path("support/fake_host.rb", __dir__)
 
   def run_ruby(script)
@@ -72,5 +74,24 @@ class LoadTest < Minitest::Test
       needed = Dir["ext/noxbin2xml/**/*"].select { |f| File.file?(f) && !f.end_with?(*built) }
       assert_empty needed - packed
     end
+  end
+
+  # Windows and macOS file systems ignore letter case by default, and so
+  # does require there: with lib/noxbin2xml.rb beside lib/Noxbin2xml.so,
+  # `require "noxbin2xml"` loads the Ruby file twice and never the extension.
+  # The installed layout is the packed files plus the extension where its
+  # makefile installs it; names compare as require sees them, without .rb or
+  # the extension's suffix.
+  def test_installed_layout_has_no_two_names_equal_but_for_case
+    root = File.expand_path("..", __dir__)
+    makefile = Dir.mktmpdir do |dir|
+      _, status = Open3.capture2e(RbConfig.ruby, File.join(root, "ext/noxbin2xml/extconf.rb"), chdir: dir)
+      assert status.success?
+      File.read(File.join(dir, "Makefile"))
+    end
+    extension = "lib#{makefile[/^target_prefix = (.*)$/, 1]}/#{makefile[/^TARGET = (.*)$/, 1]}.so"
+    files = Dir.chdir(root) { Gem::Specification.load("noxbin2xml.gemspec").files } << extension
+    names = files.flat_map { |file| Pathname(file).descend.map { |path| path.to_s.sub(/\.(rb|so)\z/, "") } }.uniq
+    assert_empty names.group_by { |name| name.downcase(:fold) }.values.reject(&:one?)
   end
 end

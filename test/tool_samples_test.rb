@@ -23,7 +23,7 @@ class ToolSamplesTest < HostTest
   # the library behind in the module, and the tool converts every input as
   # a freshly loaded module does.
   def fresh_module_documents(kind, paths)
-    extension_dir = $LOAD_PATH.find { |dir| File.exist?(File.join(dir, "Noxbin2xml.so")) }
+    extension_dir = $LOAD_PATH.find { |dir| File.exist?(File.join(dir, "Noxbin2xml.#{RbConfig::CONFIG["DLEXT"]}")) }
     script = <<~RUBY
       require "Noxbin2xml"
       kind, records = Marshal.load($stdin.binmode.read)

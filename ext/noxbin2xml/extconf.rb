@@ -1,16 +1,37 @@
-# Builds Noxbin2xml.so the way Ruby users expect (gem install, rake compile).
+# Builds the extension Noxbin2xml the way Ruby users expect (gem install,
+# rake compile) into lib/noxbin2xml/: Noxbin2xml.so (.bundle on macOS) sits
+# in a folder of its own because lib/noxbin2xml.rb, a name equal to it but
+# for letter case, would stand for it on file systems that ignore case.
+#   ruby extconf.rb [--enable-debug]   with debug information (about 60 MB)
 require "mkmf"
 
-source_dirs = %w[serial animated lights textures materials options ruby]
+source_dirs = %w[platform serial animated lights textures materials options ruby]
 root = __dir__
 
 $INCFLAGS << " -I#{root}"
-$CXXFLAGS << " -std=c++17 -ffp-contract=off -fvisibility=hidden -fvisibility-inlines-hidden"
 $VPATH.concat(source_dirs.map { |dir| "$(srcdir)/#{dir}" })
 $srcs = source_dirs.flat_map { |dir| Dir.glob(File.join(root, dir, "*.cpp")).map { |f| File.basename(f) } }
 abort "source file names must be unique across folders" if $srcs.uniq.size != $srcs.size
 
-$DLDFLAGS << " -Wl,--version-script=#{root}/ruby/exports.map"
+# Floats are compared digit for digit, so no compiler may fuse a product and
+# a sum into one multiply-add (see CMakeLists.txt for what each one needs).
+if $mswin
+  $CXXFLAGS << " /std:c++17 /fp:precise /utf-8 /EHsc"
+else
+  $CXXFLAGS << " -std=c++17 -ffp-contract=off -fvisibility=hidden -fvisibility-inlines-hidden"
+  $CXXFLAGS << " -g0" unless enable_config("debug", false)
+end
 
-have_library("uuid", "uuid_generate") or abort "libuuid is missing (Debian: uuid-dev)"
-create_makefile("Noxbin2xml")
+# Only Init_Noxbin2xml is exported. On Windows mkmf writes the DLL's export
+# list itself.
+init = "Init_Noxbin2xml"
+if $mswin || $mingw
+  $libs = append_library($libs, "rpcrt4")  # UuidCreate
+elsif RUBY_PLATFORM.include?("darwin")
+  File.write("exports.txt", "_#{init}\n")
+  $DLDFLAGS << " -Wl,-undefined,dynamic_lookup -Wl,-exported_symbols_list,exports.txt"
+else
+  $DLDFLAGS << " -Wl,--version-script=#{root}/ruby/exports.map"
+end
+
+create_makefile("noxbin2xml/Noxbin2xml")
