@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer + UBSan) and runs
 # each for SECONDS (default 60), seeded from the bundled samples and the
-# regression inputs in fuzz/corpus/<target>/. New coverage is kept in
+# regression inputs in fuzz/corpus/<target>/. The targets are built in
+# build-clang/ (scripts/clang-build.sh). New coverage is kept in
 # build-fuzz/corpus/<target>/; crashing inputs land in build-fuzz/artifacts/.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]    targets: light material scene archive
 # Exits non-zero when any target finds a crash, leak or timeout.
@@ -13,9 +14,7 @@ targets=("$@")
 ((${#targets[@]})) || targets=(light material scene archive)
 
 scripts/install-deps.sh
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DNOXBIN2XML_FUZZ=ON -DNOXBIN2XML_RUBY=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
+scripts/clang-build.sh "${targets[@]/#/fuzz_}" >/dev/null
 
 # Seeds: a light or material record gets its type as the first byte (the
 # targets map byte b to type b - 1); scenes and archive bytes go in as they are.
@@ -38,7 +37,7 @@ for target in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$target" "build-fuzz/artifacts/$target" "fuzz/corpus/$target"
   log="build-fuzz/fuzz_$target.log"
   echo "== fuzz_$target for ${seconds} s"
-  if build-fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if build-clang/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
        -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target/" \
        "build-fuzz/corpus/$target" "fuzz/corpus/$target" "build-fuzz/seeds/$target" >"$log" 2>&1; then
     # The last status line holds the coverage; the final stats the speed.

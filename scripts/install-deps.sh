@@ -6,8 +6,9 @@ packages=(
   build-essential cmake pkg-config
   ruby ruby-dev rake rake-compiler ruby-minitest
   googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
-  nlohmann-json3-dev libcli11-dev uuid-dev
-  valgrind clang libclang-rt-14-dev
+  nlohmann-json3-dev libcli11-dev
+  valgrind clang libclang-rt-14-dev libc++-dev libc++abi-dev
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

@@ -1,18 +1,65 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the C++ and Ruby
-# suites (the Ruby ones also under GC.stress and valgrind memcheck), the C++
-# suite again under AddressSanitizer and UBSan, and a short run of every
-# fuzz target.
+# Installs what is missing, builds, and runs every test in four stages, each
+# timed:
+#   native  build/: the C++ and Ruby suites, the Ruby ones also under
+#           GC.stress and valgrind memcheck
+#   clang   build-clang/: Clang with libc++ (the stand-in for Apple's
+#           toolchain) under AddressSanitizer and UBSan: the C++ suite, then
+#           a short run of every fuzz target
+#   mingw   build-mingw/: the MinGW-w64 cross build, run under wine: the C++
+#           suite, the sample generator, and the Windows tool's outputs
+#           against the native tool's on every sample
+#   gem     rake compile, then the gem built, installed into a scratch gem
+#           home and required by its name
+# While iterating, NOXBIN2XML_SKIP="clang mingw" skips the stages named;
+# .ci/run always runs them all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs="$(nproc)"
+export MAKEFLAGS="-j$jobs"  # mkmf's makefiles too
 
-scripts/build.sh
-(cd build && ctest --output-on-failure)
+native_stage() {
+  scripts/build.sh
+  (cd build && ctest --output-on-failure)
+}
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DNOXBIN2XML_RUBY=OFF -DNOXBIN2XML_SANITIZE=ON >/dev/null
-cmake --build build-asan -j "$jobs" --target noxbin2xml_tests
-(cd build-asan && ctest --output-on-failure -R cpp_unit)
+clang_stage() {
+  scripts/clang-build.sh noxbin2xml_tests noxbin2xml
+  (cd build-clang && ctest --output-on-failure -R cpp_unit)
+  scripts/fuzz.sh "${NOXBIN2XML_FUZZ_SECONDS:-45}"
+}
 
-scripts/fuzz.sh "${NOXBIN2XML_FUZZ_SECONDS:-45}"
+mingw_stage() {
+  scripts/build.sh noxbin2xml  # the native tool the Windows one is compared with
+  cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOXBIN2XML_REFERENCE_TOOL="$PWD/build/noxbin2xml" >/dev/null
+  cmake --build build-mingw -j "$jobs"
+  (cd build-mingw && ctest --output-on-failure)
+}
+
+gem_stage() {
+  local converts='require "noxbin2xml"
+    Noxbin2xml.convert_light(File.binread("samples/lights/omni-2.rec").bytes, 2).include?("LightOmni") or abort'
+  rake compile
+  ruby -Ilib -e "$converts"
+  local home=build/gem-home
+  rm -rf "$home"
+  gem build noxbin2xml.gemspec --output build/noxbin2xml.gem
+  GEM_HOME="$home" GEM_PATH="$home" gem install --local --no-document build/noxbin2xml.gem
+  GEM_HOME="$home" GEM_PATH="$home" ruby -e "$converts"
+  echo "installed gem: $(du -sh "$home" | cut -f1)"
+}
+
+timings=()
+for stage in native clang mingw gem; do
+  if [[ " ${NOXBIN2XML_SKIP:-} " == *" $stage "* ]]; then
+    timings+=("$stage: skipped")
+    continue
+  fi
+  echo "== stage $stage"
+  start=$SECONDS
+  "${stage}_stage"
+  timings+=("$stage: $((SECONDS - start)) s")
+done
+printf '== %s\n' "${timings[@]}"
