@@ -71,10 +71,9 @@ int runBatch(const std::vector<Input>& inputs, const BatchOptions& options,
         const JobResult result = runGuarded(job, inputs[i]);
         if (!result.ok) ++failed;
         const bool shown = !result.ok || (options.showSuccesses && !result.message.empty());
-        if (shown || !result.warnings.empty()) progress.clear();
+        if (shown || !result.notes.empty()) progress.clear();
         const std::string name = inputs[i].path.string();
-        for (const std::string& warning : result.warnings)
-            std::fprintf(stderr, "%s: warning: %s\n", name.c_str(), warning.c_str());
+        for (const std::string& note : result.notes) std::fprintf(stderr, "%s: %s\n", name.c_str(), note.c_str());
         if (shown)
             std::fprintf(result.ok ? options.successes : stderr, "%s: %s\n", name.c_str(), result.message.c_str());
     }

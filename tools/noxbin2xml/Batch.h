@@ -14,7 +14,7 @@ namespace noxbin2xml {
 struct JobResult {
     bool ok = false;
     std::string message;                // why it failed, or the line a success shows
-    std::vector<std::string> warnings;  // shown whatever the outcome
+    std::vector<std::string> notes;     // shown on standard error whatever the outcome
 };
 
 struct BatchOptions {

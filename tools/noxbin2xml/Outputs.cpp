@@ -78,9 +78,9 @@ std::string chooseTarget(const std::string& option, const InputList& list, Outpu
 
 std::string prepareFolder(const fs::path& folder) {
     std::error_code ec;
+    if (fs::exists(folder, ec) && !isFolder(folder)) return "the output " + folder.string() + " is not a folder";
     fs::create_directories(folder, ec);
     if (ec) return "cannot create the output folder " + folder.string() + ": " + ec.message();
-    if (!isFolder(folder)) return "the output " + folder.string() + " is not a folder";
     const fs::path probe = folder / (".noxbin2xml-probe-" + processToken());
     const platform::RemoveOnStop removeOnStop({probe.string()});
     const std::string reason = writeNewFile(probe, "");
@@ -132,12 +132,13 @@ std::string writeNewFile(const fs::path& path, std::string_view content) {
 }
 
 bool writeOutputFile(const fs::path& path, std::string_view content, std::string& error) {
-    const fs::path target = linkTarget(path);
     std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    // A device or FIFO takes the text as it comes and stays what it is.
+    const fs::file_status status = fs::status(path, ec);
+    // A device or FIFO (also behind a link, such as /dev/stdout) takes the
+    // text as it comes and stays what it is; a file is replaced whole, also
+    // at the end of a link.
     const bool special = fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
-    const std::string reason = special ? writeNewFile(target, content) : replaceAtomically(target, content);
+    const std::string reason = special ? writeNewFile(path, content) : replaceAtomically(linkTarget(path), content);
     if (reason.empty()) return true;
     error = "cannot write " + path.string() + ": " + reason;
     return false;

@@ -106,18 +106,18 @@ struct WriteChoices {
 // repairs under --well-formed. False when the input fails.
 bool applyXmlChoice(const WriteChoices& choices, const MalformedNotes& notes, JobResult& result) {
     if (notes.count == 0) return true;
-    const std::string more = notes.count > 1 ? " (" + std::to_string(notes.count - 1) + " more)" : "";
+    const std::string more = notes.count > 1 ? " (and " + std::to_string(notes.count - 1) + " more)" : "";
     if (choices.strict) {
         result = {false, "the document would not be well-formed XML: " + notes.lines.front() + more, {}};
         return false;
     }
     if (!choices.wellFormed) {
-        result.warnings.push_back("the document is not well-formed XML: " + notes.lines.front() + more);
+        result.notes.push_back("warning: the document is not well-formed XML: " + notes.lines.front() + more);
         return true;
     }
-    for (const std::string& line : notes.lines) result.warnings.push_back("repaired " + line);
+    for (const std::string& line : notes.lines) result.notes.push_back("repaired " + line);
     if (notes.count > notes.lines.size())
-        result.warnings.push_back("repaired " + std::to_string(notes.count - notes.lines.size()) + " more");
+        result.notes.push_back("repaired " + std::to_string(notes.count - notes.lines.size()) + " more pieces");
     return true;
 }
 
@@ -167,7 +167,7 @@ int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<st
         if (toStdout) {
             std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
         } else if (!writeOutputFile(input.output, outcome.text, failure)) {
-            return {false, failure, result.warnings};
+            return {false, failure, result.notes};
         }
         return result;
     });
@@ -192,7 +192,7 @@ int sceneCommand(const std::vector<std::string>& files, const WriteChoices& choi
                              std::to_string(scene.materials.size()) + " material documents",
                          {}};
         if (!applyXmlChoice(choices, scene.malformed, result)) return result;
-        if (!writeSceneFolder(input.output, scene, inputs, failure)) return {false, failure, result.warnings};
+        if (!writeSceneFolder(input.output, scene, inputs, failure)) return {false, failure, result.notes};
         return result;
     });
 }
