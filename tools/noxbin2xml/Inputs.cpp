@@ -59,7 +59,11 @@ private:
         std::error_code ec;
         fs::directory_iterator it(folder, ec);
         for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-            const fs::file_type type = it->status(ec).type();
+            // The listing tells regular files and folders apart without a
+            // look at each; links and the rest need one.
+            const fs::file_type type = it->is_regular_file(ec) ? fs::file_type::regular
+                                       : it->is_directory(ec)  ? fs::file_type::directory
+                                                               : it->status(ec).type();
             if (type == fs::file_type::directory) {
                 if (visit(it->path())) pending.push_back(it->path());
             } else {

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
-#include <map>
 #include <random>
 
 #include "platform/Signals.h"
@@ -89,8 +88,16 @@ std::string prepareFolder(const fs::path& folder) {
     return {};
 }
 
-fs::path resolvedPath(const fs::path& path) {
+fs::path PathResolver::resolve(const fs::path& path) {
     std::error_code ec;
+    const fs::path name = path.filename();
+    const bool plainName = !name.empty() && name != "." && name != "..";
+    if (plainName && !fs::is_symlink(fs::symlink_status(path, ec))) {
+        const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+        const auto [known, fresh] = folders_.try_emplace(folder);
+        if (fresh) known->second = resolve(folder);
+        return known->second / name;
+    }
     const fs::path absolute = fs::absolute(path, ec).lexically_normal();
     const fs::path resolved = fs::weakly_canonical(absolute, ec);
     return ec ? absolute : resolved;
@@ -98,10 +105,8 @@ fs::path resolvedPath(const fs::path& path) {
 
 InputPaths::InputPaths(const InputList& list) {
     for (const Input& input : list.inputs)
-        if (input.path != "-") resolved_.insert(resolvedPath(input.path));
+        if (input.path != "-") resolved_.insert(resolver_.resolve(input.path));
 }
-
-bool InputPaths::contains(const fs::path& path) const { return resolved_.count(resolvedPath(path)) != 0; }
 
 void planOutputs(InputList& list, const OutputTarget& target, const std::string& extension,
                  const InputPaths& inputs) {
@@ -111,8 +116,8 @@ void planOutputs(InputList& list, const OutputTarget& target, const std::string&
         input.output = target.kind == OutputTarget::Kind::File
                            ? target.path
                            : target.path / fs::path(input.relative).replace_extension(extension);
-        const fs::path resolved = resolvedPath(input.output);
-        if (inputs.contains(resolved)) {
+        const fs::path resolved = inputs.resolver().resolve(input.output);
+        if (inputs.containsResolved(resolved)) {
             input.error = "its output " + input.output.string() + " would replace an input";
             continue;
         }
@@ -133,12 +138,13 @@ std::string writeNewFile(const fs::path& path, std::string_view content) {
 
 bool writeOutputFile(const fs::path& path, std::string_view content, std::string& error) {
     std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
+    const fs::file_status link = fs::symlink_status(path, ec);
+    const fs::file_status status = fs::is_symlink(link) ? fs::status(path, ec) : link;
     // A device or FIFO (also behind a link, such as /dev/stdout) takes the
     // text as it comes and stays what it is; a file is replaced whole, also
     // at the end of a link.
     const bool special = fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
-    const std::string reason = special ? writeNewFile(path, content) : replaceAtomically(linkTarget(path), content);
+    const std::string reason = special ? writeNewFile(path, content) : replaceAtomically(fs::is_symlink(link) ? linkTarget(path) : path, content);
     if (reason.empty()) return true;
     error = "cannot write " + path.string() + ": " + reason;
     return false;

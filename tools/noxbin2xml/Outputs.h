@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -28,20 +29,29 @@ std::string chooseTarget(const std::string& option, const InputList& list, Outpu
 // an empty text.
 std::string prepareFolder(const std::filesystem::path& folder);
 
-// The inputs' files as resolved paths (links followed), to keep outputs
-// off them.
+// The same place, whatever path leads there: absolute, with every existing
+// link resolved. Each folder is resolved once, so a batch of thousands of
+// files in a few folders costs one look at each file.
+class PathResolver {
+public:
+    std::filesystem::path resolve(const std::filesystem::path& path);
+
+private:
+    std::map<std::filesystem::path, std::filesystem::path> folders_;
+};
+
+// The inputs' files as resolved paths, to keep outputs off them.
 class InputPaths {
 public:
     explicit InputPaths(const InputList& list);
-    bool contains(const std::filesystem::path& path) const;
+    bool contains(const std::filesystem::path& path) const { return containsResolved(resolver_.resolve(path)); }
+    bool containsResolved(const std::filesystem::path& resolved) const { return resolved_.count(resolved) != 0; }
+    PathResolver& resolver() const { return resolver_; }
 
 private:
+    mutable PathResolver resolver_;
     std::set<std::filesystem::path> resolved_;
 };
-
-// The same place, whatever path leads there: absolute, with every existing
-// link resolved.
-std::filesystem::path resolvedPath(const std::filesystem::path& path);
 
 // Sets each readable input's output: the target file, or its own path under
 // the target folder with `extension` (".xml"; "" for a scene's folder). An
