@@ -121,6 +121,15 @@ class ToolCliTest < Minitest::Test
       skip "running as a user who reads every file" if File.readable?(unreadable)
       _, err, status = run_tool("light", "auto", unreadable)
       assert_equal [1, true], [status, err.include?("cannot read the file: Permission denied")]
+
+      locked = File.join(dir, "in", "locked")
+      FileUtils.mkdir_p(locked)
+      FileUtils.cp(omni, File.join(dir, "in"))
+      File.chmod(0o000, locked)
+      _, err, status = run_tool("light", "auto", File.join(dir, "in"), "-o", File.join(dir, "out"))
+      File.chmod(0o755, locked)
+      assert_equal [1, true], [status, err.include?("in/locked: cannot read the folder: Permission denied")]
+      assert File.exist?(File.join(dir, "out", "omni-2.xml"))
     end
   end
 

@@ -144,6 +144,7 @@ bool writeOutputFile(const fs::path& path, std::string_view content, std::string
     // text as it comes and stays what it is; a file is replaced whole, also
     // at the end of a link.
     const bool special = fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+    if (!fs::exists(link) && path.has_parent_path()) fs::create_directories(path.parent_path(), ec);  // a subfolder of a batch
     const std::string reason = special ? writeNewFile(path, content) : replaceAtomically(fs::is_symlink(link) ? linkTarget(path) : path, content);
     if (reason.empty()) return true;
     error = "cannot write " + path.string() + ": " + reason;
