@@ -45,6 +45,6 @@ TEST(RecordInput, FilesAreReadInEitherFormAndWrittenAtomically) {
     std::string back((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(back, "<Assets/>");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3);  // no temporaries left
-    EXPECT_FALSE(writeOutputFile(dir / "no-such-folder" / "out.xml", "x", error));
+    EXPECT_FALSE(writeOutputFile(dir / "raw.bin" / "out.xml", "x", error));  // a file where a folder goes
     fs::remove_all(dir);
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <random>
@@ -70,7 +71,7 @@ std::string chooseTarget(const std::string& option, const InputList& list, Outpu
         target = {OutputTarget::Kind::StandardOutput, {}};
         return {};
     }
-    const bool folder = several || option.back() == '/' || option.back() == '\\' || isFolder(option);
+    const bool folder = several || !fs::path(option).has_filename() || isFolder(option);  // "DIR/" names a folder
     target = {folder ? OutputTarget::Kind::Folder : OutputTarget::Kind::File, fs::path(option)};
     return {};
 }
