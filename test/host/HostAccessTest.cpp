@@ -227,4 +227,17 @@ TEST(ByteArrays, TheWholeBlockImageGoesOutFromTheReadPosition) {
     EXPECT_EQ(INT2FIX(0), rb_ary_entry(shifted, 8191));
 }
 
+// A stop ends a module call only after the call's guards have let go of
+// what they kept.
+TEST(ModuleCalls, AStopLeavesTheKeepAliveStoreAsItWas) {
+    const long before = keptAliveCount();
+    eval("$dictionary = Object.new; def $dictionary.[](*) = throw(:out)");
+    eval("$entity = Object.new; def $entity.attribute_dictionary(*) = $dictionary");
+    eval("catch(:out) { Noxbin2xml.old_deserialize($entity) }");
+    EXPECT_EQ(before, keptAliveCount());
+    eval("def $dictionary.[](*) = [0, Object.new.tap { |o| def o.to_int = throw(:out) }]");
+    eval("catch(:out) { Noxbin2xml.old_deserialize($entity) }");
+    EXPECT_EQ(before, keptAliveCount());
+}
+
 }  // namespace
