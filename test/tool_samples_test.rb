@@ -86,24 +86,4 @@ class ToolSamplesTest < HostTest
       end
     end
   end
-
-  # last_failure holds the lines explain prints first for a record that
-  # does not convert.
-  def test_last_failure_is_what_explain_tells
-    samples_in("broken").each do |path|
-      name = File.basename(path, ".rec")
-      next if name.start_with?("empty")
-
-      kind = { "scene" => "scene", "omni" => "light" }.fetch(name[/\A[a-z]+/], "material")
-      out, = run_tool("explain", kind, *("auto" unless kind == "scene"), path)
-      explained = out.force_encoding(Encoding::UTF_8)[/\Adoes not convert:\n(.*?)\n\nread:/m, 1]
-      result = if kind == "scene"
-                 Noxbin2xml.old_deserialize(entity_with_record(byte_array(path)))
-               else
-                 Noxbin2xml.public_send("convert_#{kind}", byte_array(path), type_of(path))
-               end
-      refute result, name
-      assert_equal explained, Noxbin2xml.last_failure, name
-    end
-  end
 end

@@ -130,9 +130,8 @@ TEST(OptionsDocument, EnvironmentTextureSlots) {
     EXPECT_EQ(with.writePos(), without.writePos() + 8);
 }
 
-// A background texture whose read fails stays in its slot with the values
-// it read: the failed scene's document holds its asset, and the environment
-// refers to it.
+// A background texture whose read fails stays in its slot with what it read:
+// the failed scene's document holds its asset, and the environment refers to it.
 TEST(OptionsDocument, FailedEnvironmentTextureStaysInItsSlot) {
     AllOptions defaults;  // its nested records read back as the defaults
     QuickArchive ar;

@@ -44,7 +44,8 @@ bool loadArchiveFromByteArray(VALUE value, QuickArchive& archive) {
         unsigned long number;
         const VALUE element = RARRAY_AREF(value, i);
         if (!elementValue(element, number))
-            return failCall("record[" + std::to_string(i) + "] does not convert to a byte (" + classNameOf(element) + ")");
+            return failCall("record[" + std::to_string(i) + "] does not convert to a byte (" + classNameOf(element) +
+                            ")");
         chunk[used++] = static_cast<uint8_t>(number & 0xFF);
         if (used == sizeof chunk) {
             archive.writeBytes(chunk, used);
