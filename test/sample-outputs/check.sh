@@ -76,7 +76,8 @@ for path in lights/sun-v2-5.rec materials/layered-v1-1.rec scenes/kind4-sky.rec 
     explain "$(kind_of "$name")" "$path" >"$out/explain/${name%.*}.txt" 2>&1 || true
 done
 
-# git keeps no empty folder (a kind-1 scene's materials/), so neither side has one.
+# Git keeps no empty folders (a scene without materials has an empty
+# materials/), so a fresh clone has none to compare with.
 find "$out" -mindepth 1 -type d -empty -delete
 
 status=0
