@@ -32,5 +32,6 @@ class HostileInputTest < HostTest
     skip "writes 256 MB, too slow under valgrind" if ENV["LD_PRELOAD"].to_s.include?("vgpreload")
     type, record = Records.layered("N" * 500_000, *[Records.diffuse([0.5, 0.5, 0.5])] * 300)
     assert_nil Noxbin2xml.convert_material(record, type)
+    assert_equal "document would exceed 256 MB", Noxbin2xml.last_failure
   end
 end

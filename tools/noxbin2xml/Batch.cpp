@@ -39,14 +39,12 @@ private:
     size_t columns_;
 };
 
-std::string megabytes(size_t bytes) { return std::to_string(bytes >> 20) + " MB"; }
-
 JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const Input& input) {
     if (!input.error.empty()) return {false, input.error, {}};
     try {
         return job(input);
     } catch (const KilnCore::DocumentTooLarge& e) {
-        return {false, "document would exceed " + megabytes(e.limit()), {}};
+        return {false, e.what(), {}};
     } catch (const std::bad_alloc&) {
         return {false, "out of memory", {}};
     } catch (const std::exception& e) {

@@ -27,14 +27,12 @@ void appendEscapedXml(std::string& out, std::string_view text);
 // any real record's, far below what a hostile record could ask for.
 constexpr size_t kDefaultMaxDocumentBytes = size_t{256} << 20;
 
-// Thrown by a writer whose document would pass its size limit.
+// Thrown by a writer whose document would pass its size limit; what() says
+// so: "document would exceed 256 MB".
 class DocumentTooLarge : public std::length_error {
 public:
-    explicit DocumentTooLarge(size_t limit) : std::length_error("document too large"), limit_(limit) {}
-    size_t limit() const { return limit_; }
-
-private:
-    size_t limit_;
+    explicit DocumentTooLarge(size_t limit)
+        : std::length_error("document would exceed " + std::to_string(limit >> 20) + " MB") {}
 };
 
 // A piece of record text that makes its document malformed XML.
