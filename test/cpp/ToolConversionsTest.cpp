@@ -5,9 +5,9 @@
 
 #include "Conversions.h"
 #include "FileNames.h"
+#include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
-#include "platform/Process.h"
 
 using namespace noxbin2xml;
 namespace fs = std::filesystem;
@@ -72,15 +72,15 @@ TEST(FileNames, EveryPlatformTakesTheNameAndCaseKeysMatchAcrossScripts) {
 }
 
 TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
-
-    const fs::path dir = fs::temp_directory_path() / ("noxbin2xml-scene-" + std::to_string(platform::processId()));
+    const fs::path dir = fs::temp_directory_path() / ("noxbin2xml-scene-" + processToken());
     fs::remove_all(dir);
     SceneOutcome scene;
     scene.optionsXml = "<Assets/>";
     scene.materials = {
         {"Wall/North", "1"}, {"wall_north", "2"}, {"Glass", "3"}, {"ärger", "4"}, {"ÄRGER", "5"}};
     std::string error;
-    ASSERT_TRUE(writeSceneFolder(dir / "ok", scene, error)) << error;
+    const InputPaths noInputs(InputList{});
+    ASSERT_TRUE(writeSceneFolder(dir / "ok", scene, noInputs, error)) << error;
     EXPECT_EQ(readText(dir / "ok" / "materials" / "Wall_North.xml"), "1");
     EXPECT_EQ(readText(dir / "ok" / "materials" / "wall_north-2.xml"), "2");
     EXPECT_EQ(readText(dir / "ok" / "materials" / fs::u8path("ÄRGER-2.xml")), "5");
@@ -89,7 +89,7 @@ TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
 
     fs::create_directories(dir / "blocked");
     std::ofstream(dir / "blocked" / "materials") << "a file where the folder should be";
-    EXPECT_FALSE(writeSceneFolder(dir / "blocked", scene, error));
+    EXPECT_FALSE(writeSceneFolder(dir / "blocked", scene, noInputs, error));
     EXPECT_NE(error.find("materials"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "blocked"), fs::directory_iterator()), 1);
     fs::remove_all(dir);

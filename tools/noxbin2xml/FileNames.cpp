@@ -55,7 +55,8 @@ char32_t caseKeyOf(char32_t c) {
 std::string fileNameFor(const std::string& name) {
     std::string out;
     for (size_t i = 0; i < name.size();) {
-        const size_t length = KilnCore::wellFormedLength(name, i);  // 0: a byte that is not UTF-8
+        char32_t unused;
+        const size_t length = KilnCore::decodeUtf8At(name, i, unused);  // 0: a byte that is not UTF-8
         if (out.size() + std::max<size_t>(length, 1) > kMaxNameBytes) break;
         if (length == 0 || (length == 1 && refusedCharacter(static_cast<unsigned char>(name[i])))) {
             out += '_';
@@ -73,7 +74,11 @@ std::string fileNameFor(const std::string& name) {
 
 std::string caseKey(std::string_view name) {
     std::string key;
-    for (size_t i = 0; i < name.size();) KilnCore::appendUtf8(key, caseKeyOf(KilnCore::nextCodePoint(name, i)));
+    for (size_t i = 0; i < name.size();) {
+        char32_t c = static_cast<unsigned char>(name[i]);  // a byte that is not UTF-8 stands for itself
+        i += std::max<size_t>(KilnCore::decodeUtf8At(name, i, c), 1);
+        KilnCore::appendUtf8(key, caseKeyOf(c));
+    }
     return key;
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "FileNames.h"
-#include "RecordInput.h"
-#include "platform/Process.h"
+#include "Outputs.h"
+#include "platform/Signals.h"
 #include "platform/Utf8Path.h"
 
 namespace fs = std::filesystem;
@@ -26,36 +26,42 @@ std::string materialFileName(const std::string& name, std::set<std::string>& use
 
 }  // namespace
 
-bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, std::string& error) {
+bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, const InputPaths& inputs, std::string& error) {
     std::vector<std::pair<fs::path, const std::string*>> files = {{"options.xml", &scene.optionsXml}};
     std::set<std::string> used;
     for (const auto& [name, document] : scene.materials)
         files.emplace_back(fs::path("materials") / platform::pathFromUtf8(materialFileName(name, used)), &document);
-
-    std::error_code ec;
-    const fs::path staging = folder / (".noxbin2xml-staging-" + std::to_string(platform::processId()));
-    fs::create_directories(staging / "materials", ec);
-    bool ok = !ec;
-    if (!ok) error = "cannot create " + platform::utf8FromPath(staging) + ": " + ec.message();
-    for (const auto& [relative, text] : files) {
-        if (!ok) break;
-        ok = writeFileAtomically(staging / relative, *text, error);
-    }
-    if (ok) {
-        fs::create_directories(folder / "materials", ec);
-        ok = !ec;
-        if (!ok) error = "cannot create " + platform::utf8FromPath(folder / "materials") + ": " + ec.message();
-    }
-    for (const auto& [relative, text] : files) {
-        if (!ok) break;
-        fs::rename(staging / relative, folder / relative, ec);
-        if (ec) {
-            error = "cannot write " + platform::utf8FromPath(folder / relative) + ": " + ec.message();
-            ok = false;
+    for (const auto& file : files) {
+        if (inputs.contains(folder / file.first)) {
+            error = "its output " + platform::utf8FromPath(folder / file.first) + " would replace an input";
+            return false;
         }
     }
+
+    // Removed on a stop signal: the staged files first, then their folders.
+    const fs::path staging = folder / (".noxbin2xml-staging-" + processToken());
+    std::vector<fs::path> stagedPaths;
+    for (const auto& file : files) stagedPaths.push_back(staging / file.first);
+    stagedPaths.push_back(staging / "materials");
+    stagedPaths.push_back(staging);
+    const platform::RemoveOnStop removeOnStop(stagedPaths);
+
+    std::error_code ec;
+    fs::create_directories(staging / "materials", ec);
+    if (ec) error = "cannot create " + platform::utf8FromPath(staging) + ": " + ec.message();
+    for (size_t i = 0; i < files.size() && error.empty(); ++i)
+        if (const std::string reason = writeNewFile(stagedPaths[i], *files[i].second); !reason.empty())
+            error = "cannot write " + platform::utf8FromPath(stagedPaths[i]) + ": " + reason;
+    if (error.empty()) {
+        fs::create_directories(folder / "materials", ec);
+        if (ec) error = "cannot create " + platform::utf8FromPath(folder / "materials") + ": " + ec.message();
+    }
+    for (size_t i = 0; i < files.size() && error.empty(); ++i) {
+        fs::rename(stagedPaths[i], folder / files[i].first, ec);
+        if (ec) error = "cannot write " + platform::utf8FromPath(folder / files[i].first) + ": " + ec.message();
+    }
     fs::remove_all(staging, ec);
-    return ok;
+    return error.empty();
 }
 
 }  // namespace noxbin2xml

@@ -4,7 +4,10 @@
 #include <cstdint>
 
 namespace KilnCore {
+namespace {
 
+// Length of the well-formed sequence starting at s[i], or 0 when it is not
+// well-formed (Unicode's table of well-formed UTF-8 byte sequences).
 size_t wellFormedLength(std::string_view s, size_t i) {
     const auto at = [&](size_t k) { return static_cast<uint8_t>(s[k]); };
     const uint8_t b0 = at(i);
@@ -31,6 +34,8 @@ size_t wellFormedLength(std::string_view s, size_t i) {
     return len;
 }
 
+// Decodes the code point at s[i] and advances i. Text in the model is valid
+// UTF-8; a stray byte decodes as itself so that comparisons stay total.
 char32_t nextCodePoint(std::string_view s, size_t& i) {
     const size_t len = wellFormedLength(s, i);
     const auto at = [&](size_t k) { return static_cast<char32_t>(static_cast<uint8_t>(s[k])); };
@@ -48,8 +53,6 @@ char32_t nextCodePoint(std::string_view s, size_t& i) {
     i += len;
     return cp;
 }
-
-namespace {
 
 // The Windows-1252 characters of the bytes 0x80..0x9F.
 constexpr char16_t kCp1252High[32] = {
@@ -80,6 +83,12 @@ bool isStrictUtf8(std::string_view bytes) {
         i += len;
     }
     return true;
+}
+
+size_t decodeUtf8At(std::string_view text, size_t i, char32_t& codePoint) {
+    const size_t len = wellFormedLength(text, i);
+    if (len != 0) codePoint = nextCodePoint(text, i);
+    return len;
 }
 
 void appendUtf8(std::string& out, char32_t cp) {

@@ -14,13 +14,9 @@ namespace KilnCore {
 // surrogates, nothing above U+10FFFF, no truncated sequence).
 bool isStrictUtf8(std::string_view bytes);
 
-// Length of the well-formed UTF-8 sequence starting at s[i] (Unicode's table
-// of well-formed byte sequences), or 0 when there is none.
-size_t wellFormedLength(std::string_view s, size_t i);
-
-// Decodes the code point at s[i] and advances i. Text in the model is valid
-// UTF-8; a stray byte decodes as itself so that comparisons stay total.
-char32_t nextCodePoint(std::string_view s, size_t& i);
+// The length of the well-formed UTF-8 sequence at text[i], with its code point
+// in codePoint; 0 when the bytes there are not well-formed UTF-8.
+size_t decodeUtf8At(std::string_view text, size_t i, char32_t& codePoint);
 
 // Windows-1252 bytes as UTF-8. The five bytes the code page leaves undefined
 // map to the C1 control characters of the same value, as Windows does.

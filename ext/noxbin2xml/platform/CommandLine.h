@@ -1,19 +1,15 @@
-// What a command-line program asks of its operating system.
+// What a command-line program needs to read its arguments and standard
+// streams the same way on every platform.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace platform {
 
-int processId();
-
-// True when the stream is a terminal (a console on Windows).
-bool isTerminal(std::FILE* stream);
-
-// Makes standard input and output carry bytes unchanged. Windows opens them
-// in text mode, which writes "\r\n" for "\n" and ends input at byte 0x1A.
+// Makes the standard streams carry bytes unchanged, so that the tool reads
+// and writes the same bytes on every platform. Windows opens them in text
+// mode, which writes "\r\n" for "\n" and ends input at byte 0x1A.
 void useBinaryStandardStreams();
 
 // The program's arguments in UTF-8, its name first. Windows passes argv in

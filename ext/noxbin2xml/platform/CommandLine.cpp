@@ -1,26 +1,22 @@
-#include "platform/Process.h"
+#include "platform/CommandLine.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <process.h>
 #include <windows.h>
 #include <shellapi.h>
-#else
-#include <unistd.h>
+
+#include <cstdio>
 #endif
 
 namespace platform {
 
 #ifdef _WIN32
 
-int processId() { return _getpid(); }
-
-bool isTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
-
 void useBinaryStandardStreams() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 namespace {
@@ -47,10 +43,6 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 }
 
 #else
-
-int processId() { return static_cast<int>(getpid()); }
-
-bool isTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
 
 void useBinaryStandardStreams() {}
 

@@ -1,0 +1,37 @@
+// Leaving no temporary file behind when the user stops the tool.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+namespace platform {
+
+// From now on SIGINT and SIGTERM remove the paths of every live RemoveOnStop,
+// then end the process with 128 + the signal number (130, 143).
+void removeOnStopSignals();
+
+// Paths to remove if the process is stopped while this object lives, in the
+// order given: each is removed as a file, or else as an empty folder. A path
+// that does not exist (yet, or any more) is passed over.
+class RemoveOnStop {
+public:
+    explicit RemoveOnStop(std::vector<std::filesystem::path> paths);
+    ~RemoveOnStop();
+    RemoveOnStop(const RemoveOnStop&) = delete;
+    RemoveOnStop& operator=(const RemoveOnStop&) = delete;
+
+    // What a signal handler can walk without allocating: the paths in the
+    // system's own form (wide on Windows).
+    struct List {
+        const std::filesystem::path::value_type* const* paths;
+        size_t count;
+    };
+
+private:
+    std::vector<std::filesystem::path> paths_;
+    std::vector<const std::filesystem::path::value_type*> cPaths_;
+    List list_;
+    int slot_ = -1;
+};
+
+}  // namespace platform
