@@ -18,7 +18,7 @@ class SceneUpgradeTest < HostTest
   def setup
     super
     @home = Dir.pwd
-    @dir = Dir.mktmpdir("upgrade")
+    @dir = Dir.mktmpdir("upgrade-été")  # a folder beyond ASCII, as user folders often are
     Dir.chdir(@dir)
   end
 
