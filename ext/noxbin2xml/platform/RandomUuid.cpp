@@ -14,18 +14,16 @@ namespace platform {
 std::array<uint8_t, 16> randomUuidBytes() {
     UUID id{};
     UuidCreate(&id);
-    std::array<uint8_t, 16> bytes{};
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(id.Data1 >> (24 - 8 * i));
-    for (int i = 0; i < 2; ++i) bytes[4 + i] = static_cast<uint8_t>(id.Data2 >> (8 - 8 * i));
-    for (int i = 0; i < 2; ++i) bytes[6 + i] = static_cast<uint8_t>(id.Data3 >> (8 - 8 * i));
-    for (int i = 0; i < 8; ++i) bytes[8 + i] = id.Data4[i];
-    return bytes;
+    const auto byte = [](unsigned long value, int shift) { return static_cast<uint8_t>(value >> shift); };
+    return {byte(id.Data1, 24), byte(id.Data1, 16), byte(id.Data1, 8), byte(id.Data1, 0),
+            byte(id.Data2, 8),  byte(id.Data2, 0),  byte(id.Data3, 8), byte(id.Data3, 0),
+            id.Data4[0], id.Data4[1], id.Data4[2], id.Data4[3], id.Data4[4], id.Data4[5], id.Data4[6], id.Data4[7]};
 }
 
 #else
 
 std::array<uint8_t, 16> randomUuidBytes() {
-    std::random_device source;
+    thread_local std::random_device source;
     std::array<uint8_t, 16> bytes{};
     for (size_t i = 0; i < bytes.size(); i += 4) {
         const uint32_t word = source();
