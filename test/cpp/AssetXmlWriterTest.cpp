@@ -84,8 +84,9 @@ TEST(AssetXmlWriter, ReproducesTheBumpMaterialAsset) {
     w.beginPlugin("MtlBump", "material");
     w.beginParameters();
     w.writeFloatParam("bump_tex_mult", 1.0f);
-    w.writePluginParam("base_mtl", std::shared_ptr<BaseMaterial>(std::make_shared<NamedMaterial>("Base")), "/Brick");
-    w.writePluginParam("bump_tex", std::shared_ptr<BaseTexture>(), "/Brick/bump_tex");
+    const NamedMaterial base("Base");
+    w.writePluginParam("base_mtl", &base, "/Brick");
+    w.writePluginParam("bump_tex", nullptr, "/Brick/bump_tex");
     w.endParameters();
     w.endPlugin();
     w.endAsset();
@@ -145,16 +146,15 @@ TEST(AssetXmlWriter, StructuredValues) {
     EXPECT_NE(components.find("    <x_mirror>1</x_mirror>\n    <y_mirror>0</y_mirror>\n"), std::string::npos);
 }
 
-TEST(AssetXmlWriter, ListsAndQuotedStrings) {
+TEST(AssetXmlWriter, Lists) {
     EXPECT_EQ(param([](AssetXmlWriter& w) {
                   w.beginListParam("channel_names", "string", "KFB Channels");
                   w.writeListEntry("RGB color");
                   w.writeListEntry("a&b");
                   w.endListParam();
-                  w.writeQuotedString("x");
               }),
               "<parameter type=\"list\" name=\"channel_names\" handler=\"default\" listType=\"string\" "
               "label=\"KFB Channels\">\n"
               "  <value>\n  <list>\n    <entry>RGB color</entry>\n    <entry>a&amp;b</entry>\n  </list>\n"
-              "  </value>\n</parameter>\n<string>\"x\"</string>\n");
+              "  </value>\n</parameter>\n");
 }

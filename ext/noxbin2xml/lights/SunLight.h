@@ -45,6 +45,9 @@ public:
     // under "/SunLight", the next ones under "/SunLight1", "/SunLight2", ...
     // The writer's sun table records the URL of each.
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
+    // A sun is written once per document; a reference to it is the URL it
+    // was written under, which its owner passes as the base.
+    void appendAssetName(std::string&) const override {}
 };
 
 // The sun skies fall back to: one for the whole process, created when the

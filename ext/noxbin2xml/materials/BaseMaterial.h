@@ -35,6 +35,11 @@ public:
     // Same type and equal class fields; name and uuid are not compared.
     virtual bool isEqual(const std::shared_ptr<BaseMaterial>& other) const = 0;
     std::string_view category() const override { return "material"; }
+    // A material's asset is named after the material.
+    void appendAssetName(std::string& url) const override {
+        url += '/';
+        url += name;
+    }
 
     // A free default name and no identifier.
     void resetBase();

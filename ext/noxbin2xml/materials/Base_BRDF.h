@@ -24,6 +24,11 @@ public:
     virtual std::shared_ptr<Base_BRDF> clone() const = 0;
     virtual bool isEqual(const std::shared_ptr<Base_BRDF>& other) const = 0;
     std::string_view category() const override { return "BRDF"; }
+    // A BRDF's asset is named after the BRDF.
+    void appendAssetName(std::string& url) const override {
+        url += '/';
+        url += name;
+    }
 
     // Name and flags back to their defaults.
     void resetBase();

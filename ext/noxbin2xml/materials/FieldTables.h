@@ -469,9 +469,9 @@ void writeParam(C& obj, AssetXmlWriter& w, const std::string& url, const Param<C
             } else if constexpr (std::is_same_v<T, bool>) {
                 w.writeBoolParam(p.name, x);
             } else if constexpr (std::is_same_v<T, TextureRef>) {
-                w.writePluginParam(p.name, x, url + "/" + subAssetOf(table, p.member, p.name));
+                w.writePluginParam(p.name, x.get(), url + "/" + subAssetOf(table, p.member, p.name));
             } else if constexpr (std::is_same_v<T, MaterialRef>) {
-                w.writePluginParam(p.name, x, url);
+                w.writePluginParam(p.name, x.get(), url);
             } else if constexpr (std::is_same_v<T, std::vector<BrdfRef>>) {
                 w.beginListParam(p.name, "plugin");
                 for (auto& brdf : x) w.writeListEntry(url + "/" + brdf->name);

@@ -188,7 +188,7 @@ void writeLayoutAsset(AssetXmlWriter& w, C& m, const Layout<C>& layout) {
     w.beginParameters();
     for (const Param<C>& p : layout.params) {
         if (const auto* part = std::get_if<MaterialRef C::*>(&p.member)) {
-            if (usable(m.**part)) w.writePluginParam(p.name, m.**part, "");
+            if (usable(m.**part)) w.writePluginParam(p.name, (m.**part).get(), "");
         } else {
             fields::writeParam(m, w, url, p, C::description().fields);
         }

@@ -51,7 +51,7 @@ void writeEnvironmentColor(AssetXmlWriter& w, const SettingParam& p, const Setti
 
 // The texture's own asset was written under textureUrl just before.
 void writeEnvironmentTexture(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    w.writePluginParam(p.name, s.container->environment[p.index].texture, textureUrl(s.url, p.index), p.label);
+    w.writePluginParam(p.name, s.container->environment[p.index].texture.get(), textureUrl(s.url, p.index), p.label);
 }
 
 void writeEnvironmentMult(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "serial/PluginRef.h"
 #include "serial/Types.h"
 
 namespace KilnCore {
@@ -20,6 +19,8 @@ class TransformComponents;
 std::string escapeXml(std::string_view text);
 void appendEscapedXml(std::string& out, std::string_view text);
 }  // namespace KilnCore
+
+class TessarXMLSerializable;
 
 class AssetXmlWriter {
 public:
@@ -56,15 +57,14 @@ public:
                                    std::string_view label = {});
     void writeComponentTransformParam(std::string_view name, const KilnCore::TransformComponents& components,
                                       std::string_view label = {});
-    // No value line at all when the reference is empty.
-    void writePluginParam(std::string_view name, const KilnCore::PluginRef& ref, std::string_view baseUrl,
+    // A reference to the object whose asset was written under baseUrl; no
+    // value line at all for no object.
+    void writePluginParam(std::string_view name, const TessarXMLSerializable* object, std::string_view baseUrl,
                           std::string_view label = {});
 
     void beginListParam(std::string_view name, std::string_view listType, std::string_view label = {});
     void writeListEntry(std::string_view text);
     void endListParam();
-
-    void writeQuotedString(std::string_view text);
 
     // The suns already written into this document, by identifier, with the
     // URL each was written under.

@@ -84,7 +84,7 @@ void SkyTexture::writeXML(AssetXmlWriter& w, const std::string& parentUrl) {
         }
     }
     writeTextureAsset(w, joinUrl(parentUrl, pluginType()), *this,
-                      [&] { w.writePluginParam("sun", PluginRef(sun), sunUrl); });
+                      [&] { w.writePluginParam("sun", sun.get(), sunUrl); });
 }
 
 }  // namespace KilnCore

@@ -211,7 +211,7 @@ public:
                 visitField(
                     derived(), field,
                     [&](auto& child, auto) {
-                        w.writePluginParam(field.param, PluginRef(child), joinUrl(url, field.child));
+                        w.writePluginParam(field.param, child.get(), joinUrl(url, field.child));
                     },
                     [&](auto& value, auto) { field_io::param(w, field.param, value); });
             }
