@@ -67,22 +67,6 @@ class ToolCliTest < Minitest::Test
     end
   end
 
-  def test_explain_names_what_was_read
-    out, _, status = run_tool("explain", "material", "3", sample("materials", "bump-3.rec"))
-    assert_equal 0, status
-    lines = out.lines
-    assert_equal %(MaterialBump @0x0 v3 name="Rough Cobblestone"\n), lines.first
-    assert_includes lines, %(  MaterialDisplaced @0x205 v2 name="Cobblestone"\n)
-    assert_includes lines, %(      Diffuse_BRDF @0x255 v4 name="Cobble"\n)
-
-    out, = run_tool("explain", "material", "auto", sample("materials", "layered-v1-1.rec"))
-    assert_includes out, %(MaterialLayeredBRDF @0x0 v1 count="3" name="Old Oak")
-    assert_includes out, %(Diffuse_BRDF @0xc v1 color_texture="C:\\Old Textures\\oak.bmp")
-
-    out, = run_tool("explain", "light", "5", sample("lights", "sun-5.rec"))
-    assert_includes out, %(SunLight @0x0 v4 sunGuid="5D4E2F10-6A7B-4C8D-9E0F-A1B2C3D4E5F6" sunName="Afternoon Sun")
-  end
-
   def test_explain_gives_the_failure_chain_with_offsets
     out, _, status = run_tool("explain", "material", "auto", sample("broken", "two-sided-deep-bad-uvw-5.rec"))
     assert_equal 1, status

@@ -75,7 +75,7 @@ Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>&
     ReadTrace trace;
     uint64_t readEnd = 0;
     Outcome out = tracedRead(kind, type, bytes, trace, readEnd);
-    out.text = explainTree(trace) + overrunNote(bytes.size(), readEnd);
+    out.text = trace.treeText() + overrunNote(bytes.size(), readEnd);
     return out;
 }
 

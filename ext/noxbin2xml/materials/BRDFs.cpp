@@ -4,7 +4,7 @@ namespace KilnCore {
 
 const Description<Diffuse_BRDF>& Diffuse_BRDF::description() {
     using B = Diffuse_BRDF;
-    static const RecordLayout<B> v2 = {&B::color,          &B::transparency,     &B::color_tex_mult,
+    static const StepLayout<B> v2 = {&B::color,          &B::transparency,     &B::color_tex_mult,
                                        &B::transparency_tex_mult, &B::color_tex, &B::transparency_tex};
     static const Description<B> d{
         "Diffuse_BRDF",
@@ -31,7 +31,7 @@ const Description<Diffuse_BRDF>& Diffuse_BRDF::description() {
 
 const Description<Light_BRDF>& Light_BRDF::description() {
     using B = Light_BRDF;
-    static const RecordLayout<B> v3 = {&B::color,          &B::transparency,          &B::intensity,
+    static const StepLayout<B> v3 = {&B::color,          &B::transparency,          &B::intensity,
                                        &B::extraFloat1,    &B::color_tex_mult,        &B::transparency_tex_mult,
                                        &B::color_tex,      &B::transparency_tex};
     static const Description<B> d{
@@ -63,9 +63,9 @@ const Description<Light_BRDF>& Light_BRDF::description() {
 // transparency; version 5 stores the transparency texture itself.
 const Description<Mirror_BRDF>& Mirror_BRDF::description() {
     using B = Mirror_BRDF;
-    static const RecordLayout<B> v1Head = {&B::color,  &B::transparency, &B::transparency_tex_mult, kSkipFloat,
+    static const StepLayout<B> v1Head = {&B::color,  &B::transparency, &B::transparency_tex_mult, kSkipFloat,
                                            &B::cutoff, fresnelSwitch(&B::transparency_tex), &B::extraInt1};
-    static const RecordLayout<B> v3 = join(v1Head, {&B::color_tex_mult, &B::transparency_tex, &B::color_tex});
+    static const StepLayout<B> v3 = join(v1Head, {&B::color_tex_mult, &B::transparency_tex, &B::color_tex});
     static const Description<B> d{
         "Mirror_BRDF",
         {value(&B::color, {1, 1, 1}), value(&B::transparency, {1, 1, 1}), value(&B::transparency_tex_mult, 1.0f),
@@ -94,15 +94,15 @@ const Description<Mirror_BRDF>& Mirror_BRDF::description() {
 template <class Final>
 const Description<GlossyBRDF<Final>>& GlossyBRDF<Final>::description() {
     using B = GlossyBRDF<Final>;
-    static const RecordLayout<B> v1 = {&B::color,     &B::transparency, &B::hilightGlossiness,
+    static const StepLayout<B> v1 = {&B::color,     &B::transparency, &B::hilightGlossiness,
                                        &B::reflectionGlossiness, kSkipFloat, &B::cutoff,
                                        &B::subdivs,   fresnelSwitch(&B::transparency_tex),
                                        &B::back_side, &B::extraInt1};
-    static const RecordLayout<B> mults = {&B::color_tex_mult, &B::hilightGlossiness_tex_mult,
+    static const StepLayout<B> mults = {&B::color_tex_mult, &B::hilightGlossiness_tex_mult,
                                           &B::reflectionGlossiness_tex_mult};
-    static const RecordLayout<B> v2 = join(join(v1, mults), {fileName(&B::color_tex), fileName(&B::hilightGlossiness_tex),
+    static const StepLayout<B> v2 = join(join(v1, mults), {fileName(&B::color_tex), fileName(&B::hilightGlossiness_tex),
                                                              fileName(&B::reflectionGlossiness_tex)});
-    static const RecordLayout<B> v4 = join(join(v1, mults), {&B::color_tex, &B::hilightGlossiness_tex,
+    static const StepLayout<B> v4 = join(join(v1, mults), {&B::color_tex, &B::hilightGlossiness_tex,
                                                              &B::reflectionGlossiness_tex, &B::anisotropy,
                                                              &B::anisotropy_rotation});
     static const Description<B> d{
@@ -169,17 +169,17 @@ template const Description<GlossyBRDF<Phong_BRDF>>& GlossyBRDF<Phong_BRDF>::desc
 // the values they had. The texture fields are listed in sub-asset order.
 const Description<Glass_BRDF>& Glass_BRDF::description() {
     using B = Glass_BRDF;
-    static const RecordLayout<B> v1 = {&B::color,          &B::fog_color, &B::ior,      &B::extraFloat1,
+    static const StepLayout<B> v1 = {&B::color,          &B::fog_color, &B::ior,      &B::extraFloat1,
                                        &B::cutoff,         &B::fog_color_mult, &B::glossiness, &B::extraInt1,
                                        &B::subdivs,        &B::affect_shadows, &B::affect_alpha};
-    static const RecordLayout<B> v2Head = join(v1, {&B::transparency_tex_mult, &B::glossiness_tex_mult,
+    static const StepLayout<B> v2Head = join(v1, {&B::transparency_tex_mult, &B::glossiness_tex_mult,
                                                     &B::ior_tex_mult});
-    static const RecordLayout<B> translucency = {&B::translucency_on,   &B::thickness,
+    static const StepLayout<B> translucency = {&B::translucency_on,   &B::thickness,
                                                  &B::scatter_coeff,     &B::scatter_direction,
                                                  &B::translucency_tex_mult, &B::translucency};
-    static const RecordLayout<B> v2 = join(v2Head, {fileName(&B::transparency_tex), fileName(&B::glossiness_tex),
+    static const StepLayout<B> v2 = join(v2Head, {fileName(&B::transparency_tex), fileName(&B::glossiness_tex),
                                                     fileName(&B::translucency_tex)});
-    static const RecordLayout<B> v5 =
+    static const StepLayout<B> v5 =
         join(join(join(v1, {&B::color_tex_mult, &B::glossiness_tex_mult, &B::ior_tex_mult}), translucency),
              {&B::color_tex, &B::glossiness_tex, &B::translucency_tex, &B::ior_tex, &B::transparency,
               &B::transparency_tex_mult, &B::transparency_tex});

@@ -21,7 +21,7 @@ void MaterialSingleBRDF::reset() {
 
 const Description<MaterialLayeredBRDF>& MaterialLayeredBRDF::description() {
     using M = MaterialLayeredBRDF;
-    static const RecordLayout<M> v3 = {&M::brdfs, &M::double_sided, &M::extraInt1, &M::extraInt2, &M::extraInt3,
+    static const StepLayout<M> v3 = {&M::brdfs, &M::double_sided, &M::extraInt1, &M::extraInt2, &M::extraInt3,
                                        kBase};
     static const Description<M> d{
         "MaterialLayeredBRDF",

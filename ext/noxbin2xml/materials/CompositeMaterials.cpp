@@ -31,10 +31,10 @@ const Description<MaterialInstance>& MaterialInstance::description() {
 
 const Description<Material2Sided>& Material2Sided::description() {
     using M = Material2Sided;
-    static const RecordLayout<M> v1 = {&M::front,        &M::back,
+    static const StepLayout<M> v1 = {&M::front,        &M::back,
                                        &M::translucency_tex, &M::translucency,
                                        &M::translucency_tex_mult, &M::force_1sided};
-    static const RecordLayout<M> v2 = join(v1, {&M::transparency_tex, &M::transparency, &M::transparency_tex_mult});
+    static const StepLayout<M> v2 = join(v1, {&M::transparency_tex, &M::transparency, &M::transparency_tex_mult});
     static const Description<M> d{
         "Material2Sided",
         {slot(&M::front), slot(&M::back), texture(&M::translucency_tex, "translucency_tex"),
@@ -129,7 +129,7 @@ void MaterialOverrideEnvironment::writeXML(AssetXmlWriter& writer, const std::st
 
 const Description<MaterialDisplaced>& MaterialDisplaced::description() {
     using M = MaterialDisplaced;
-    static const RecordLayout<M> v1 = {kBase, &M::base_mtl, &M::displace_tex, &M::displace_tex_mult};
+    static const StepLayout<M> v1 = {kBase, &M::base_mtl, &M::displace_tex, &M::displace_tex_mult};
     static const Description<M> d{
         "MaterialDisplaced",
         {slot(&M::base_mtl), texture(&M::displace_tex, "displace_tex"), value(&M::displace_tex_mult, 1.0f),
@@ -150,7 +150,7 @@ void MaterialDisplaced::writeXML(AssetXmlWriter& writer, const std::string& pare
 
 const Description<MaterialObjectExclusion>& MaterialObjectExclusion::description() {
     using M = MaterialObjectExclusion;
-    static const RecordLayout<M> v1 = {&M::mode, &M::base_mtl, &M::objects};
+    static const StepLayout<M> v1 = {&M::mode, &M::base_mtl, &M::objects};
     static const Description<M> d{
         "MaterialObjectExclusion",
         {slot(&M::base_mtl), value(&M::mode, 0), slot(&M::objects), value(&M::short_circuit, true)},
@@ -218,7 +218,7 @@ void MaterialReference::writeXML(AssetXmlWriter& writer, const std::string& pare
 
 const Description<MaterialToon>& MaterialToon::description() {
     using M = MaterialToon;
-    static const RecordLayout<M> v1 = {&M::base_mtl,
+    static const StepLayout<M> v1 = {&M::base_mtl,
                                        &M::width,
                                        &M::width_tex_mult,
                                        &M::width_tex,

@@ -43,7 +43,7 @@ struct FresnelDefault {};  // a texture field whose default is a new Fresnel tex
 using DefaultValue = std::variant<std::monostate, Color, float, int32_t, bool, FresnelDefault>;
 
 template <class C>
-struct Field {
+struct TableField {
     Member<C> member;
     DefaultValue initial;            // monostate: empty / cleared
     const char* subAsset = nullptr;  // textures: last part of the sub-asset URL
@@ -57,28 +57,28 @@ struct Exactly {
 };
 
 template <class C, class T>
-Field<C> value(T C::*member, typename Exactly<T>::type initial) {
+TableField<C> value(T C::*member, typename Exactly<T>::type initial) {
     return {member, initial};
 }
 template <class C>
-Field<C> texture(TextureRef C::*member, const char* subAsset) {
+TableField<C> texture(TextureRef C::*member, const char* subAsset) {
     return {member, std::monostate{}, subAsset};
 }
 template <class C>
-Field<C> fresnelTexture(TextureRef C::*member, const char* subAsset) {
+TableField<C> fresnelTexture(TextureRef C::*member, const char* subAsset) {
     return {member, FresnelDefault{}, subAsset};
 }
 // A reference, list or text field that starts out empty.
 template <class C, class T>
-Field<C> slot(T C::*member) {
+TableField<C> slot(T C::*member) {
     return {member, std::monostate{}};
 }
 template <class C, class T>
-Field<C> sharedSlot(T C::*member) {
+TableField<C> sharedSlot(T C::*member) {
     return {member, std::monostate{}, nullptr, true};
 }
 template <class C>
-Field<C> uncompared(Field<C> field) {
+TableField<C> uncompared(TableField<C> field) {
     field.compared = false;
     return field;
 }
@@ -139,16 +139,16 @@ Step<C> fresnelSwitch(TextureRef C::*m) {
 }
 
 template <class C>
-using RecordLayout = std::vector<Step<C>>;
+using StepLayout = std::vector<Step<C>>;
 
 // Older layouts are often a newer one cut short, or the other way round.
 template <class C>
-RecordLayout<C> operator+(RecordLayout<C> layout, const typename Exactly<Step<C>>::type& step) {
+StepLayout<C> operator+(StepLayout<C> layout, const typename Exactly<Step<C>>::type& step) {
     layout.push_back(step);
     return layout;
 }
 template <class C>
-RecordLayout<C> join(RecordLayout<C> layout, const typename Exactly<RecordLayout<C>>::type& more) {
+StepLayout<C> join(StepLayout<C> layout, const typename Exactly<StepLayout<C>>::type& more) {
     layout.insert(layout.end(), more.begin(), more.end());
     return layout;
 }
@@ -170,15 +170,15 @@ enum class ReadReset { None, Full, BaseOnly };
 template <class C>
 struct Description {
     const char* className;
-    std::vector<Field<C>> fields;
+    std::vector<TableField<C>> fields;
     uint16_t firstVersion;
-    std::vector<RecordLayout<C>> versions;  // firstVersion, firstVersion + 1, ... newest
+    std::vector<StepLayout<C>> versions;  // firstVersion, firstVersion + 1, ... newest
     ReadReset readReset = ReadReset::None;
     std::vector<Param<C>> params = {};  // empty: the class writes no asset of its own
     const char* layout = "";
 
     uint16_t newestVersion() const { return static_cast<uint16_t>(firstVersion + versions.size() - 1); }
-    const RecordLayout<C>& newest() const { return versions.back(); }
+    const StepLayout<C>& newest() const { return versions.back(); }
 };
 
 // ---------------------------------------------------------------- engine
@@ -202,8 +202,8 @@ template <class T>
 struct IsList<std::vector<T>> : std::true_type {};
 
 template <class C>
-void reset(C& obj, const std::vector<Field<C>>& table) {
-    for (const Field<C>& f : table)
+void reset(C& obj, const std::vector<TableField<C>>& table) {
+    for (const TableField<C>& f : table)
         std::visit(
             [&](auto m) {
                 using T = std::decay_t<decltype(obj.*m)>;
@@ -219,8 +219,8 @@ void reset(C& obj, const std::vector<Field<C>>& table) {
 }
 
 template <class C>
-bool equal(const C& a, const C& b, const std::vector<Field<C>>& table) {
-    for (const Field<C>& f : table) {
+bool equal(const C& a, const C& b, const std::vector<TableField<C>>& table) {
+    for (const TableField<C>& f : table) {
         if (!f.compared) continue;
         const bool same = std::visit(
             [&](auto m) {
@@ -252,8 +252,8 @@ bool equal(const C& a, const C& b, const std::vector<Field<C>>& table) {
 
 // Replaces every owned object of a fresh copy by its own copy.
 template <class C>
-void deepCopy(C& obj, const std::vector<Field<C>>& table, bool duplicate) {
-    for (const Field<C>& f : table) {
+void deepCopy(C& obj, const std::vector<TableField<C>>& table, bool duplicate) {
+    for (const TableField<C>& f : table) {
         if (f.shared) continue;
         std::visit(
             [&](auto m) {
@@ -274,7 +274,7 @@ void deepCopy(C& obj, const std::vector<Field<C>>& table, bool duplicate) {
 // Mandatory children that are missing make a record unwritable; it is
 // checked before anything is written.
 template <class C>
-bool mandatoryChildrenSet(const C& obj, const RecordLayout<C>& layout) {
+bool mandatoryChildrenSet(const C& obj, const StepLayout<C>& layout) {
     for (const Step<C>& s : layout) {
         if (s.kind != StepKind::Always) continue;
         const bool set = std::visit(
@@ -356,7 +356,7 @@ bool readValue(RecordScope& rec, T& v, bool mandatory) {
 // Writes the record fields of one layout. The base record's result does not
 // stop the fields after it.
 template <class C>
-bool write(C& obj, QuickArchive& ar, const RecordLayout<C>& layout) {
+bool write(C& obj, QuickArchive& ar, const StepLayout<C>& layout) {
     for (const Step<C>& s : layout) {
         if (s.kind == StepKind::Base) {
             if (!obj.writeBaseRecord(ar)) return false;
@@ -370,8 +370,8 @@ bool write(C& obj, QuickArchive& ar, const RecordLayout<C>& layout) {
 }
 
 template <class C>
-const char* subAssetOf(const std::vector<Field<C>>& table, const Member<C>& member, const char* fallback) {
-    for (const Field<C>& f : table)
+const char* subAssetOf(const std::vector<TableField<C>>& table, const Member<C>& member, const char* fallback) {
+    for (const TableField<C>& f : table)
         if (f.member == member && f.subAsset) return f.subAsset;
     return fallback;
 }
@@ -413,7 +413,7 @@ bool readStep(C& obj, RecordScope& rec, const Step<C>& s, TextureRef C::*& fresn
 // Reads the record fields of one layout. A nested failure stops the read;
 // the base record's result is the result, with the fields after it still read.
 template <class C>
-bool read(C& obj, RecordScope& rec, const RecordLayout<C>& layout) {
+bool read(C& obj, RecordScope& rec, const StepLayout<C>& layout) {
     bool baseOk = true;
     TextureRef C::*fresnelTarget = nullptr;
     for (const Step<C>& s : layout) {
@@ -433,8 +433,8 @@ bool read(C& obj, RecordScope& rec, const RecordLayout<C>& layout) {
 // sub-materials and BRDFs under the owner's URL, textures under the owner's
 // URL and their sub-asset name.
 template <class C>
-void writeChildAssets(C& obj, AssetXmlWriter& w, const std::string& url, const std::vector<Field<C>>& table) {
-    for (const Field<C>& f : table)
+void writeChildAssets(C& obj, AssetXmlWriter& w, const std::string& url, const std::vector<TableField<C>>& table) {
+    for (const TableField<C>& f : table)
         std::visit(
             [&](auto m) {
                 auto& x = obj.*m;
@@ -452,7 +452,7 @@ void writeChildAssets(C& obj, AssetXmlWriter& w, const std::string& url, const s
 
 template <class C>
 void writeParam(C& obj, AssetXmlWriter& w, const std::string& url, const Param<C>& p,
-                const std::vector<Field<C>>& table) {
+                const std::vector<TableField<C>>& table) {
     std::visit(
         [&](auto m) {
             auto& x = obj.*m;

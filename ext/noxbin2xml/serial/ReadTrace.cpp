@@ -11,6 +11,13 @@ std::string hexOffset(uint64_t offset) {
     return buf;
 }
 
+void appendField(std::string& out, const ReadTrace::FieldRead& field, int depth) {
+    out.append(2 * depth, ' ');
+    out += field.name + ' ' + hexOffset(field.offset);
+    if (!field.value.empty()) out += " = " + field.value;
+    out += '\n';
+}
+
 void appendTree(std::string& out, const ReadTrace::Node& node, int depth) {
     out.append(2 * depth, ' ');
     out += node.className + ' ' + hexOffset(node.offset);
@@ -18,7 +25,19 @@ void appendTree(std::string& out, const ReadTrace::Node& node, int depth) {
     for (const auto& [key, value] : node.notes) out += ' ' + key + "=\"" + value + '"';
     if (node.failed) out += "  FAILED " + hexOffset(node.failureOffset) + ": " + node.failure;
     out += '\n';
-    for (const auto& child : node.children) appendTree(out, *child, depth + 1);
+    // Fields and nested records in record order; a record lies inside the
+    // field that holds it and is shown below that field.
+    const ReadTrace::FieldRead* holder = nullptr;
+    size_t nextField = 0;
+    for (const auto& child : node.children) {
+        for (; nextField < node.fields.size() && node.fields[nextField].offset <= child->offset; ++nextField) {
+            holder = &node.fields[nextField];
+            appendField(out, *holder, depth + 1);
+        }
+        const bool held = holder && child->offset < holder->offset + holder->size;
+        appendTree(out, *child, depth + (held ? 2 : 1));
+    }
+    for (; nextField < node.fields.size(); ++nextField) appendField(out, node.fields[nextField], depth + 1);
 }
 
 }  // namespace
@@ -42,6 +61,10 @@ void ReadTrace::setVersion(uint32_t version) { stack_.back()->version = version;
 
 void ReadTrace::note(std::string_view key, std::string value) {
     stack_.back()->notes.emplace_back(std::string(key), std::move(value));
+}
+
+void ReadTrace::field(std::string_view name, uint64_t offset, uint64_t size, uint16_t since, std::string value) {
+    stack_.back()->fields.push_back({std::string(name), offset, size, since, std::move(value)});
 }
 
 void ReadTrace::fail(uint64_t offset, std::string reason) {

@@ -2,12 +2,11 @@
 // depth, checks the version word, and reports where and why a read failed
 // to the archive's trace (when one is attached).
 //
-//   bool OmniLight::deserialize(QuickArchive& ar) {
-//       RecordScope rec(ar, "OmniLight");
-//       reset();
-//       uint16_t version;
-//       if (!rec.readVersion(version, 1, 4)) return false;
-//       ...
+// The record engine (Fields.h) opens one per record; records read by hand
+// do it themselves:
+//   RecordScope rec(ar, "BitmapBuffer");
+//   uint16_t version;
+//   if (!rec.readVersion(version, 1, 1)) return false;
 #pragma once
 
 #include <cstdint>
@@ -33,8 +32,11 @@ public:
 
     // Reads the version word (0 when the record has ended).
     uint32_t readVersionWord();
-    // Checks a version word: tag must equal `tag` and version lie in lo..hi.
-    bool accept(uint32_t word, uint16_t lo, uint16_t hi, uint16_t tag = 0);
+    // Checks a version word: tag must equal `tag` and version lie in lo..hi
+    // without being one that `skips` names. `accepted` describes the set for
+    // the failure message (the range when empty).
+    bool accept(uint32_t word, uint16_t lo, uint16_t hi, uint16_t tag = 0, bool (*skips)(uint16_t) = nullptr,
+                std::string_view accepted = {});
     // Checks a version word against a set the caller tests; `accepted`
     // describes the set for the failure message (e.g. "0..9, 0x10..0x17").
     bool acceptIf(uint32_t word, bool versionOk, std::string_view accepted, uint16_t tag = 0);
@@ -47,6 +49,10 @@ public:
     // Marks the record that a nested read just finished as failed when it did
     // not say why itself.
     void markChildFailed(uint64_t offset);
+    // A part of the record failed but the read goes on: the record's read
+    // fails once it is done.
+    void failPart(uint64_t offset, std::string_view reason);
+    bool partFailed() const { return partFailed_; }
 
     // Adds a detail (a name, a count) to the trace of this record.
     void note(std::string_view key, const std::string& value);
@@ -55,6 +61,7 @@ private:
     QuickArchive& archive_;
     uint64_t start_;
     bool tooDeep_;
+    bool partFailed_ = false;
 };
 
 }  // namespace KilnCore

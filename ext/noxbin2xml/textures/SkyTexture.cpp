@@ -1,11 +1,21 @@
 #include "textures/SkyTexture.h"
 
 #include "lights/SunLight.h"
+#include "serial/Fields.h"
 #include "serial/Text.h"
 #include "serial/Uuid.h"
-#include "textures/TextureFields.h"
 
 namespace KilnCore {
+namespace {
+
+// The sun settings and the sky's two flags, in record order.
+const FieldList<SkyTexture>& skySettings() {
+    static const FieldList<SkyTexture> fields = sunSettingsFields<SkyTexture>() + FieldList<SkyTexture>{
+        {"skyFlag1", &SkyTexture::skyFlag1}, {"skyFlag2", &SkyTexture::skyFlag2}};
+    return fields;
+}
+
+}  // namespace
 
 SkyTexture::SkyTexture() : sun(defaultSun()), skyGuid(newUuid()) {}
 
@@ -20,8 +30,8 @@ std::shared_ptr<BaseTexture> SkyTexture::clone() const {
 
 bool SkyTexture::isEqual(const std::shared_ptr<BaseTexture>& other) const {
     const auto* o = dynamic_cast<const SkyTexture*>(other.get());
-    return o && equalsNoCase(skyGuid, o->skyGuid) && field_io::sameChild(sun, o->sun) &&
-           settingsOf(*this) == settingsOf(*o) && transform.isEqual(o->transform);
+    return o && equalsNoCase(skyGuid, o->skyGuid) && Codec<std::shared_ptr<BaseLight>>::equal(sun, o->sun) &&
+           fieldsEqual(*this, *o, skySettings()) && transform.isEqual(o->transform);
 }
 
 // Version 3: the held sun behind a flag, the settings, the identifier, the
@@ -29,10 +39,10 @@ bool SkyTexture::isEqual(const std::shared_ptr<BaseTexture>& other) const {
 // the default sun.
 bool SkyTexture::serialize(QuickArchive& ar) {
     ar.writeUInt32(versionWord(3));
-    const bool holdsSun = sun && sun->typeId() == BaseLight::kSunLightTypeId;
+    const bool holdsSun = sun && sun->typeId() == LightType::Sun;
     ar.writeBool(holdsSun);
     if (holdsSun && !sun->serialize(ar)) return false;
-    std::apply([&](const auto&... value) { (field_io::write(ar, value), ...); }, settingsOf(*this));
+    writeFields(*this, ar, skySettings());
     ar.writeWString(skyGuid);
     if (!transform.serialize(ar) || !defaultSun()->serialize(ar)) return false;
     const SunLight* held = heldSun();
@@ -51,7 +61,7 @@ bool SkyTexture::deserialize(QuickArchive& ar) {
     ar.readBool(holdsSun);
     if (holdsSun) {
         // Kept even when its read fails part-way.
-        sun = createLight(BaseLight::kSunLightTypeId);
+        sun = createLight(LightType::Sun);
         sun->deserialize(ar);
     }
     if (version == 1) return true;
@@ -60,7 +70,7 @@ bool SkyTexture::deserialize(QuickArchive& ar) {
         ar.readTransform(placement);
         transform.setValue(placement, 0.0);
     }
-    std::apply([&](auto&... value) { (field_io::read(ar, value), ...); }, settingsOf(*this));
+    readFields(*this, rec, skySettings());
     ar.readWString(skyGuid);
     if (version == 2) return true;
 
@@ -83,8 +93,9 @@ void SkyTexture::writeXML(AssetXmlWriter& w, const std::string& parentUrl) {
             if (written != w.sunTable().end()) sunUrl = written->second;
         }
     }
-    writeTextureAsset(w, joinUrl(parentUrl, pluginType()), *this,
-                      [&] { w.writePluginParam("sun", sun.get(), sunUrl); });
+    std::string url = parentUrl;
+    appendAssetName(url);
+    writeAssetFrame(w, {url, category(), "", url, pluginType()}, [&] { w.writePluginParam("sun", sun.get(), sunUrl); });
 }
 
 }  // namespace KilnCore

@@ -5,10 +5,10 @@
 #pragma once
 
 #include <string>
-#include <tuple>
 
 #include "animated/AnimatedValues.h"
 #include "lights/BaseLight.h"
+#include "lights/SunSettings.h"
 #include "serial/Types.h"
 #include "textures/BaseTexture.h"
 
@@ -16,24 +16,13 @@ namespace KilnCore {
 
 class SunLight;
 
-class SkyTexture final : public BaseTexture {
+// The sky carries settings for its sun (SunSettings) besides the sun itself.
+class SkyTexture final : public BaseTexture, public SunSettings {
 public:
-    static constexpr int32_t kTypeId = 12;
+    static constexpr int32_t kTypeId = TextureType::Sky;
 
     std::shared_ptr<BaseLight> sun;  // the default sun unless a record says otherwise
     AnimatedTransform transform;
-    Vector3 up_vector{0.0f, 0.0f, 1.0f};
-    float shadowBias = 0.0f;
-    float turbidity = 3.0f;
-    float water_vapour = 2.0f;
-    float intensity_multiplier = 1.0f;
-    float size_multiplier = 1.0f;
-    float photon_radius = 50.0f;
-    float photon_emit_distance = 150.0f;
-    float ozone = 0.35f;
-    int32_t photonSubdivs = 500;
-    int32_t causticSubdivs = 1000;
-    int32_t shadow_subdivs = 8;
     bool skyFlag1 = true;
     bool skyFlag2 = false;
     std::string skyGuid;  // a new identifier on every reset
@@ -54,13 +43,6 @@ public:
     std::string_view pluginType() const override { return "TexSky"; }
 
 private:
-    // The settings in record order, as references into `sky`.
-    template <class Sky>
-    static auto settingsOf(Sky& sky) {
-        return std::tie(sky.up_vector, sky.shadowBias, sky.turbidity, sky.water_vapour, sky.intensity_multiplier,
-                        sky.size_multiplier, sky.photon_radius, sky.photon_emit_distance, sky.ozone, sky.photonSubdivs,
-                        sky.causticSubdivs, sky.shadow_subdivs, sky.skyFlag1, sky.skyFlag2);
-    }
     // The held sun, when it is a sun light.
     const SunLight* heldSun() const;
 };
