@@ -15,13 +15,15 @@ class LoadTest < Minitest::Test
     output
   end
 
-  def test_module_functions_are_installed
-    assert_equal %i[convert_light convert_material old_deserialize serialize_to_xml],
+  def test_module_functions_and_version_are_installed
+    assert_equal %i[convert_light convert_material last_failure old_deserialize serialize_to_xml],
                  Noxbin2xml.singleton_methods.sort
-    arities = %i[old_deserialize serialize_to_xml convert_material convert_light].map do |name|
+    arities = %i[old_deserialize serialize_to_xml convert_material convert_light last_failure].map do |name|
       Noxbin2xml.method(name).arity
     end
-    assert_equal [1, 1, 2, 2], arities
+    assert_equal [1, 1, 2, 2, 0], arities
+    gem_version = Gem::Specification.load(File.expand_path("../noxbin2xml.gemspec", __dir__)).version
+    assert_equal gem_version.to_s, Noxbin2xml::VERSION
   end
 
   def test_plain_ruby_loads_quietly_and_finds_a_host_loaded_later

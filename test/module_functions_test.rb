@@ -101,4 +101,67 @@ class ModuleFunctionsTest < HostTest
     assert_empty FakeHost.plugin_calls
     assert_empty FakeHost.messages
   end
+
+  # An object whose one method runs the block.
+  def answering(method, &block) = Object.new.tap { |object| object.define_singleton_method(method, &block) }
+
+  def test_last_failure_says_why_the_last_call_of_the_thread_answered_nil_or_false
+    no_record = %(no scene record: the entity has no "serial_data" in its attribute dictionary "#{PLUGIN_DICTIONARY}")
+    {
+      -> { Noxbin2xml.old_deserialize(false) } => "the entity is false",
+      -> { Noxbin2xml.old_deserialize(Sketchup::Entity.new) } => no_record,
+      -> { Noxbin2xml.old_deserialize(answering(:attribute_dictionary) { |*| raise "no dictionaries" }) } =>
+        "#{no_record}\ncaught RuntimeError: no dictionaries",
+      -> { Noxbin2xml.convert_material("bytes", 1) } => "the record is not an Array of byte values (String)",
+      -> { Noxbin2xml.convert_light([0, nil], 2) } =>
+        "record[1] does not convert to a byte (NilClass)\ncaught TypeError: no implicit conversion from nil to integer",
+      -> { Noxbin2xml.convert_light([0, 0, 1, 0], "2") } =>
+        /\Athe type identifier does not convert to an Integer \(String\)\ncaught TypeError: /,
+      -> { Noxbin2xml.convert_material([0, 0, 1, 0], 15) } => "unknown material type 15"
+    }.each do |call, why|
+      Noxbin2xml.serialize_to_xml(nil)
+      assert_nil Noxbin2xml.last_failure
+      refute call.call
+      2.times { assert_operator why, :===, Noxbin2xml.last_failure }
+      assert_nil Thread.new { Noxbin2xml.last_failure }.value
+    end
+  end
+
+  # For a broken sample, the failure chain explain prints (kept beside the
+  # tool's other sample outputs).
+  def test_last_failure_of_broken_samples_is_their_failure_chain
+    Dir[File.join(__dir__, "../samples/broken/*.rec")].each do |path|
+      name = File.basename(path, ".rec")
+      next if name.start_with?("empty")
+
+      bytes = File.binread(path).bytes
+      refute case name
+             when /\Ascene/ then Noxbin2xml.old_deserialize(entity_with_record(bytes))
+             when /\Aomni/ then Noxbin2xml.convert_light(bytes, 2)
+             else Noxbin2xml.convert_material(bytes, Integer(name[/\d+\z/]))
+             end
+      explained = File.readlines(File.join(__dir__, "sample-outputs/broken/#{name}.txt"))[0...-1].join.chomp
+      assert_equal explained, Noxbin2xml.last_failure, name
+    end
+  end
+
+  # A user or the program stopping inside a host callback (Interrupt,
+  # exit, throw, Thread#kill) ends the call and goes on; the module works on.
+  def test_stops_in_host_callbacks_go_on
+    assert_raises(Interrupt) { Noxbin2xml.convert_material([0, answering(:to_int) { raise Interrupt }], 1) }
+    exiting = answering(:attribute_dictionary) { |*| exit 3 }
+    assert_equal 3, assert_raises(SystemExit) { Noxbin2xml.old_deserialize(exiting) }.status
+    throwing = answering(:[]) { |*| throw :stop_reading, :thrown }
+    holder = answering(:attribute_dictionary) { |*| throwing }
+    assert_equal :thrown, catch(:stop_reading) { Noxbin2xml.old_deserialize(holder) }
+
+    inside = Queue.new
+    sleeper = answering(:to_int) { inside << true && sleep }
+    thread = Thread.new { Noxbin2xml.convert_light([0, sleeper], 2) || :returned }
+    inside.pop
+    assert_nil thread.kill.value
+
+    assert_nil Noxbin2xml.last_failure
+    assert_equal false, Noxbin2xml.old_deserialize(entity_with_record(SCENE_KIND_7))
+  end
 end

@@ -149,6 +149,15 @@ class SceneUpgradeTest < HostTest
     assert_nil $!
   end
 
+  # A stop (here a throw) inside the operation rolls it back and goes on.
+  def test_a_stop_inside_the_operation_aborts_it
+    FakeHost.on(:grab_all_entities) { throw :stop_upgrade }
+    FakeHost.answers.concat([IDYES, IDYES])
+    scene = entity_with_record(Records.scene(2, BRICK))
+    assert_nil catch(:stop_upgrade) { Noxbin2xml.old_deserialize(scene) && :returned }
+    assert_equal [[:start, "Nox Scene Upgrade"], [:abort]], model.operations
+  end
+
   def test_entities_take_the_new_materials_and_lose_the_old_key
     brick, unknown, bare = entity_naming("Brick"), entity_naming("Marble"), Sketchup::Entity.new
     unknown.material = :kept
@@ -220,10 +229,12 @@ class SceneUpgradeTest < HostTest
   end
 end
 
-# Under GC stress two upgrades cover every step: materials found, stored,
-# converted and re-assigned, and the rescue after a failed commit.
+# Under GC stress three upgrades cover every step: materials found, stored,
+# converted and re-assigned, the rescue after a failed commit, and the
+# roll-back before a stop.
 if ENV["NOXBIN2XML_GC_STRESS"]
   def SceneUpgradeTest.runnable_methods
-    %w[test_linking_materials_take_the_look_of_their_sketchup_material test_failed_commit_aborts_the_operation]
+    %w[test_linking_materials_take_the_look_of_their_sketchup_material test_failed_commit_aborts_the_operation
+       test_a_stop_inside_the_operation_aborts_it]
   end
 end

@@ -130,6 +130,33 @@ TEST(OptionsDocument, EnvironmentTextureSlots) {
     EXPECT_EQ(with.writePos(), without.writePos() + 8);
 }
 
+// A background texture whose read fails stays in its slot with what it read:
+// the failed scene's document holds its asset, and the environment refers to it.
+TEST(OptionsDocument, FailedEnvironmentTextureStaysInItsSlot) {
+    AllOptions defaults;  // its nested records read back as the defaults
+    QuickArchive ar;
+    ar.writeUInt32(0x00010000);  // scene kind 1
+    ar.writeUInt32(0x00000001);  // options, version 0
+    defaults.params.serialize(ar);
+    defaults.frameData.serialize(ar);
+    defaults.stampInfo.serialize(ar);
+    ar.writeBool(true);
+    ar.writeInt32(1);  // a Fresnel texture, version 2
+    ar.writeUInt32(0x00020000);
+    ar.writeColor({0.5f, 0.25f, 1.0f});
+    ar.writeColor({0.125f, 0.0f, 0.75f});
+    for (float value : {2.0f, 1.25f, 1.5f, 2.5f, 3.0f, 3.5f}) ar.writeFloat(value);
+    ar.writeBool(true);
+    ar.writeInt32(99);  // its first texture slot names no texture type
+    SkpModule module;
+    EXPECT_FALSE(module.deserialize(ar));
+
+    std::string expected = golden("default-options.xml");
+    const std::string environment = groupElement(expected, "SettingsEnvironment");
+    expected.replace(expected.find(environment), environment.size(), golden("failed-environment-texture.xml"));
+    EXPECT_EQ(module.optionsXml(), expected);
+}
+
 TEST(OptionsDocument, FrameDataAsset) {
     TessarFrameData frame;
     frame.worldToCam.offset[0] = 1e10;

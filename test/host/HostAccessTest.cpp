@@ -227,4 +227,13 @@ TEST(ByteArrays, TheWholeBlockImageGoesOutFromTheReadPosition) {
     EXPECT_EQ(INT2FIX(0), rb_ary_entry(shifted, 8191));
 }
 
+// A stop ends a module call only after the call's guards have let go of
+// what they kept (here the record, while an element converts).
+TEST(ModuleCalls, AStopLeavesTheKeepAliveStoreAsItWas) {
+    const long before = keptAliveCount();
+    eval("d = { 'serial_data' => [0, Object.new.tap { |o| def o.to_int = throw(:out) }] }; e = Object.new; "
+         "e.define_singleton_method(:attribute_dictionary) { |*| d }; catch(:out) { Noxbin2xml.old_deserialize(e) }");
+    EXPECT_EQ(before, keptAliveCount());
+}
+
 }  // namespace

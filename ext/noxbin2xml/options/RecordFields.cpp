@@ -74,7 +74,9 @@ void RecordFields::nested(uint16_t since, TessarSerializable& object) {
 
 void RecordFields::optionalTexture(uint16_t since, std::shared_ptr<BaseTexture>& slot) {
     if (!carries(since)) return;
-    if (!(reading() ? readOptionalChild(*scope_, slot) : writeOptionalChild(archive_, slot))) fail();
+    const bool ok = reading() ? readOptionalChild<BaseTexture, readChildInPlace<BaseTexture>>(*scope_, slot)
+                              : writeOptionalChild(archive_, slot);
+    if (!ok) fail();
 }
 
 }  // namespace KilnCore

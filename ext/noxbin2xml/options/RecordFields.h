@@ -55,7 +55,9 @@ public:
     void unusedFloat(uint16_t since, uint16_t until);
     // An embedded object's own record.
     void nested(uint16_t since, TessarSerializable& object);
-    // An optional texture: presence byte, then type id and record.
+    // An optional texture: presence byte, then type id and record. A reader
+    // stores the texture in the slot before it reads, so one whose read
+    // fails stays there with what it read.
     void optionalTexture(uint16_t since, std::shared_ptr<BaseTexture>& slot);
 
 private:

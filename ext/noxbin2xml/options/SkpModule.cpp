@@ -12,7 +12,7 @@ using namespace KilnCore;
 
 namespace {
 
-SkpModule::UpgradeHook upgradeHook = nullptr;
+SkpModule::UpgradeHook installedUpgradeHook = nullptr;
 
 // One object of a scene record, read into the scene state.
 struct SceneRead {
@@ -79,7 +79,9 @@ SkpModule& SkpModule::instance() {
     return *module;
 }
 
-void SkpModule::setUpgradeHook(UpgradeHook hook) { upgradeHook = hook; }
+void SkpModule::setUpgradeHook(UpgradeHook hook) { installedUpgradeHook = hook; }
+
+SkpModule::UpgradeHook SkpModule::upgradeHook() { return installedUpgradeHook; }
 
 bool SkpModule::deserialize(QuickArchive& archive) {
     RecordScope rec(archive, "SkpModule");
@@ -96,7 +98,7 @@ bool SkpModule::deserialize(QuickArchive& archive) {
             return rec.failAt(at, std::string(object.what) + " failed");
         }
     }
-    if (scene.upgrades && upgradeHook) upgradeHook();
+    if (scene.upgrades && installedUpgradeHook) installedUpgradeHook();
     return true;
 }
 

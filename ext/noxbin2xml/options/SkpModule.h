@@ -31,6 +31,7 @@ public:
 
     // Called after a successful read of scene kinds 1 to 5.
     static void setUpgradeHook(UpgradeHook hook);
+    static UpgradeHook upgradeHook();
 
 private:
     KilnCore::AllOptions options_;

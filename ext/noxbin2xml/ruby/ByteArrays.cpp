@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
+#include "ruby/ModuleCall.h"
 #include "ruby/RubyProtect.h"
+#include "ruby/RubyText.h"
 #include "serial/QuickArchive.h"
 
 using KilnCore::QuickArchive;
@@ -30,14 +33,19 @@ bool elementValue(VALUE element, unsigned long& out) {
 }  // namespace
 
 bool loadArchiveFromByteArray(VALUE value, QuickArchive& archive) {
-    if (!RB_TYPE_P(value, T_ARRAY) || RARRAY_LEN(value) == 0) return false;
+    if (!RB_TYPE_P(value, T_ARRAY))
+        return failCall("the record is not an Array of byte values (" + classNameOf(value) + ")");
+    if (RARRAY_LEN(value) == 0) return failCall("the record is an empty Array");
     uint8_t chunk[QuickArchive::kBlockSize];
     size_t used = 0;
     // The length is read again each time: a to_int may change the array.
     // Indexing below that length needs no bounds check of rb_ary_entry's.
     for (long i = 0; i < RARRAY_LEN(value); ++i) {
         unsigned long number;
-        if (!elementValue(RARRAY_AREF(value, i), number)) return false;
+        const VALUE element = RARRAY_AREF(value, i);
+        if (!elementValue(element, number))
+            return failCall("record[" + std::to_string(i) + "] does not convert to a byte (" + classNameOf(element) +
+                            ")");
         chunk[used++] = static_cast<uint8_t>(number & 0xFF);
         if (used == sizeof chunk) {
             archive.writeBytes(chunk, used);

@@ -10,8 +10,8 @@ class QuickArchive;
 namespace KilnRuby {
 
 // Appends the low byte of each element at the archive's write position.
-// False for anything but a non-empty Array, and for an element that does
-// not convert to an integer.
+// False (with the reason given to failCall) for anything but a non-empty
+// Array, and for an element that does not convert to an integer.
 bool loadArchiveFromByteArray(VALUE value, KilnCore::QuickArchive& archive);
 
 // The archive's whole block image (unused tail of the last block included),

@@ -31,7 +31,7 @@ Color fromThreeArguments(const VALUE* argv) {
 
 Color fromOneArgument(VALUE arg) {
     if (isKindOf(arg, HostClass::Color)) {
-        const VALUE values = callProtected(arg, ids().toA, 0, nullptr);
+        const VALUE values = callPassingStops(arg, ids().toA, 0, nullptr);
         if (!RB_TYPE_P(values, T_ARRAY) || RARRAY_LEN(values) < 3)
             rb_raise(rb_eArgError, "KilnForSketchUp::Color#initialize - invalid to_a in 1 argc color init");
         const float r = byteToUnit(rb_ary_entry(values, 0));

@@ -53,6 +53,15 @@ VALUE lookUpPath(const char* path) {
     });
 }
 
+// receiver.method(*argv) as a body for the guarded runs; nil when the
+// receiver does not respond to the method.
+auto methodCall(VALUE receiver, ID method, int argc, const VALUE* argv) {
+    return [receiver, method, argc, argv]() -> VALUE {
+        if (!rb_respond_to(receiver, method)) return Qnil;
+        return rb_funcallv(receiver, method, argc, argv);
+    };
+}
+
 void remember(VALUE& slot, VALUE value) {
     keepAlive(value);
     slot = value;
@@ -100,6 +109,8 @@ VALUE keyString(Key key) {
     return cached;
 }
 
+const char* keyText(Key key) { return kKeys[static_cast<size_t>(key)].text; }
+
 VALUE hostClass(HostClass which) {
     const size_t index = static_cast<size_t>(which);
     VALUE& cached = hostClassValues[index];
@@ -130,10 +141,12 @@ VALUE extensionModule() { return extensionModuleValue; }
 
 VALUE callProtected(VALUE receiver, ID method, int argc, const VALUE* argv) {
     if (!RTEST(receiver)) return Qnil;
-    return protectedValue([receiver, method, argc, argv]() -> VALUE {
-        if (!rb_respond_to(receiver, method)) return Qnil;
-        return rb_funcallv(receiver, method, argc, argv);
-    });
+    return protectedValue(methodCall(receiver, method, argc, argv));
+}
+
+VALUE callPassingStops(VALUE receiver, ID method, int argc, const VALUE* argv) {
+    if (!RTEST(receiver)) return Qnil;
+    return valuePassingStops(methodCall(receiver, method, argc, argv));
 }
 
 bool evalProtected(const char* source, RubyValueGuard& out) {

@@ -51,6 +51,8 @@ enum class Key {
     MaterialName,  // "kiln_material_name"
 };
 VALUE keyString(Key key);
+// The key's text, for messages.
+const char* keyText(Key key);
 
 // Host modules and classes. Nil while the host does not define them; a
 // missing one is looked up again on each request, so a host loaded after the
@@ -75,8 +77,13 @@ void resolveHostClasses(VALUE extensionModule);
 VALUE extensionModule();
 
 // receiver.method(*argv), or nil when the receiver is nil or false, does not
-// respond to the method, or the method raises.
+// respond to the method, or the method fails (RubyProtect.h tells errors
+// from stops).
 VALUE callProtected(VALUE receiver, ID method, int argc, const VALUE* argv);
+// The same, but a stop (Interrupt, SystemExit, throw, Thread#kill) continues
+// at once through the caller, whose frames must hold no object with a
+// destructor (see valuePassingStops).
+VALUE callPassingStops(VALUE receiver, ID method, int argc, const VALUE* argv);
 
 template <class... Args>
 void protectedCall(RubyValueGuard& out, VALUE receiver, ID method, Args... args) {

@@ -1,89 +1,167 @@
 // Each Ruby-facing function only checks its arguments and turns a plain C++
 // result into a Ruby value; the C++ work happens in helpers whose Ruby calls
-// are all protected, so no Ruby exception ever unwinds a C++ object.
+// are all protected, so no Ruby exception ever unwinds a C++ object. Every
+// call runs as a module call (ModuleCall.h): a failure says why, and a stop
+// raised in a host callback continues once the helpers have returned.
 #include "ruby/ModuleFunctions.h"
 
 #include <cstdint>
 #include <limits>
 #include <string>
 
+#include "Version.h"
 #include "lights/LightConversion.h"
 #include "materials/MaterialConversion.h"
 #include "options/SkpModule.h"
 #include "ruby/ByteArrays.h"
 #include "ruby/HostAccess.h"
+#include "ruby/ModuleCall.h"
 #include "ruby/RubyText.h"
 #include "serial/QuickArchive.h"
+#include "serial/ReadTrace.h"
 
 using KilnCore::QuickArchive;
+using KilnCore::ReadTrace;
 
 namespace KilnRuby {
 namespace {
 
-using RecordConverter = bool (*)(QuickArchive&, int32_t, std::string&);
+struct RecordKind {
+    const char* noun;
+    bool (*convert)(QuickArchive&, int32_t, std::string&);
+};
+
+const RecordKind kMaterial{"material", KilnCore::convertMaterialRecord};
+const RecordKind kLight{"light", KilnCore::convertLightRecord};
+
+bool outOfMemory() { return failCall("out of memory"); }
+
+// Reads a record that failed once more, from its start and with a trace
+// attached, for the reason: one line per failed record, outermost first (or
+// `withoutRecords` when the read began no record). Every reader starts from
+// its defaults and takes its values from the bytes alone, so the second read
+// writes what the first one wrote (into the scene state and the default sun
+// as well) and fails the same way. A successful read pays nothing.
+template <class Read>
+bool explainFailedRead(QuickArchive& archive, Read readAgain, const std::string& withoutRecords) {
+    ReadTrace trace;
+    archive.setReadPos(0);
+    archive.setTrace(&trace);
+    readAgain();
+    archive.setTrace(nullptr);
+    if (trace.records().empty()) return failCall(withoutRecords);
+    const std::string chain = trace.failureText();
+    return failCall(chain.empty() ? "the record does not read" : chain);
+}
+
+// Keeps the scene upgrade from running while it lives.
+class UpgradeHeldBack {
+public:
+    UpgradeHeldBack() : hook_(SkpModule::upgradeHook()) { SkpModule::setUpgradeHook(nullptr); }
+    ~UpgradeHeldBack() { SkpModule::setUpgradeHook(hook_); }
+    UpgradeHeldBack(const UpgradeHeldBack&) = delete;
+    UpgradeHeldBack& operator=(const UpgradeHeldBack&) = delete;
+
+private:
+    SkpModule::UpgradeHook hook_;
+};
 
 // Reads the entity's scene record into the scene state.
 bool readSceneRecord(VALUE entity) {
     try {
         RubyValueGuard record;
-        if (!getAttribute(entity, keyString(Key::Guid), keyString(Key::SerialData), record)) return false;
+        if (!getAttribute(entity, keyString(Key::Guid), keyString(Key::SerialData), record))
+            return failCall(std::string("no scene record: the entity has no \"") + keyText(Key::SerialData) +
+                            "\" in its attribute dictionary \"" + keyText(Key::Guid) + '"');
         QuickArchive archive(1);
         if (!loadArchiveFromByteArray(record.get(), archive)) return false;
-        return SkpModule::instance().deserialize(archive);
-    } catch (...) {  // memory exhaustion: the record is not read
-        return false;
+        SkpModule& scene = SkpModule::instance();
+        if (scene.deserialize(archive)) return true;
+        const UpgradeHeldBack heldBack;  // the second read fails too; should it not, it upgrades nothing
+        return explainFailedRead(archive, [&] { scene.deserialize(archive); }, "the record does not read");
+    } catch (...) {
+        return outOfMemory();
     }
 }
 
 bool typeIdentifier(VALUE value, int32_t& out) {
     long number;
-    if (!numberToLong(value, number)) return false;
-    if (number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max()) return false;
+    if (!numberToLong(value, number))
+        return failCall("the type identifier does not convert to an Integer (" + classNameOf(value) + ")");
+    if (number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max())
+        return failCall("the type identifier " + std::to_string(number) + " is out of range");
     out = static_cast<int32_t>(number);
     return true;
 }
 
+VALUE xmlText(const std::string& xml) {
+    const VALUE text = wideToRuby(xml);
+    if (NIL_P(text)) failCall("the XML text could not be made a Ruby String");
+    return text;
+}
+
 // One record to XML text as a Ruby String, or nil.
-VALUE convertRecord(VALUE bytes, VALUE typeIdValue, RecordConverter convert) {
+VALUE convertRecord(VALUE bytes, VALUE typeIdValue, const RecordKind& kind) {
     try {
         QuickArchive archive(1);
-        int32_t typeId;
+        int32_t typeId = 0;
         std::string xml;
-        if (!loadArchiveFromByteArray(bytes, archive) || !typeIdentifier(typeIdValue, typeId) ||
-            !convert(archive, typeId, xml))
+        if (!loadArchiveFromByteArray(bytes, archive) || !typeIdentifier(typeIdValue, typeId)) return Qnil;
+        if (!kind.convert(archive, typeId, xml)) {
+            explainFailedRead(archive, [&] { kind.convert(archive, typeId, xml); },
+                              std::string("unknown ") + kind.noun + " type " + std::to_string(typeId));
             return Qnil;
-        return wideToRuby(xml);
+        }
+        return xmlText(xml);
     } catch (...) {
+        outOfMemory();
         return Qnil;
     }
 }
 
 VALUE optionsDocument() {
     try {
-        return wideToRuby(SkpModule::instance().optionsXml());
+        return xmlText(SkpModule::instance().optionsXml());
     } catch (...) {
+        outOfMemory();
         return Qnil;
     }
+}
+
+VALUE oldDeserialize(VALUE entity) {
+    if (!RTEST(entity)) {
+        failCall(NIL_P(entity) ? "the entity is nil" : "the entity is false");
+        return Qnil;
+    }
+    return readSceneRecord(entity) ? Qtrue : Qfalse;
 }
 
 // old_deserialize(entity): nil for nil or false, else whether a scene record
 // was found and read.
 VALUE rbOldDeserialize(VALUE, VALUE entity) {
-    if (!RTEST(entity)) return Qnil;
-    return readSceneRecord(entity) ? Qtrue : Qfalse;
+    return runModuleCall([entity] { return oldDeserialize(entity); });
 }
 
 // serialize_to_xml(anything): the options document.
-VALUE rbSerializeToXml(VALUE, VALUE) { return optionsDocument(); }
+VALUE rbSerializeToXml(VALUE, VALUE) {
+    return runModuleCall([] { return optionsDocument(); });
+}
 
 // convert_material(bytes, type_id): the material document, or nil.
 VALUE rbConvertMaterial(VALUE, VALUE bytes, VALUE typeId) {
-    return convertRecord(bytes, typeId, KilnCore::convertMaterialRecord);
+    return runModuleCall([bytes, typeId] { return convertRecord(bytes, typeId, kMaterial); });
 }
 
 // convert_light(bytes, type_id): the light's assets, or nil.
 VALUE rbConvertLight(VALUE, VALUE bytes, VALUE typeId) {
-    return convertRecord(bytes, typeId, KilnCore::convertLightRecord);
+    return runModuleCall([bytes, typeId] { return convertRecord(bytes, typeId, kLight); });
+}
+
+// last_failure: why the calling thread's last module call answered nil or
+// false, or nil after a success.
+VALUE rbLastFailure(VALUE) {
+    const std::string& failure = lastFailure();
+    return failure.empty() ? Qnil : wideToRuby(failure);
 }
 
 }  // namespace
@@ -93,6 +171,8 @@ void installModuleFunctions(VALUE module) {
     rb_define_module_function(module, "serialize_to_xml", RUBY_METHOD_FUNC(rbSerializeToXml), 1);
     rb_define_module_function(module, "convert_material", RUBY_METHOD_FUNC(rbConvertMaterial), 2);
     rb_define_module_function(module, "convert_light", RUBY_METHOD_FUNC(rbConvertLight), 2);
+    rb_define_module_function(module, "last_failure", RUBY_METHOD_FUNC(rbLastFailure), 0);
+    rb_define_const(module, "VERSION", rb_obj_freeze(rb_str_new_cstr(NOXBIN2XML_VERSION)));
     internMethodIds();
 }
 

@@ -5,8 +5,9 @@
 
 namespace KilnRuby {
 
-// Defines old_deserialize, serialize_to_xml, convert_material and
-// convert_light on the module and interns the host method identifiers.
+// Defines old_deserialize, serialize_to_xml, convert_material,
+// convert_light, last_failure and VERSION on the module and interns the host
+// method identifiers.
 void installModuleFunctions(VALUE module);
 
 }  // namespace KilnRuby

@@ -26,6 +26,12 @@ bool rubyToWide(VALUE value, std::string& out) {
     return true;
 }
 
+std::string classNameOf(VALUE value) {
+    std::string name;
+    rubyToWide(protectedValue([value] { return rb_class_name(rb_obj_class(value)); }), name);
+    return name;
+}
+
 VALUE wideToRuby(std::string_view text) {
     const char* bytes = text.data();
     const long length = static_cast<long>(text.size());

@@ -16,6 +16,8 @@ namespace KilnRuby {
 // emptied first; false for nil, for a value that is no String and when the
 // conversion raises.
 bool rubyToWide(VALUE value, std::string& out);
+// The name of the value's class ("NilClass", "String"), for messages.
+std::string classNameOf(VALUE value);
 // Model text as a UTF-8 String; nil if it cannot be made.
 VALUE wideToRuby(std::string_view text);
 // Bytes as a String without encoding (ASCII-8BIT); nil if it cannot be made.

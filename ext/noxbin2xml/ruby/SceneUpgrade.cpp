@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "ruby/HostAccess.h"
+#include "ruby/ModuleCall.h"
 #include "ruby/RubyText.h"
 #include "ruby/SkpMaterialEditor.h"
 
@@ -129,28 +130,55 @@ bool commitOperation() noexcept {
     }
 }
 
-VALUE upgradeBody(VALUE mapPointer) {
-    SkpMaterialMap& materials = *reinterpret_cast<SkpMaterialMap*>(mapPointer);
-    if (!startOperation()) return Qnil;
-    if (!convertMaterials(materials)) rb_raise(rb_eRuntimeError, "%s", kOutOfMemory);
-    if (!commitOperation()) rb_raise(rb_eRuntimeError, "%s", kCommitFailed);
+// One run of the upgrade operation, shared by the body and runUpgradeOperation.
+struct UpgradeRun {
+    SkpMaterialMap* materials;
+    bool started;
+};
+
+// A stop caught inside the operation ends the body without its own
+// failure: raising one would replace the stop, which rolls back later.
+VALUE failOperation(const char* message) {
+    if (!pendingStop()) rb_raise(rb_eRuntimeError, "%s", message);
     return Qnil;
 }
 
-VALUE upgradeRescue(VALUE, VALUE) {
+VALUE upgradeBody(VALUE runPointer) {
+    UpgradeRun& run = *reinterpret_cast<UpgradeRun*>(runPointer);
+    if (!startOperation()) return Qnil;
+    run.started = true;
+    if (!convertMaterials(*run.materials)) return failOperation(kOutOfMemory);
+    if (!commitOperation()) return failOperation(kCommitFailed);
+    return Qnil;
+}
+
+VALUE abortOperation(VALUE) {
     int state = 0;
     rb_eval_string_protect("Sketchup.active_model.abort_operation", &state);
     return Qnil;
 }
 
+VALUE upgradeRescue(VALUE, VALUE) { return abortOperation(Qnil); }
+
+VALUE continueStop(VALUE) { rb_jump_tag(pendingStop()); }
+
+// Rolls the operation back while a stop waits. The stop continues under
+// rb_ensure, which aborts the operation and keeps the stop's payload
+// across it; rb_protect catches it again, and it waits on for the end of
+// the module call.
+void abortBeforeTheStop() {
+    int state = 0;
+    rb_protect([](VALUE) { return rb_ensure(continueStop, Qnil, abortOperation, Qnil); }, Qnil, &state);
+}
+
 // The body under rb_rescue, itself under protection so that nothing the
 // rescue does not catch leaves the upgrade; $! is left as it was.
 void runUpgradeOperation(SkpMaterialMap& materials) {
-    const VALUE savedError = rb_errinfo();
-    const VALUE mapPointer = reinterpret_cast<VALUE>(&materials);
+    UpgradeRun run{&materials, false};
     VALUE ignored;
-    runProtected([mapPointer] { return rb_rescue(upgradeBody, mapPointer, upgradeRescue, Qnil); }, ignored);
-    rb_set_errinfo(savedError);
+    runProtected([&run] { return rb_rescue(upgradeBody, reinterpret_cast<VALUE>(&run), upgradeRescue, Qnil); },
+                 ignored);
+    if (run.started && pendingStop()) abortBeforeTheStop();
 }
 
 bool isControlByte(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }

@@ -77,7 +77,7 @@ Transform product(const Transform& a, const Transform& b) {
 
 Transform fromOneArgument(VALUE arg) {
     if (isKindOf(arg, HostClass::Transformation)) {
-        const VALUE values = callProtected(arg, ids().toA, 0, nullptr);
+        const VALUE values = callPassingStops(arg, ids().toA, 0, nullptr);
         if (!RB_TYPE_P(values, T_ARRAY) || RARRAY_LEN(values) != kArrayLength)
             rb_raise(rb_eArgError, "%s", kToAFailed);
         return fromArray(values);

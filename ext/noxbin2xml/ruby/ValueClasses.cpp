@@ -29,7 +29,7 @@ std::string formatTriple(float a, float b, float c) {
 }
 
 bool hostTriple(VALUE hostValue, Vector3& out) {
-    const VALUE values = callProtected(hostValue, ids().toA, 0, nullptr);
+    const VALUE values = callPassingStops(hostValue, ids().toA, 0, nullptr);
     if (!RB_TYPE_P(values, T_ARRAY) || RARRAY_LEN(values) < 3) return false;
     const double x = rb_num2dbl(rb_ary_entry(values, 0));
     const double y = rb_num2dbl(rb_ary_entry(values, 1));

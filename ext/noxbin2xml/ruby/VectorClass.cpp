@@ -24,7 +24,7 @@ Vector3 fromOneArgument(VALUE arg) {
     if (isKindOf(arg, HostClass::Point3d))
         return fromHostValue(arg, "invalid Geom::Point3d#[] result - KilnForSketchUp::Vector#set");
     if (isKindOf(arg, HostClass::Vertex)) {
-        const VALUE position = callProtected(arg, ids().position, 0, nullptr);
+        const VALUE position = callPassingStops(arg, ids().position, 0, nullptr);
         if (NIL_P(position)) rb_raise(rb_eArgError, "invalid Geom::Vertex#position result - KilnForSketchUp::Vector#set");
         return fromHostValue(position, "invalid Geom::Point3d#[] result - KilnForSketchUp::Vector#set");
     }

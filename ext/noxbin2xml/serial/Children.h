@@ -55,49 +55,50 @@ bool writeOptionalChild(QuickArchive& archive, const std::shared_ptr<Base>& chil
     return !child || writeChild(archive, child);
 }
 
-// Creates a child from the identifier at the read position and lets it read
-// its record. The child is returned only when its read succeeded; failures
-// are reported on the parent's scope.
+// Creates a child from the identifier at the read position, puts it in
+// `slot` (an unknown identifier leaves the slot empty) and lets it read its
+// record; a failed read leaves the child there, read in part. Failures are
+// reported on the parent's scope.
 template <class Base>
-std::shared_ptr<Base> readNewChild(RecordScope& parent) {
+bool readChildInPlace(RecordScope& parent, std::shared_ptr<Base>& slot) {
     QuickArchive& archive = parent.archive();
     const uint64_t at = archive.readPos();
     int32_t id = -1;  // a record that ends here names no child
     archive.readInt32(id);
     if (archive.depth() >= QuickArchive::kMaxDepth) {
         parent.failAt(at, "records nested deeper than " + std::to_string(QuickArchive::kMaxDepth) + " levels");
-        return {};
+        return false;
     }
-    std::shared_ptr<Base> child = create(id, FamilyTag<Base>{});
-    if (!child) {
+    slot = create(id, FamilyTag<Base>{});
+    if (!slot) {
         if (parent.tracing())
             parent.failAt(at, std::string("unknown ") + Base::kFamilyNoun + " type " + std::to_string(id));
-        return {};
+        return false;
     }
-    if (!child->deserialize(archive)) {
+    if (!slot->deserialize(archive)) {
         parent.markChildFailed(at);
         if (parent.tracing()) parent.failAt(at, std::string("nested ") + Base::kFamilyNoun + " failed");
-        return {};
+        return false;
     }
-    return child;
+    return true;
 }
 
 // Mandatory child: on success the new child replaces the slot's content.
 template <class Base>
 bool readChild(RecordScope& parent, std::shared_ptr<Base>& slot) {
-    std::shared_ptr<Base> child = readNewChild<Base>(parent);
-    if (!child) return false;
+    std::shared_ptr<Base> child;
+    if (!readChildInPlace(parent, child)) return false;
     slot = std::move(child);
     return true;
 }
 
 // Optional child: a presence byte of 0 (or a record that has ended) leaves
-// the slot as it is.
-template <class Base>
+// the slot as it is; else the child is read by `Read`.
+template <class Base, bool (*Read)(RecordScope&, std::shared_ptr<Base>&) = readChild<Base>>
 bool readOptionalChild(RecordScope& parent, std::shared_ptr<Base>& slot) {
     bool present = false;
     parent.archive().readBool(present);
-    return !present || readChild(parent, slot);
+    return !present || Read(parent, slot);
 }
 
 // A copy of a child for a copy of its owner. Families whose copies differ
