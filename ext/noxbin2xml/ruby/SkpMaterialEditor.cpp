@@ -15,7 +15,6 @@
 #include "ruby/ValueClasses.h"
 #include "serial/QuickArchive.h"
 #include "serial/Text.h"
-#include "textures/BitmapBuffer.h"
 #include "textures/TextureMakers.h"
 #include "textures/Textures.h"
 
@@ -79,13 +78,6 @@ bool madeFromSkpTexture(const TextureRef& texture) {
            (isTextureType(a, AColorTexture::kTypeId) && isTextureType(b, BitmapTexture::kTypeId));
 }
 
-// The image file of a bitmap texture; empty for anything else.
-std::string bitmapFile(const TextureRef& texture) {
-    const auto* bitmap = dynamic_cast<const BitmapTexture*>(texture.get());
-    const auto* buffer = bitmap ? dynamic_cast<const BitmapBuffer*>(bitmap->bitmap.get()) : nullptr;
-    return buffer ? buffer->file : std::string();
-}
-
 float unitRange(float value) { return std::clamp(value, 0.0f, 1.0f); }
 
 int colorByte(float unit) { return static_cast<int>(std::lround(unitRange(unit) * 255.0f)); }
@@ -115,7 +107,7 @@ bool SkpMaterialEditor::evaluateMaterial(VALUE skpMaterial, const MaterialRef& m
         const Color& t = diffuse.transparency;
         alpha.set(floatToRuby(1.0f - unitRange((t.r + t.g + t.b) / 3.0f)));
         if (alpha.truthy()) protectedCall(ignored, skpMaterial, ids().alphaSet, alpha.get());
-        const std::string file = bitmapFile(diffuse.color_tex);
+        const std::string file = bitmapFileOf(diffuse.color_tex);
         if (!file.empty()) texture.set(wideToRuby(file));
         if (texture.truthy()) protectedCall(ignored, skpMaterial, ids().textureSet, texture.get());
     }

@@ -191,8 +191,11 @@ struct Codec<std::vector<std::shared_ptr<Base>>, IfFamily<Base>> {
         uint32_t count = 0;
         ar.readUInt32(count);
         v.clear();
-        for (uint32_t i = 0; i < count && !ar.exhausted(); ++i)
-            if (!readChild(rec, v.emplace_back())) return false;
+        for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
+            Ref child;
+            if (!readChild(rec, child)) return false;
+            v.push_back(std::move(child));
+        }
         return true;
     }
     static bool write(QuickArchive& ar, List& v, const FieldSpec&) {

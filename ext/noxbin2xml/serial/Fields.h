@@ -77,6 +77,15 @@ public:
         return Field(name, form, &gapOps<T, CodecT>());
     }
 
+    // A part of the record that is no single member (a base record, a name
+    // old records carry inline): C's member functions `Read` (taking the
+    // record's scope and, when tracing, the text to show) and `Write`
+    // (taking the archive) handle it.
+    template <auto Read, auto Write>
+    static Field step(std::string_view name) {
+        return Field(name, Form::Plain, &stepOps<Read, Write>());
+    }
+
     // Copies with one attribute changed.
     Field addedIn(uint16_t version) const { return changed([&](Field& f) { f.since = version; }); }
     Field droppedAfter(uint16_t version) const { return changed([&](Field& f) { f.until = version; }); }
@@ -137,6 +146,8 @@ private:
     static const FieldOps<C>& opsFor();
     template <class T, class CodecT>
     static const FieldOps<C>& gapOps();
+    template <auto Read, auto Write>
+    static const FieldOps<C>& stepOps();
 
     const FieldOps<C>* ops_;
     ErasedMember via_ = nullptr;
@@ -195,6 +206,21 @@ const FieldOps<C>& Field<C>::gapOps() {
 }
 
 template <class C>
+template <auto Read, auto Write>
+const FieldOps<C>& Field<C>::stepOps() {
+    static const FieldOps<C> ops{
+        [](const Field&, C& o, RecordScope& rec, std::string* text) { return (o.*Read)(rec, text); },
+        [](const Field&, C& o, QuickArchive& ar) { return (o.*Write)(ar); },
+        [](const Field&, const C&, AssetXmlWriter&, std::string_view) {},
+        [](const Field&, const C&, const C&) { return true; },
+        [](const Field&, const C&, AssetXmlWriter&, std::string_view) {},
+        [](const Field&, C&, bool) {},
+        [](const Field&, const C&) { return true; },
+    };
+    return ops;
+}
+
+template <class C>
 using FieldList = std::vector<Field<C>>;
 
 // Declares `member`, the field of Class named after the member it is held in.
@@ -221,7 +247,9 @@ struct RecordLayout {
     uint16_t firstVersion = 1;
     std::vector<FieldList<C>> versions;  // versions[v - firstVersion]
     uint16_t tag = 0;                    // the low half of the version word
-    bool resets = true;                  // a read starts from the defaults
+    // What a read does before it reads the fields: by default it resets the
+    // object to its defaults; null keeps what the object holds.
+    void (*beforeRead)(C&) = [](C& object) { object.reset(); };
     // Versions inside the range that are not read, and the accepted set as
     // a failure message shows it (the range when not given).
     bool (*skipsVersion)(uint16_t) = nullptr;
@@ -330,7 +358,7 @@ template <class C>
 bool readRecord(C& object, QuickArchive& ar, const RecordLayout<C>& layout) {
     RecordScope rec(ar, layout.className);
     const uint32_t word = rec.readVersionWord();
-    if (layout.resets) object.reset();
+    if (layout.beforeRead) layout.beforeRead(object);
     const uint16_t version = recordVersion(word);
     if (!rec.accept(word, layout.firstVersion, layout.newestVersion(), layout.tag, layout.skipsVersion,
                     layout.acceptedText))

@@ -21,7 +21,7 @@ const ObjectLayout<BitmapBuffer>& BitmapBuffer::layout() {
                                             {"filter_blur", &B::filter_blur},
                                             {"gamma", &B::gamma},
                                             Field<B>::with<FileName>("file", &B::file, Form::File)});
-        layout.record.resets = false;
+        layout.record.beforeRead = nullptr;
         return layout;
     }();
     return layout;
