@@ -7,19 +7,18 @@
 
 namespace KilnCore {
 
+std::string_view withoutCounter(std::string_view name) {
+    size_t end = name.size();
+    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
+    return name.substr(0, end);
+}
+
 SceneMaterials& SceneMaterials::instance() {
     static SceneMaterials* library = new SceneMaterials();  // never destroyed
     return *library;
 }
 
 namespace {
-
-// The length of a name without its trailing decimal digits.
-size_t baseLength(std::string_view name) {
-    size_t end = name.size();
-    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
-    return end;
-}
 
 std::string counterText(unsigned counter) { return counter > 0 ? std::to_string(counter) : std::string(); }
 
@@ -29,7 +28,7 @@ std::string counterText(unsigned counter) { return counter > 0 ? std::to_string(
 // next one was free when last probed, so handing out the n-th default name
 // costs no probe at all instead of n.
 std::string SceneMaterials::uniqueName(std::string_view wanted) const {
-    const std::string_view base = wanted.substr(0, baseLength(wanted));
+    const std::string_view base = withoutCounter(wanted);
     auto hint = nameHints_.find(base);
     if (hint == nameHints_.end()) hint = nameHints_.emplace(std::string(base), NameHint{}).first;
     NameHint& h = hint->second;
@@ -47,7 +46,7 @@ bool SceneMaterials::file(const std::string& name, const MaterialRef& material) 
     const size_t before = materials_.size();
     materials_.emplace_hint(materials_.end(), name, material);
     if (materials_.size() == before) return false;
-    const size_t end = baseLength(name);
+    const size_t end = withoutCounter(name).size();
     const auto hint = nameHints_.find(std::string_view(name).substr(0, end));
     if (hint != nameHints_.end() && name.compare(end, std::string::npos, counterText(hint->second.next)) == 0)
         hint->second.nextIsFree = false;  // the name uniqueName would hand out next is taken now

@@ -24,7 +24,6 @@ namespace KilnRuby {
 namespace {
 
 constexpr const char* kDefaultMaterialName = "Default_Kiln_Material";
-constexpr int32_t kLinkedMaterialType = 6;
 constexpr const char* kConversionFailed =
     "[SkpMaterialEditor::SetBasicKilnMaterial] - failed to convert sketchup material to our representation\n";
 
@@ -54,9 +53,9 @@ long materialCount(VALUE materials) {
 // The diffuse layers of the BRDF-holding materials under `material`.
 std::vector<std::shared_ptr<Diffuse_BRDF>> diffuseLayers(const MaterialRef& material) {
     std::vector<BrdfRef> brdfs;
-    for (const MaterialRef& m : findMaterialsOfType(material, 1))
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Layered))
         for (const BrdfRef& brdf : static_cast<const MaterialLayeredBRDF&>(*m).brdfs) brdfs.push_back(brdf);
-    for (const MaterialRef& m : findMaterialsOfType(material, 0))
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::SingleBRDF))
         brdfs.push_back(static_cast<const MaterialSingleBRDF&>(*m).brdf);
     std::vector<std::shared_ptr<Diffuse_BRDF>> diffuse;
     for (const BrdfRef& brdf : brdfs)
@@ -141,7 +140,7 @@ bool SkpMaterialEditor::setMaterialFromSkp(VALUE skpMaterial, const MaterialRef&
     std::string name;
     if (!rubyToWide(displayName.get(), name)) return false;
     bool matched = false;
-    for (const MaterialRef& m : findMaterialsOfType(material, kLinkedMaterialType)) {
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Linked)) {
         const auto& linked = static_cast<const MaterialLinked&>(*m);
         if (!linked.idData.hasText() || !equalsNoCase(linked.idData.textId, name)) continue;
         matched = true;
@@ -196,9 +195,7 @@ void SkpMaterialEditor::addSkpMaterial(const std::string& name, RubyValueGuard& 
 }
 
 std::string SkpMaterialEditor::freeMaterialName(const std::string& wanted) {
-    size_t end = wanted.size();
-    while (end > 0 && wanted[end - 1] >= '0' && wanted[end - 1] <= '9') --end;
-    const std::string base = wanted.substr(0, end);
+    const std::string base(withoutCounter(wanted));
     // Each library name, and each name or display name in the model, rules
     // out at most one candidate: past that many a sane host has a free one.
     std::vector<std::string> names;
@@ -239,7 +236,7 @@ void SkpMaterialEditor::convertSelfContained(const std::string& name, const Mate
 void SkpMaterialEditor::convertLinking(const std::string& name, const MaterialRef& material, SkpMaterialMap& map) {
     // The linked parts first take the look of the SketchUp materials they
     // name, so the stored record carries it.
-    for (const MaterialRef& m : findMaterialsOfType(material, kLinkedMaterialType)) {
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Linked)) {
         const auto& linked = static_cast<const MaterialLinked&>(*m);
         if (!linked.idData.hasText()) continue;
         RubyValueGuard linkedName(wideToRuby(linked.idData.textId)), skpMaterial;
@@ -262,7 +259,7 @@ void SkpMaterialEditor::convertSceneMaterials(SkpMaterialMap& map) {
     for (const std::string& name : names) {
         const MaterialRef material = library.getMaterial(name);
         if (!material || equalsNoCase(name, kDefaultMaterialName)) continue;
-        if (findMaterialsOfType(material, kLinkedMaterialType).empty())
+        if (findMaterialsOfType(material, MaterialType::Linked).empty())
             convertSelfContained(name, material, map);
         else
             convertLinking(name, material, map);
