@@ -76,16 +76,16 @@ TEST(OptionsDocument, FilterTypesOneAndTwoAreExchanged) {
 TEST(OptionsDocument, ContainerValuesReachTheirParameters) {
     AllOptions options;
     options.renderChannels = {100, 133, 134, 99};
-    options.paths[kRawImagePath] = "C:\\out\\a&b.kimg";
-    options.paths[kLightCacheAutoSavePath] = std::string(AllOptions::kPathMaxUnits, 'p');
+    options.rawImagePath = "C:\\out\\a&b.kimg";
+    options.lightCacheAutoSavePath = std::string(FieldSpec::kPathMaxUnits, 'p');
     options.physicalCamera.focal_length.setValue(80.0f, 1.0);  // only time 0 is written
     options.physicalCamera.focus_distance.setValue(120.0f, 0.0);
-    options.params.block.photonMap_auto_search_distance = 0;
+    options.params.photonMap_auto_search_distance = 0;
     const std::string doc = documentOf(options);
 
     EXPECT_EQ(valueMap(doc, "SettingsRenderChannels").at("channel_names"), "Atmosphere,SSS2,,");
     EXPECT_EQ(valueMap(doc, "SettingsOutput").at("kilnimg_file"), "C:\\out\\a&amp;b.kimg");
-    EXPECT_EQ(valueMap(doc, "SettingsLightCache").at("auto_save_file"), options.paths[kLightCacheAutoSavePath]);
+    EXPECT_EQ(valueMap(doc, "SettingsLightCache").at("auto_save_file"), options.lightCacheAutoSavePath);
     EXPECT_EQ(valueMap(doc, "CameraPhysical").at("focal_length"), "40");
     EXPECT_EQ(valueMap(doc, "CameraPhysical").at("focus_distance"), "120");
     const auto photons = valueMap(doc, "SettingsPhotonMap");
@@ -95,12 +95,12 @@ TEST(OptionsDocument, ContainerValuesReachTheirParameters) {
 
 TEST(OptionsDocument, EnvironmentTextureSlots) {
     AllOptions options;
-    EnvironmentSlot& gi = options.environment[kGlobalIllumination];
+    EnvironmentSlot& gi = options.globalIllumination;
     gi.texture = std::make_shared<MarkerTexture>();
     gi.colorMult = 2.0f;
     gi.textureMult = 3.0f;
-    options.environment[kBackground].colorMult = 4.0f;
-    options.environment[kBackground].textureMult = 5.0f;
+    options.background.colorMult = 4.0f;
+    options.background.textureMult = 5.0f;
     std::string doc;
     AssetXmlWriter writer(doc);
     writer.beginElement("Assets");

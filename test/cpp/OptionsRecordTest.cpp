@@ -66,7 +66,7 @@ QuickArchive oldOptionsRecord(uint16_t version, const std::vector<uint32_t>& cha
     r.ar.writeUInt32(static_cast<uint32_t>(channels.size()));
     for (uint32_t id : channels) r.ar.writeUInt32(id);
     r.ar.writeWString(outputPath);
-    for (int path = 1; path < kPathCount; ++path) r.ar.writeWString("path" + std::to_string(path));
+    for (int path = 1; path < 10; ++path) r.ar.writeWString("path" + std::to_string(path));
     r.c(1, {0.7f, 0.7f, 0.7f});
     r.i(1, 0);
     r.i(7, 1);
@@ -112,7 +112,7 @@ TEST(OptionsRecord, EveryVersionReadsItsOwnFields) {
         EXPECT_EQ(ar.readPos(), ar.writePos());  // the whole record and nothing more
         const auto since = [v](uint16_t first, auto present, auto absent) { return v >= first ? present : absent; };
 
-        const EnvironmentSlot &gi = o.environment[kGlobalIllumination], &bg = o.environment[kBackground];
+        const EnvironmentSlot &gi = o.globalIllumination, &bg = o.background;
         EXPECT_EQ((std::vector<int32_t>{gi.use, bg.use, o.imageFilterType, o.imageHeight, o.imageWidth, o.overrideFov,
                                         o.overrideViewport, o.imageAspectLocked, o.pixelAspectLocked, o.rawFileOn,
                                         o.saveRender}),
@@ -120,8 +120,8 @@ TEST(OptionsRecord, EveryVersionReadsItsOwnFields) {
         EXPECT_EQ((std::vector<float>{o.fieldOfView, gi.colorMult, bg.colorMult, gi.textureMult, bg.textureMult,
                                       o.imageFilterSize, o.pixelAspect, o.imageAspect}),
                   (std::vector<float>{60, 2, 3, 4, 5, 2.5f, 1.25f, 1.5f}));
-        EXPECT_EQ(o.paths[kOutputImagePath], "out.png");
-        EXPECT_EQ(o.paths[kCausticsAutoSavePath], "path9");
+        EXPECT_EQ(o.outputImagePath, "out.png");
+        EXPECT_EQ(o.causticsAutoSavePath, "path9");
         EXPECT_EQ(o.overrideMaterialColor, since(1, Color{0.7f, 0.7f, 0.7f}, Color{0.5f, 0.5f, 0.5f}));
         EXPECT_EQ(o.overrideFocalDistance, since(2, 0, 1));
         EXPECT_EQ(o.showProgressWindow, since(3, 0, 1));
@@ -131,11 +131,11 @@ TEST(OptionsRecord, EveryVersionReadsItsOwnFields) {
         EXPECT_EQ(o.overrideFocalLength, since(6, 1, 0));
         EXPECT_EQ(o.gammaCorrectLdrTextures, since(7, 1, 0));
         EXPECT_EQ(o.framesPerSecond, since(8, 25.0f, 30.0f));
-        EXPECT_EQ(o.environment[kRefraction].color, since(9, Color{0, 1, 0}, Color{}));
-        EXPECT_EQ(o.environment[kRefraction].textureMult, since(9, 9.0f, 1.0f));
-        EXPECT_EQ(o.environment[kRefraction].use, since(9, 1, 0));
+        EXPECT_EQ(o.refraction.color, since(9, Color{0, 1, 0}, Color{}));
+        EXPECT_EQ(o.refraction.textureMult, since(9, 9.0f, 1.0f));
+        EXPECT_EQ(o.refraction.use, since(9, 1, 0));
         EXPECT_EQ(o.drOn, since(0x10, 1, 0));
-        EXPECT_EQ(o.reservedFloats[1], since(0x11, 0.75f, 0.0f));
+        EXPECT_EQ(o.reservedFloat2, since(0x11, 0.75f, 0.0f));
         EXPECT_EQ(o.inputGamma, since(0x12, 1.8f, 2.2f));
         EXPECT_EQ(o.reservedInt1, since(0x13, 7, 1));
         EXPECT_EQ(o.drMode, since(0x14, 2, 0));
@@ -192,7 +192,7 @@ TEST(OptionsRecord, HostileChannelCountStopsAtTheEndOfTheInput) {
     AllOptions o;
     EXPECT_TRUE(o.deserialize(input));
     EXPECT_EQ(o.renderChannels, std::vector<int32_t>{100});
-    EXPECT_TRUE(o.paths[kOutputImagePath].empty());
+    EXPECT_TRUE(o.outputImagePath.empty());
 }
 
 TEST(OptionsRecord, PathsKeepTheirFirst2047Units) {
@@ -201,8 +201,8 @@ TEST(OptionsRecord, PathsKeepTheirFirst2047Units) {
     QuickArchive ar = oldOptionsRecord(0x17, {}, path);
     AllOptions o;
     ASSERT_TRUE(o.deserialize(ar));
-    EXPECT_EQ(o.paths[kOutputImagePath], path.substr(0, 2047));
-    EXPECT_EQ(o.paths[kRawImagePath], "path1");
+    EXPECT_EQ(o.outputImagePath, path.substr(0, 2047));
+    EXPECT_EQ(o.rawImagePath, "path1");
 }
 
 TEST(OptionsRecord, TextureSlotsWithUnknownTypesFailTheRead) {
@@ -218,7 +218,7 @@ TEST(OptionsRecord, TextureSlotsWithUnknownTypesFailTheRead) {
         ar.setTrace(&trace);
         AllOptions o;
         EXPECT_FALSE(o.deserialize(ar)) << id;
-        EXPECT_FALSE(o.environment[kBackground].texture);
+        EXPECT_FALSE(o.background.texture);
         EXPECT_NE(trace.failureText().find("unknown texture type " + std::to_string(id)), std::string::npos);
     }
 }
@@ -244,13 +244,13 @@ TEST(OptionsRecord, NewestRecordWritesBackAsItWasRead) {
 TEST(OptionsRecord, TexturesSurviveARoundTrip) {
     const std::shared_ptr<BaseTexture> texture = makeBitmapTexture("sky.hdr");
     AllOptions a;
-    a.environment[kReflection].texture = texture;
+    a.reflection.texture = texture;
     QuickArchive ar;
     ASSERT_TRUE(a.serialize(ar));
     AllOptions b;
     ASSERT_TRUE(b.deserialize(ar));
-    ASSERT_TRUE(b.environment[kReflection].texture);
-    EXPECT_EQ(b.environment[kReflection].texture->typeId(), texture->typeId());
-    EXPECT_TRUE(b.environment[kReflection].texture->isEqual(texture));
-    EXPECT_FALSE(b.environment[kBackground].texture);
+    ASSERT_TRUE(b.reflection.texture);
+    EXPECT_EQ(b.reflection.texture->typeId(), texture->typeId());
+    EXPECT_TRUE(b.reflection.texture->isEqual(texture));
+    EXPECT_FALSE(b.background.texture);
 }

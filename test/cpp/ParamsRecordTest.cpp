@@ -55,7 +55,7 @@ KilnUtils::KilnParams markedBlock() {
 // path sampler stored as 0.
 std::vector<uint8_t> paramsRecord(uint16_t version) {
     TessarParams params;
-    params.block = markedBlock();
+    static_cast<KilnUtils::KilnParams&>(params) = markedBlock();
     QuickArchive ar;
     params.serialize(ar);
     std::vector<uint8_t> bytes = bytesOf(ar);
@@ -97,7 +97,7 @@ TEST(ParamsRecord, EachVersionReadsItsFields) {
         TessarParams params;
         ASSERT_TRUE(params.deserialize(ar));
         EXPECT_EQ(ar.readPos(), bytes.size());
-        const KilnUtils::KilnParams& b = params.block;
+        const KilnUtils::KilnParams& b = static_cast<KilnUtils::KilnParams&>(params);
 
         EXPECT_EQ(b.dmcSampler_path_sampler_type, 2);  // stored 0, or absent
         EXPECT_EQ(b.colorMapping_subpixel_mapping,
@@ -123,10 +123,10 @@ TEST(ParamsRecord, UnknownWordsAreRejectedAfterReset) {
         QuickArchive ar;
         ar.writeUInt32(word);
         TessarParams params;
-        params.block.gi_on = 7;
+        params.gi_on = 7;
         EXPECT_FALSE(params.deserialize(ar)) << std::hex << word;
-        EXPECT_EQ(params.block.gi_on, KilnUtils::KilnParams().gi_on);
-        EXPECT_EQ(params.block.regions_seqtype, TessarParams::kRegionSequence);
+        EXPECT_EQ(params.gi_on, KilnUtils::KilnParams().gi_on);
+        EXPECT_EQ(params.regions_seqtype, TessarParams::kRegionSequence);
     }
 }
 

@@ -59,6 +59,12 @@ private:
 class AnimatedReal : public AnimatedValue<float>, public TessarXMLSerializable {
 public:
     explicit AnimatedReal(bool interpolate = true) : AnimatedValue(interpolate, true, "AnimatedReal") {}
+    // One value at time 0.
+    static AnimatedReal single(float value) {
+        AnimatedReal real;
+        real.setValue(value, 0.0);
+        return real;
+    }
     void writeXML(AssetXmlWriter&, const std::string&) override {}
     std::string_view pluginType() const override { return {}; }
     std::string_view category() const override { return {}; }

@@ -120,6 +120,7 @@ struct Codec<std::shared_ptr<Base>, IfFamily<Base>> {
 
     static bool read(RecordScope& rec, Ref& v, const FieldSpec& f) {
         if (f.has(Form::ClearFirst)) v = nullptr;
+        if (f.has(Form::InPlace)) return readOptionalChild<Base, readChildInPlace<Base>>(rec, v);
         return f.has(Form::Optional) ? readOptionalChild(rec, v) : readChild(rec, v);
     }
     static bool write(QuickArchive& ar, Ref& v, const FieldSpec& f) {

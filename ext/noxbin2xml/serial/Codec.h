@@ -4,10 +4,12 @@
 // picks the variant of a type's encoding that an old record uses.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "serial/AssetXmlWriter.h"
@@ -35,6 +37,8 @@ enum class Form : uint16_t {
     UserData = 1 << 10,    // a parameter marked as user data
     RecordOnly = 1 << 11,  // in a list that builds both (layoutFromOneList): no parameter
     ParamOnly = 1 << 12,   // in such a list: a parameter only, not in the record
+    InPlace = 1 << 13,     // a child stored before it reads, so one whose read fails stays, read in part
+    Bare = 1 << 14,        // bytes without their count (old records)
 };
 constexpr Form operator|(Form a, Form b) { return Form(uint16_t(a) | uint16_t(b)); }
 
@@ -79,6 +83,16 @@ struct CodecDefaults {
     static void assets(AssetXmlWriter&, const T&, const FieldSpec&, std::string_view) {}
     static void copy(T&, bool) {}
     static bool ready(const T&, const FieldSpec&) { return true; }
+};
+
+// A parameter computed from a member, in no record itself: its codec
+// provides param only.
+template <class T>
+struct ParamCodec : CodecDefaults<T> {
+    static bool read(RecordScope&, T&, const FieldSpec&) { return true; }
+    static bool write(QuickArchive&, T&, const FieldSpec&) { return true; }
+    static bool equal(const T&, const T&) { return true; }
+    static void text(std::string&, const T&) {}
 };
 
 // Numbers as the documents write them.
@@ -239,10 +253,49 @@ struct Codec<std::vector<std::string>> : CodecDefaults<std::vector<std::string>>
     static void text(std::string& out, const std::vector<std::string>& v);
 };
 
+// Opaque bytes of a fixed size: their count, then at most that many bytes
+// (the surplus of a longer record is skipped), or (Form::Bare) the bytes
+// alone. No parameter.
+template <size_t N>
+struct Codec<std::array<uint8_t, N>> : CodecDefaults<std::array<uint8_t, N>> {
+    static bool read(RecordScope& rec, std::array<uint8_t, N>& v, const FieldSpec& f) {
+        if (f.has(Form::Bare))
+            rec.archive().readBytes(v.data(), N);
+        else
+            rec.archive().readByteArray(v.data(), N, false);
+        return true;
+    }
+    static bool write(QuickArchive& ar, std::array<uint8_t, N>& v, const FieldSpec& f) {
+        if (f.has(Form::Bare))
+            ar.writeBytes(v.data(), N);
+        else
+            ar.writeByteArray(v.data(), N);
+        return true;
+    }
+    static void param(AssetXmlWriter&, const std::array<uint8_t, N>&, const FieldSpec&, std::string_view) {}
+    static void text(std::string& out, const std::array<uint8_t, N>&) {
+        appendNumberText(out, static_cast<int64_t>(N));
+        out += " bytes";
+    }
+};
+
 // An embedded object with a record of its own (version word included). A
 // record it rejects fails the owner's read.
+template <class T, class = void>
+struct HasEquality : std::false_type {};
+template <class T>
+struct HasEquality<T, std::void_t<decltype(std::declval<const T&>() == std::declval<const T&>())>> : std::true_type {};
+
 template <class T>
 struct NestedRecordCodec : CodecDefaults<T> {
+    // Records without a comparison of their own are the same only as the
+    // same object.
+    static bool equal(const T& a, const T& b) {
+        if constexpr (HasEquality<T>::value)
+            return a == b;
+        else
+            return &a == &b;
+    }
     static bool read(RecordScope& rec, T& v, const FieldSpec& f) {
         const uint64_t at = rec.archive().readPos();
         if (v.deserialize(rec.archive())) return true;

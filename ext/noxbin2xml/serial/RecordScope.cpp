@@ -25,6 +25,7 @@ uint32_t RecordScope::readVersionWord() {
     uint32_t word = 0;
     if (tooDeep_) return word;  // nothing is read below the depth limit
     archive_.readUInt32(word);
+    version_ = recordVersion(word);
     if (ReadTrace* trace = archive_.trace()) trace->setVersion(recordVersion(word));
     return word;
 }

@@ -32,6 +32,8 @@ public:
 
     // Reads the version word (0 when the record has ended).
     uint32_t readVersionWord();
+    // The record version of the word read.
+    uint16_t version() const { return version_; }
     // Checks a version word: tag must equal `tag` and version lie in lo..hi
     // without being one that `skips` names. `accepted` describes the set for
     // the failure message (the range when empty).
@@ -62,6 +64,7 @@ private:
     uint64_t start_;
     bool tooDeep_;
     bool partFailed_ = false;
+    uint16_t version_ = 0;
 };
 
 }  // namespace KilnCore
