@@ -1,7 +1,7 @@
 # Builds Noxbin2xml.so the way Ruby users expect (gem install, rake compile).
 require "mkmf"
 
-source_dirs = %w[serial animated lights textures materials options ruby]
+source_dirs = %w[serial animated lights textures materials options scene ruby]
 root = __dir__
 
 $INCFLAGS << " -I#{root}"

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "options/AllOptions.h"
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/QuickArchive.h"
 #include "textures/BaseTexture.h"

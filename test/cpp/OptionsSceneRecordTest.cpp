@@ -3,7 +3,7 @@
 #include "lights/SunLight.h"
 #include "materials/BrdfMaterials.h"
 #include "materials/SceneMaterials.h"
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
 #include "textures/SkyTexture.h"

@@ -5,7 +5,7 @@
 #include "lights/SunLight.h"
 #include "materials/MaterialConversion.h"
 #include "materials/SceneMaterials.h"
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
 

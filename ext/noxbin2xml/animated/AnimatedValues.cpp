@@ -80,6 +80,7 @@ bool AnimatedValue<T>::deserialize(QuickArchive& ar) {
     const uint32_t word = rec.readVersionWord();
     clear();
     if (!rec.accept(word, 1, 1)) return false;
+    const uint64_t at = ar.readPos();
     uint32_t count = 0, keySize = 0;
     ar.readUInt32(count);
     ar.readUInt32(keySize);
@@ -93,6 +94,7 @@ bool AnimatedValue<T>::deserialize(QuickArchive& ar) {
         Codec<T>::read(rec, value, {});
         setValue(value, time);
     }
+    rec.traceField("keys", "keys", at, [&] { return std::to_string(count) + " keys"; });
     return true;
 }
 

@@ -91,6 +91,7 @@ public:
 // its value at time 0.
 template <class A, class T>
 struct AnimatedCodec : CodecDefaults<A> {
+    static constexpr std::string_view kType = "animated";
     static bool read(RecordScope& rec, A& v, const FieldSpec& f) {
         if (!f.has(Form::AtTimeZero)) return NestedRecordCodec<A>::read(rec, v, f);
         T single = v.valueAt(0.0);

@@ -37,6 +37,7 @@ void writeMaterialAsset(AssetXmlWriter& w, const C& object, const std::string& u
 // A texture that old records keep as the name of its image file: a bitmap
 // texture on that file (none for an empty name).
 struct FileNameTexture : Codec<TextureRef> {
+    static constexpr std::string_view kType = "text";
     static bool read(RecordScope& rec, TextureRef& v, const FieldSpec&);
     static bool write(QuickArchive& ar, TextureRef& v, const FieldSpec&);
     static void text(std::string& out, const TextureRef& v);

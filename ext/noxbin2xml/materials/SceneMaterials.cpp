@@ -131,18 +131,21 @@ bool SceneMaterials::serialize(QuickArchive& ar) {
 // as they are and reads the identifier index after them.
 bool SceneMaterials::readMaterials(RecordScope& rec, bool fileWithIdentifiers) {
     QuickArchive& ar = rec.archive();
+    const uint64_t at = ar.readPos();
     uint32_t count = 0;
     ar.readUInt32(count);
-    rec.note("count", std::to_string(count));
-    for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
+    bool ok = true;
+    for (uint32_t i = 0; ok && i < count && !ar.exhausted(); ++i) {
         MaterialRef material;
-        if (!readChild(rec, material)) return false;
+        ok = readChild(rec, material);
+        if (!ok) break;
         if (fileWithIdentifiers)
             addMaterial(material);
         else
             file(material->name, material);
     }
-    return true;
+    rec.traceField("materials", "children", at, [&] { return std::to_string(count) + " entries"; });
+    return ok;
 }
 
 bool SceneMaterials::deserialize(QuickArchive& ar) {
@@ -152,6 +155,7 @@ bool SceneMaterials::deserialize(QuickArchive& ar) {
     if (!rec.readVersion(version, 1, 2)) return false;
     if (!readMaterials(rec, version == 1)) return false;
     if (version == 1) return true;
+    const uint64_t at = ar.readPos();
     uint32_t count = 0;
     ar.readUInt32(count);
     for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
@@ -160,6 +164,7 @@ bool SceneMaterials::deserialize(QuickArchive& ar) {
         ar.readWString(name);
         uuids_.emplace(std::move(id), std::move(name));
     }
+    rec.traceField("identifiers", "texts", at, [&] { return std::to_string(count) + " entries"; });
     return true;
 }
 

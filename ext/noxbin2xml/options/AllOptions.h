@@ -34,6 +34,7 @@ struct EnvironmentSlot {
 // version 0x15 add their ids to the default list; ids outside the known
 // range are dropped. The parameter lists the channels' names.
 struct RenderChannelList : CodecDefaults<std::vector<int32_t>> {
+    static constexpr std::string_view kType = "ids";
     using List = std::vector<int32_t>;
     static bool read(RecordScope& rec, List& v, const FieldSpec&);
     static bool write(QuickArchive& archive, List& v, const FieldSpec&);

@@ -117,6 +117,7 @@ using IfFamily = std::enable_if_t<std::is_base_of_v<TessarSerializable, Base>>;
 template <class Base>
 struct Codec<std::shared_ptr<Base>, IfFamily<Base>> {
     using Ref = std::shared_ptr<Base>;
+    static constexpr std::string_view kType = "child";
 
     static bool read(RecordScope& rec, Ref& v, const FieldSpec& f) {
         if (f.has(Form::ClearFirst)) v = nullptr;
@@ -150,6 +151,7 @@ struct Codec<std::shared_ptr<Base>, IfFamily<Base>> {
 // the identifier and creates the child, ChildRecord reads its record.
 template <class Base>
 struct ChildType : Codec<std::shared_ptr<Base>> {
+    static constexpr std::string_view kType = "int32";
     using Ref = std::shared_ptr<Base>;
     static bool read(RecordScope& rec, Ref& v, const FieldSpec&) {
         const uint64_t at = rec.archive().readPos();
@@ -169,6 +171,7 @@ struct ChildType : Codec<std::shared_ptr<Base>> {
 
 template <class Base>
 struct ChildRecord : Codec<std::shared_ptr<Base>> {
+    static constexpr std::string_view kType = "record";
     using Ref = std::shared_ptr<Base>;
     static bool read(RecordScope& rec, Ref& v, const FieldSpec&) {
         const uint64_t at = rec.archive().readPos();
@@ -183,6 +186,7 @@ struct ChildRecord : Codec<std::shared_ptr<Base>> {
 // URLs of their assets.
 template <class Base>
 struct Codec<std::vector<std::shared_ptr<Base>>, IfFamily<Base>> {
+    static constexpr std::string_view kType = "children";
     using Ref = std::shared_ptr<Base>;
     using List = std::vector<Ref>;
     using One = Codec<Ref>;

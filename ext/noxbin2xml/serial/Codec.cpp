@@ -91,6 +91,8 @@ void Codec<std::string>::text(std::string& out, const std::string& v) {
     out += '"';
 }
 
+bool NoCaseText::equal(const std::string& a, const std::string& b) { return equalsNoCase(a, b); }
+
 bool Codec<std::vector<std::string>>::read(RecordScope& rec, std::vector<std::string>& v, const FieldSpec&) {
     QuickArchive& ar = rec.archive();
     uint32_t count = 0;

@@ -67,6 +67,7 @@ struct FieldSpec {
 };
 
 // A codec provides, for a value type T:
+//   kType                                              its encoding in records, for traces
 //   read(RecordScope&, T&, const FieldSpec&) -> bool   false only for a failed nested record
 //   write(QuickArchive&, T&, const FieldSpec&) -> bool  false only for an unwritable child
 //   param(AssetXmlWriter&, const T&, const FieldSpec&, std::string_view ownerUrl)
@@ -89,6 +90,7 @@ struct CodecDefaults {
 // provides param only.
 template <class T>
 struct ParamCodec : CodecDefaults<T> {
+    static constexpr std::string_view kType = "";
     static bool read(RecordScope&, T&, const FieldSpec&) { return true; }
     static bool write(QuickArchive&, T&, const FieldSpec&) { return true; }
     static bool equal(const T&, const T&) { return true; }
@@ -103,6 +105,7 @@ void appendNumbersText(std::string& out, const float* values, size_t count);
 
 template <>
 struct Codec<bool> : CodecDefaults<bool> {
+    static constexpr std::string_view kType = "bool";
     static bool read(RecordScope& rec, bool& v, const FieldSpec&) {
         rec.archive().readBool(v);
         return true;
@@ -138,6 +141,7 @@ struct NumberCodec : CodecDefaults<T> {
 
 template <>
 struct Codec<int32_t> : NumberCodec<int32_t> {
+    static constexpr std::string_view kType = "int32";
     static void param(AssetXmlWriter& w, int32_t v, const FieldSpec& f, std::string_view) {
         if (f.has(Form::Flag))
             w.writeBoolParam(f.name, v != 0, f.label, f.has(Form::UserData));
@@ -150,6 +154,7 @@ struct Codec<int32_t> : NumberCodec<int32_t> {
 // bits and reads back negative, as the old writer's int parameter did.
 template <>
 struct Codec<uint32_t> : NumberCodec<uint32_t> {
+    static constexpr std::string_view kType = "uint32";
     static void param(AssetXmlWriter& w, uint32_t v, const FieldSpec& f, std::string_view) {
         w.writeIntParam(f.name, static_cast<int32_t>(v), f.label, f.has(Form::UserData));
     }
@@ -157,6 +162,7 @@ struct Codec<uint32_t> : NumberCodec<uint32_t> {
 
 template <>
 struct Codec<float> : NumberCodec<float> {
+    static constexpr std::string_view kType = "float32";
     static void param(AssetXmlWriter& w, float v, const FieldSpec& f, std::string_view) {
         w.writeFloatParam(f.name, v, f.label, f.has(Form::UserData));
     }
@@ -165,6 +171,7 @@ struct Codec<float> : NumberCodec<float> {
 // Parameters are float32: a double is narrowed.
 template <>
 struct Codec<double> : NumberCodec<double> {
+    static constexpr std::string_view kType = "float64";
     static void param(AssetXmlWriter& w, double v, const FieldSpec& f, std::string_view) {
         w.writeFloatParam(f.name, static_cast<float>(v), f.label, f.has(Form::UserData));
     }
@@ -193,6 +200,7 @@ struct FloatsCodec : CodecDefaults<T> {
 
 template <>
 struct Codec<Color> : FloatsCodec<Color> {
+    static constexpr std::string_view kType = "color";
     static void param(AssetXmlWriter& w, const Color& v, const FieldSpec& f, std::string_view) {
         w.writeColorParam(f.name, v, f.label);
     }
@@ -200,6 +208,7 @@ struct Codec<Color> : FloatsCodec<Color> {
 
 template <>
 struct Codec<AColor> : FloatsCodec<AColor> {
+    static constexpr std::string_view kType = "acolor";
     static void param(AssetXmlWriter& w, const AColor& v, const FieldSpec& f, std::string_view) {
         w.writeAColorParam(f.name, v, f.label);
     }
@@ -207,6 +216,7 @@ struct Codec<AColor> : FloatsCodec<AColor> {
 
 template <>
 struct Codec<Vector3> : FloatsCodec<Vector3> {
+    static constexpr std::string_view kType = "vector";
     static void param(AssetXmlWriter& w, const Vector3& v, const FieldSpec& f, std::string_view) {
         w.writeVectorParam(f.name, v, f.label);
     }
@@ -215,11 +225,13 @@ struct Codec<Vector3> : FloatsCodec<Vector3> {
 // A matrix has no parameter form of its own.
 template <>
 struct Codec<Matrix3> : FloatsCodec<Matrix3> {
+    static constexpr std::string_view kType = "matrix";
     static void param(AssetXmlWriter&, const Matrix3&, const FieldSpec&, std::string_view) {}
 };
 
 template <>
 struct Codec<Transform> : FloatsCodec<Transform> {
+    static constexpr std::string_view kType = "transform";
     static void param(AssetXmlWriter& w, const Transform& v, const FieldSpec& f, std::string_view) {
         w.writeTransformParam(f.name, v, f.label);
     }
@@ -229,12 +241,14 @@ struct Codec<Transform> : FloatsCodec<Transform> {
 // in records and parameters.
 template <>
 struct Codec<TransformD> : FloatsCodec<TransformD> {
+    static constexpr std::string_view kType = "transform";
     static void param(AssetXmlWriter& w, const TransformD& v, const FieldSpec& f, std::string_view);
 };
 
 // Wide text: UTF-8 behind its byte count.
 template <>
 struct Codec<std::string> : CodecDefaults<std::string> {
+    static constexpr std::string_view kType = "text";
     static bool read(RecordScope& rec, std::string& v, const FieldSpec& f);
     static bool write(QuickArchive& ar, std::string& v, const FieldSpec&) {
         ar.writeWString(v);
@@ -244,9 +258,15 @@ struct Codec<std::string> : CodecDefaults<std::string> {
     static void text(std::string& out, const std::string& v);
 };
 
+// Text that compares ignoring letter case (file names, identifiers).
+struct NoCaseText : Codec<std::string> {
+    static bool equal(const std::string& a, const std::string& b);
+};
+
 // A list of texts: the count, then each text; its parameter is a list.
 template <>
 struct Codec<std::vector<std::string>> : CodecDefaults<std::vector<std::string>> {
+    static constexpr std::string_view kType = "texts";
     static bool read(RecordScope& rec, std::vector<std::string>& v, const FieldSpec&);
     static bool write(QuickArchive& ar, std::vector<std::string>& v, const FieldSpec&);
     static void param(AssetXmlWriter& w, const std::vector<std::string>& v, const FieldSpec& f, std::string_view);
@@ -258,6 +278,7 @@ struct Codec<std::vector<std::string>> : CodecDefaults<std::vector<std::string>>
 // alone. No parameter.
 template <size_t N>
 struct Codec<std::array<uint8_t, N>> : CodecDefaults<std::array<uint8_t, N>> {
+    static constexpr std::string_view kType = "bytes";
     static bool read(RecordScope& rec, std::array<uint8_t, N>& v, const FieldSpec& f) {
         if (f.has(Form::Bare))
             rec.archive().readBytes(v.data(), N);
@@ -288,6 +309,7 @@ struct HasEquality<T, std::void_t<decltype(std::declval<const T&>() == std::decl
 
 template <class T>
 struct NestedRecordCodec : CodecDefaults<T> {
+    static constexpr std::string_view kType = "record";
     // Records without a comparison of their own are the same only as the
     // same object.
     static bool equal(const T& a, const T& b) {

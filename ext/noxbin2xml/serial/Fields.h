@@ -30,6 +30,7 @@ class Field;
 // What a field does, for one class; one table per member type and codec.
 template <class C>
 struct FieldOps {
+    std::string_view type;  // the encoding in records (the codec's kType)
     // `text`, when not null, receives the value read as short text.
     bool (*read)(const Field<C>&, C&, RecordScope&, std::string* text);
     bool (*write)(const Field<C>&, C&, QuickArchive&);
@@ -158,6 +159,7 @@ template <class C>
 template <class T, class Sub, class CodecT>
 const FieldOps<C>& Field<C>::opsFor() {
     static const FieldOps<C> ops{
+        CodecT::kType,
         [](const Field& f, C& o, RecordScope& rec, std::string* text) {
             T& value = f.template valueIn<T, Sub>(o);
             const bool ok = CodecT::read(rec, value, f);
@@ -186,6 +188,7 @@ template <class C>
 template <class T, class CodecT>
 const FieldOps<C>& Field<C>::gapOps() {
     static const FieldOps<C> ops{
+        CodecT::kType,
         [](const Field& f, C&, RecordScope& rec, std::string* text) {
             T dropped{};
             const bool ok = CodecT::read(rec, dropped, f);
@@ -209,6 +212,7 @@ template <class C>
 template <auto Read, auto Write>
 const FieldOps<C>& Field<C>::stepOps() {
     static const FieldOps<C> ops{
+        "part",
         [](const Field&, C& o, RecordScope& rec, std::string* text) { return (o.*Read)(rec, text); },
         [](const Field&, C& o, QuickArchive& ar) { return (o.*Write)(ar); },
         [](const Field&, const C&, AssetXmlWriter&, std::string_view) {},
@@ -308,7 +312,7 @@ bool readFields(C& object, RecordScope& rec, const FieldList<C>& fields) {
         const uint64_t at = rec.archive().readPos();
         std::string text;
         const bool ok = f.ops().read(f, object, rec, &text);
-        trace->field(f.name, at, rec.archive().readPos() - at, f.since, std::move(text));
+        trace->field(f.name, at, rec.archive().readPos() - at, f.since, f.ops().type, std::move(text));
         if (!ok) return false;
     }
     return true;

@@ -22,7 +22,6 @@ void appendTree(std::string& out, const ReadTrace::Node& node, int depth) {
     out.append(2 * depth, ' ');
     out += node.className + ' ' + hexOffset(node.offset);
     if (node.version) out += " v" + std::to_string(*node.version);
-    for (const auto& [key, value] : node.notes) out += ' ' + key + "=\"" + value + '"';
     if (node.failed) out += "  FAILED " + hexOffset(node.failureOffset) + ": " + node.failure;
     out += '\n';
     // Fields and nested records in record order; a record lies inside the
@@ -59,12 +58,9 @@ void ReadTrace::leave() {
 
 void ReadTrace::setVersion(uint32_t version) { stack_.back()->version = version; }
 
-void ReadTrace::note(std::string_view key, std::string value) {
-    stack_.back()->notes.emplace_back(std::string(key), std::move(value));
-}
-
-void ReadTrace::field(std::string_view name, uint64_t offset, uint64_t size, uint16_t since, std::string value) {
-    stack_.back()->fields.push_back({std::string(name), offset, size, since, std::move(value)});
+void ReadTrace::field(std::string_view name, uint64_t offset, uint64_t size, uint16_t since, std::string_view type,
+                      std::string value) {
+    stack_.back()->fields.push_back({std::string(name), offset, size, since, type, std::move(value)});
 }
 
 void ReadTrace::fail(uint64_t offset, std::string reason) {

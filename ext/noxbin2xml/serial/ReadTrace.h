@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace KilnCore {
@@ -22,7 +21,8 @@ public:
         std::string name;
         uint64_t offset = 0;
         uint64_t size = 0;
-        uint16_t since = 0;  // the first record version that holds the field
+        uint16_t since = 0;     // the first record version that holds the field
+        std::string_view type;  // its encoding: "int32", "float32", "text", "record", ...
         std::string value;
     };
 
@@ -30,7 +30,6 @@ public:
         std::string className;
         uint64_t offset = 0;
         std::optional<uint32_t> version;
-        std::vector<std::pair<std::string, std::string>> notes;
         std::vector<FieldRead> fields;
         bool failed = false;
         uint64_t failureOffset = 0;
@@ -43,9 +42,9 @@ public:
     void enter(std::string_view className, uint64_t offset);
     void leave();
     void setVersion(uint32_t version);
-    void note(std::string_view key, std::string value);
     // A field of the current record, once read.
-    void field(std::string_view name, uint64_t offset, uint64_t size, uint16_t since, std::string value);
+    void field(std::string_view name, uint64_t offset, uint64_t size, uint16_t since, std::string_view type,
+               std::string value);
     void fail(uint64_t offset, std::string reason);
     // Marks the most recent child of the current record as failed unless it
     // already gave its own reason.

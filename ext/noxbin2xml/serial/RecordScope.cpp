@@ -68,10 +68,6 @@ void RecordScope::markChildFailed(uint64_t offset) {
     if (ReadTrace* trace = archive_.trace()) trace->failLastChild(offset, "read failed");
 }
 
-void RecordScope::note(std::string_view key, const std::string& value) {
-    if (ReadTrace* trace = archive_.trace()) trace->note(key, value);
-}
-
 void RecordScope::failPart(uint64_t offset, std::string_view reason) {
     partFailed_ = true;
     failAt(offset, reason);

@@ -56,8 +56,13 @@ public:
     void failPart(uint64_t offset, std::string_view reason);
     bool partFailed() const { return partFailed_; }
 
-    // Adds a detail (a name, a count) to the trace of this record.
-    void note(std::string_view key, const std::string& value);
+    // Records a field of `type` that a record read by hand read from
+    // `offset` up to the read position; `value` makes its text only when
+    // tracing.
+    template <class Value>
+    void traceField(std::string_view name, std::string_view type, uint64_t offset, Value&& value) {
+        if (ReadTrace* trace = archive_.trace()) trace->field(name, offset, archive_.readPos() - offset, 0, type, value());
+    }
 
 private:
     QuickArchive& archive_;

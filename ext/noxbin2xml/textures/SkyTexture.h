@@ -9,7 +9,7 @@
 #include "animated/AnimatedValues.h"
 #include "lights/BaseLight.h"
 #include "lights/SunSettings.h"
-#include "serial/Types.h"
+#include "serial/RecordObject.h"
 #include "textures/BaseTexture.h"
 
 namespace KilnCore {
@@ -17,9 +17,11 @@ namespace KilnCore {
 class SunLight;
 
 // The sky carries settings for its sun (SunSettings) besides the sun itself.
-class SkyTexture final : public BaseTexture, public SunSettings {
+class SkyTexture final : public RecordObject<SkyTexture, BaseTexture>, public SunSettings {
 public:
     static constexpr int32_t kTypeId = TextureType::Sky;
+    static constexpr std::string_view kPluginType = "TexSky";
+    static const ObjectLayout<SkyTexture>& layout();
 
     std::shared_ptr<BaseLight> sun;  // the default sun unless a record says otherwise
     AnimatedTransform transform;
@@ -28,19 +30,20 @@ public:
     std::string skyGuid;  // a new identifier on every reset
 
     SkyTexture();
-    void reset() override { *this = SkyTexture(); }
-    int32_t typeId() const override { return kTypeId; }
     // A new identifier and a sun of its own (a copy of the held one).
     std::shared_ptr<BaseTexture> clone() const override;
-    bool isEqual(const std::shared_ptr<BaseTexture>& other) const override;
-
-    bool serialize(QuickArchive& archive) override;
-    bool deserialize(QuickArchive& archive) override;
 
     // Lets the sun write itself (once per document), then the sky, whose
     // only parameter refers to that sun.
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
-    std::string_view pluginType() const override { return "TexSky"; }
+
+    // The newest record ends with a full copy of the default sun, whose
+    // settings a read gives the process-wide sun, and whether the sky's sun
+    // is the default sun.
+    bool readDefaultSun(RecordScope& owner, std::string* text);
+    bool writeDefaultSun(QuickArchive& archive);
+    bool readUsesDefaultSun(RecordScope& owner, std::string* text);
+    bool writeUsesDefaultSun(QuickArchive& archive);
 
 private:
     // The held sun, when it is a sun light.
