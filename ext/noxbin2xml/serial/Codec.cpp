@@ -58,14 +58,6 @@ template struct FloatsCodec<Matrix3>;
 template struct FloatsCodec<Transform>;
 template struct FloatsCodec<TransformD>;
 
-void Codec<TransformD>::param(AssetXmlWriter& w, const TransformD& v, const FieldSpec& f, std::string_view) {
-    Transform narrowed;
-    narrowed.matrix = v.matrix;
-    narrowed.offset = {static_cast<float>(v.offset[0]), static_cast<float>(v.offset[1]),
-                       static_cast<float>(v.offset[2])};
-    w.writeTransformParam(f.name, narrowed, f.label);
-}
-
 bool Codec<std::string>::read(RecordScope& rec, std::string& v, const FieldSpec& f) {
     if (!f.has(Form::KeepIfEmpty)) {
         rec.archive().readWString(v);

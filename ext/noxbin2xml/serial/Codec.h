@@ -178,9 +178,16 @@ struct Codec<double> : NumberCodec<double> {
 };
 
 // Vectors, colours, matrices and transforms: their floats in order, read
-// through a zeroed temporary (QuickArchive).
+// through a zeroed temporary (QuickArchive). The frame data's camera
+// transforms keep a float64 offset in memory, float32 in records and
+// parameters. A matrix has no parameter form of its own.
 template <class T>
 struct FloatsCodec : CodecDefaults<T> {
+    static constexpr std::string_view kType = std::is_same_v<T, Color>     ? "color"
+                                              : std::is_same_v<T, AColor>  ? "acolor"
+                                              : std::is_same_v<T, Vector3> ? "vector"
+                                              : std::is_same_v<T, Matrix3> ? "matrix"
+                                                                           : "transform";
     static bool read(RecordScope& rec, T& v, const FieldSpec&) {
         if constexpr (std::is_same_v<T, Color>) rec.archive().readColor(v);
         else if constexpr (std::is_same_v<T, AColor>) rec.archive().readAColor(v);
@@ -195,55 +202,27 @@ struct FloatsCodec : CodecDefaults<T> {
         else ar.writeBytes(&v, sizeof v);
         return true;
     }
+    static void param(AssetXmlWriter& w, const T& v, const FieldSpec& f, std::string_view) {
+        if constexpr (std::is_same_v<T, Color>) w.writeColorParam(f.name, v, f.label);
+        else if constexpr (std::is_same_v<T, AColor>) w.writeAColorParam(f.name, v, f.label);
+        else if constexpr (std::is_same_v<T, Vector3>) w.writeVectorParam(f.name, v, f.label);
+        else if constexpr (std::is_same_v<T, Transform>) w.writeTransformParam(f.name, v, f.label);
+        else if constexpr (std::is_same_v<T, TransformD>) w.writeTransformParam(f.name, narrowed(v), f.label);
+    }
     static void text(std::string& out, const T& v);
-};
 
-template <>
-struct Codec<Color> : FloatsCodec<Color> {
-    static constexpr std::string_view kType = "color";
-    static void param(AssetXmlWriter& w, const Color& v, const FieldSpec& f, std::string_view) {
-        w.writeColorParam(f.name, v, f.label);
+private:
+    static Transform narrowed(const TransformD& v) {
+        return {v.matrix, {static_cast<float>(v.offset[0]), static_cast<float>(v.offset[1]),
+                           static_cast<float>(v.offset[2])}};
     }
 };
 
-template <>
-struct Codec<AColor> : FloatsCodec<AColor> {
-    static constexpr std::string_view kType = "acolor";
-    static void param(AssetXmlWriter& w, const AColor& v, const FieldSpec& f, std::string_view) {
-        w.writeAColorParam(f.name, v, f.label);
-    }
-};
-
-template <>
-struct Codec<Vector3> : FloatsCodec<Vector3> {
-    static constexpr std::string_view kType = "vector";
-    static void param(AssetXmlWriter& w, const Vector3& v, const FieldSpec& f, std::string_view) {
-        w.writeVectorParam(f.name, v, f.label);
-    }
-};
-
-// A matrix has no parameter form of its own.
-template <>
-struct Codec<Matrix3> : FloatsCodec<Matrix3> {
-    static constexpr std::string_view kType = "matrix";
-    static void param(AssetXmlWriter&, const Matrix3&, const FieldSpec&, std::string_view) {}
-};
-
-template <>
-struct Codec<Transform> : FloatsCodec<Transform> {
-    static constexpr std::string_view kType = "transform";
-    static void param(AssetXmlWriter& w, const Transform& v, const FieldSpec& f, std::string_view) {
-        w.writeTransformParam(f.name, v, f.label);
-    }
-};
-
-// The frame data's camera transforms: a float64 offset in memory, float32
-// in records and parameters.
-template <>
-struct Codec<TransformD> : FloatsCodec<TransformD> {
-    static constexpr std::string_view kType = "transform";
-    static void param(AssetXmlWriter& w, const TransformD& v, const FieldSpec& f, std::string_view);
-};
+template <class T>
+struct Codec<T, std::enable_if_t<std::is_same_v<T, Color> || std::is_same_v<T, AColor> ||
+                                 std::is_same_v<T, Vector3> || std::is_same_v<T, Matrix3> ||
+                                 std::is_same_v<T, Transform> || std::is_same_v<T, TransformD>>>
+    : FloatsCodec<T> {};
 
 // Wide text: UTF-8 behind its byte count.
 template <>

@@ -34,13 +34,17 @@ struct FieldOps {
     // `text`, when not null, receives the value read as short text.
     bool (*read)(const Field<C>&, C&, RecordScope&, std::string* text);
     bool (*write)(const Field<C>&, C&, QuickArchive&);
-    void (*param)(const Field<C>&, const C&, AssetXmlWriter&, std::string_view ownerUrl);
-    bool (*equal)(const Field<C>&, const C&, const C&);
+    // The rest is what a field that holds no child and takes part in no
+    // comparison does: no parameter, nothing to copy.
+    void (*param)(const Field<C>&, const C&, AssetXmlWriter&, std::string_view ownerUrl) =
+        [](const Field<C>&, const C&, AssetXmlWriter&, std::string_view) {};
+    bool (*equal)(const Field<C>&, const C&, const C&) = [](const Field<C>&, const C&, const C&) { return true; };
     // Owned children: write their own assets, replace them by copies, and
     // whether a record holding them can be written.
-    void (*assets)(const Field<C>&, const C&, AssetXmlWriter&, std::string_view ownerUrl);
-    void (*copy)(const Field<C>&, C&, bool duplicate);
-    bool (*ready)(const Field<C>&, const C&);
+    void (*assets)(const Field<C>&, const C&, AssetXmlWriter&, std::string_view ownerUrl) =
+        [](const Field<C>&, const C&, AssetXmlWriter&, std::string_view) {};
+    void (*copy)(const Field<C>&, C&, bool duplicate) = [](const Field<C>&, C&, bool) {};
+    bool (*ready)(const Field<C>&, const C&) = [](const Field<C>&, const C&) { return true; };
 };
 
 // One field of class C: a member of C (or of an object embedded in C) and
@@ -200,10 +204,6 @@ const FieldOps<C>& Field<C>::gapOps() {
             return CodecT::write(ar, zero, f);
         },
         [](const Field& f, const C&, AssetXmlWriter& w, std::string_view url) { CodecT::param(w, T{}, f, url); },
-        [](const Field&, const C&, const C&) { return true; },
-        [](const Field&, const C&, AssetXmlWriter&, std::string_view) {},
-        [](const Field&, C&, bool) {},
-        [](const Field&, const C&) { return true; },
     };
     return ops;
 }
@@ -215,11 +215,6 @@ const FieldOps<C>& Field<C>::stepOps() {
         "part",
         [](const Field&, C& o, RecordScope& rec, std::string* text) { return (o.*Read)(rec, text); },
         [](const Field&, C& o, QuickArchive& ar) { return (o.*Write)(ar); },
-        [](const Field&, const C&, AssetXmlWriter&, std::string_view) {},
-        [](const Field&, const C&, const C&) { return true; },
-        [](const Field&, const C&, AssetXmlWriter&, std::string_view) {},
-        [](const Field&, C&, bool) {},
-        [](const Field&, const C&) { return true; },
     };
     return ops;
 }
