@@ -9,8 +9,6 @@
 #include "materials/BaseMaterial.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/NumberFormat.h"
-#include "serial/TransformComponents.h"
-#include "textures/BaseTexture.h"
 
 using namespace KilnCore;
 
@@ -100,18 +98,6 @@ TEST(AssetXmlWriter, ReproducesTheBumpMaterialAsset) {
     EXPECT_EQ(w.depth(), 0);
 }
 
-TEST(AssetXmlWriter, LabelsUserDataAndScalarKinds) {
-    EXPECT_EQ(param([](AssetXmlWriter& w) { w.writeBoolParam("legacyMode", true, "Legacy Mode", true); }),
-              "<parameter type=\"bool\" name=\"legacyMode\" handler=\"default\" listType=\"none\" isUserData=\"1\" "
-              "label=\"Legacy Mode\">\n  <value>1</value>\n</parameter>\n");
-    EXPECT_EQ(param([](AssetXmlWriter& w) { w.writeIntParam("n", -3); }),
-              "<parameter type=\"integer\" name=\"n\" handler=\"default\" listType=\"none\" label=\"n\">\n"
-              "  <value>-3</value>\n</parameter>\n");
-    EXPECT_EQ(param([](AssetXmlWriter& w) { w.writeBoolParam("b", false); }),
-              "<parameter type=\"bool\" name=\"b\" handler=\"default\" listType=\"none\" label=\"b\">\n"
-              "  <value>0</value>\n</parameter>\n");
-}
-
 TEST(AssetXmlWriter, StringsAreRawAndFilesAreEscapedOnce) {
     EXPECT_EQ(param([](AssetXmlWriter& w) { w.writeStringParam("s", "a<b"); }),
               "<parameter type=\"string\" name=\"s\" handler=\"default\" listType=\"none\" label=\"s\">\n"
@@ -126,40 +112,4 @@ TEST(AssetXmlWriter, StringsAreRawAndFilesAreEscapedOnce) {
     AssetXmlWriter w(out);
     w.beginAsset("/A&B\"", "texture", "");
     EXPECT_EQ(out, "  <Asset layout=\"\" renderer=\"kiln\" type=\"texture\" url=\"/A&amp;B\"\" >\n");
-}
-
-TEST(AssetXmlWriter, StructuredValues) {
-    EXPECT_EQ(param([](AssetXmlWriter& w) { w.writeAColorParam("c", AColor{1, 0.5f, 0, 0.25f}); }),
-              "<parameter type=\"acolor\" name=\"c\" handler=\"default\" listType=\"none\" label=\"c\">\n"
-              "  <value>\n    <r>1</r>\n    <g>0.5</g>\n    <b>0</b>\n    <a>0.25</a>\n  </value>\n"
-              "</parameter>\n");
-    Transform t;
-    t.offset = {1, 2, 3};
-    const std::string transform = param([&](AssetXmlWriter& w) { w.writeTransformParam("transform", t); });
-    EXPECT_NE(transform.find("  <value>\n    <vector>\n      <x>1</x>\n      <y>0</y>\n      <z>0</z>\n    "
-                             "</vector>\n"),
-              std::string::npos);
-    EXPECT_NE(transform.find("<vector>\n      <x>1</x>\n      <y>2</y>\n      <z>3</z>\n    </vector>\n  </value>\n"),
-              std::string::npos);
-
-    TransformComponents c;
-    c.x_rotation = 90;
-    c.x_mirror = 1;
-    const std::string components = param([&](AssetXmlWriter& w) { w.writeComponentTransformParam("uvw", c); });
-    EXPECT_NE(components.find("type=\"componentTransform\""), std::string::npos);
-    EXPECT_NE(components.find("    <x_rotation>90</x_rotation>\n"), std::string::npos);
-    EXPECT_NE(components.find("    <x_mirror>1</x_mirror>\n    <y_mirror>0</y_mirror>\n"), std::string::npos);
-}
-
-TEST(AssetXmlWriter, Lists) {
-    EXPECT_EQ(param([](AssetXmlWriter& w) {
-                  w.beginListParam("channel_names", "string", "KFB Channels");
-                  w.writeListEntry("RGB color");
-                  w.writeListEntry("a&b");
-                  w.endListParam();
-              }),
-              "<parameter type=\"list\" name=\"channel_names\" handler=\"default\" listType=\"string\" "
-              "label=\"KFB Channels\">\n"
-              "  <value>\n  <list>\n    <entry>RGB color</entry>\n    <entry>a&amp;b</entry>\n  </list>\n"
-              "  </value>\n</parameter>\n");
 }

@@ -6,17 +6,6 @@
 
 using namespace KilnCore;
 
-namespace {
-
-std::string xmlOf(Base_BRDF& brdf, const std::string& parentUrl = "/Mat") {
-    std::string out;
-    AssetXmlWriter w(out);
-    brdf.writeXML(w, parentUrl);
-    return out;
-}
-
-}  // namespace
-
 TEST(BRDFXml, AssetsAreExact) {
     Diffuse_BRDF diffuse;
     diffuse.name = "Base Coat";
@@ -34,9 +23,9 @@ TEST(BRDFXml, AssetsAreExact) {
     const std::pair<Base_BRDF*, const char*> cases[] = {
         {&diffuse, "diffuse-brdf.xml"}, {&glass, "glass-brdf.xml"}, {&mirror, "mirror-brdf.xml"},
         {&light, "light-brdf.xml"}};
-    for (const auto& [brdf, file] : cases) EXPECT_EQ(xmlOf(*brdf, brdf == &diffuse ? "/Brick" : "/Mat"), golden(file));
+    for (const auto& [brdf, file] : cases) EXPECT_EQ(documentOf(*brdf, brdf == &diffuse ? "/Brick" : "/Mat"), golden(file));
     light.doubleSided = 0;
-    EXPECT_NE(xmlOf(light).find("label=\"doubleSided\">\n            <value>0</value>"), std::string::npos);
+    EXPECT_NE(documentOf(light, "/Mat").find("label=\"doubleSided\">\n            <value>0</value>"), std::string::npos);
 }
 
 // Blinn and Phong write the same asset; only their type identifiers differ.
@@ -51,8 +40,8 @@ TEST(BRDFXml, GlossyAssets) {
     };
     set(phong);
     set(blinn);
-    EXPECT_EQ(xmlOf(phong), golden("reflection-brdf.xml"));
-    EXPECT_EQ(xmlOf(blinn), xmlOf(phong));
+    EXPECT_EQ(documentOf(phong, "/Mat"), golden("reflection-brdf.xml"));
+    EXPECT_EQ(documentOf(blinn, "/Mat"), documentOf(phong, "/Mat"));
     EXPECT_NE(blinn.typeId(), phong.typeId());
     EXPECT_FALSE(blinn.isEqual(phong.clone()));
 }

@@ -95,39 +95,6 @@ TEST_F(MaterialTextures, FresnelSwitchesAndDefaults) {
     EXPECT_FALSE(back.transparency_tex);
 }
 
-TEST_F(MaterialTextures, TexturesRoundTripAndCloneDeeply) {
-    Glass_BRDF glass;
-    glass.ior_tex = constant(0.25f);
-    glass.transparency_tex = makeBitmapTexture("glass.png");
-    QuickArchive ar;
-    ASSERT_TRUE(glass.serialize(ar));
-    Glass_BRDF back;
-    ASSERT_TRUE(back.deserialize(ar));
-    EXPECT_TRUE(back.isEqual(glass.clone()));
-    EXPECT_EQ(fileOf(back.transparency_tex), "glass.png");
-    auto clone = std::dynamic_pointer_cast<Glass_BRDF>(glass.clone());
-    EXPECT_NE(clone->ior_tex, glass.ior_tex);
-    clone->ior_tex = constant(0.75f);
-    EXPECT_FALSE(clone->isEqual(back.clone()));
-
-    MaterialToon toon;
-    toon.width_tex = constant(0.1f);
-    toon.base_mtl = std::make_shared<MaterialLayeredBRDF>();
-    QuickArchive toonRecord;
-    ASSERT_TRUE(toon.serialize(toonRecord));
-    MaterialToon toonBack;
-    ASSERT_TRUE(toonBack.deserialize(toonRecord));
-    ASSERT_TRUE(toonBack.width_tex);
-    EXPECT_TRUE(toonBack.isEqual(toon.copy()));
-    auto dup = std::dynamic_pointer_cast<MaterialToon>(toon.duplicate());
-    EXPECT_NE(dup->width_tex, toon.width_tex);
-
-    // An unknown texture type fails the read.
-    Record unknown;
-    unknown.u32(0x30000).f(1).b(true).i32(13);
-    EXPECT_FALSE(MaterialBump().deserialize(unknown.ar));
-}
-
 TEST_F(MaterialTextures, TextureSubAssetsAndReferences) {
     Glass_BRDF glass;
     glass.name = "Glass";

@@ -2,12 +2,14 @@
 
 #include "Golden.h"
 
+#include <cstring>
+#include <functional>
 #include <map>
 
 #include "options/AllOptions.h"
+#include "RecordBuilder.h"
 #include "scene/SkpModule.h"
-#include "serial/AssetXmlWriter.h"
-#include "serial/QuickArchive.h"
+#include "serial/ReadTrace.h"
 #include "textures/BaseTexture.h"
 
 using namespace KilnCore;
@@ -42,12 +44,6 @@ std::map<std::string, std::string> valueMap(const std::string& doc, const std::s
     return values;
 }
 
-std::string documentOf(AllOptions& options) {
-    std::string text;
-    AssetXmlWriter writer(text);
-    options.writeXML(writer, "");
-    return text;
-}
 
 // The text of the "Assets" element that holds the named group.
 std::string groupElement(const std::string& doc, const std::string& group) {
@@ -73,24 +69,40 @@ TEST(OptionsDocument, FilterTypesOneAndTwoAreExchanged) {
     }
 }
 
-TEST(OptionsDocument, ContainerValuesReachTheirParameters) {
+// Every number of the options record, nested records included, is given a
+// value of its own, and every path a text of its own: the document then shows
+// which parameter each member reaches, so no two members can be swapped.
+TEST(OptionsDocument, EveryMemberReachesItsOwnParameter) {
+    QuickArchive written;
+    ASSERT_TRUE(AllOptions().serialize(written));
+    std::vector<uint8_t> bytes = bytesOf(written);
+    QuickArchive probe(bytes.data(), bytes.size());
+    ReadTrace trace;
+    probe.setTrace(&trace);
+    ASSERT_TRUE(AllOptions().deserialize(probe));
+    int k = 0;
+    const auto put = [&](uint64_t at, auto value) { std::memcpy(&bytes[at], &value, sizeof value); };
+    std::function<void(const ReadTrace::Node&)> distinct = [&](const ReadTrace::Node& node) {
+        for (const ReadTrace::FieldRead& f : node.fields) {
+            ++k;
+            if (f.type == "int32") put(f.offset, int32_t(1000 + k));
+            if (f.type == "float64") put(f.offset, k + 0.25);
+            if (f.type == "float32" || f.type == "color" || f.type == "transform")
+                for (uint64_t at = f.offset; at < f.offset + f.size; at += 4) put(at, float(k++) + 0.5f);
+        }
+        for (const auto& child : node.children) distinct(*child);
+    };
+    distinct(*trace.records().front());
+    QuickArchive in(bytes.data(), bytes.size());
     AllOptions options;
-    options.renderChannels = {100, 133, 134, 99};
-    options.rawImagePath = "C:\\out\\a&b.kimg";
-    options.lightCacheAutoSavePath = std::string(FieldSpec::kPathMaxUnits, 'p');
-    options.physicalCamera.focal_length.setValue(80.0f, 1.0);  // only time 0 is written
-    options.physicalCamera.focus_distance.setValue(120.0f, 0.0);
-    options.params.photonMap_auto_search_distance = 0;
-    const std::string doc = documentOf(options);
-
-    EXPECT_EQ(valueMap(doc, "SettingsRenderChannels").at("channel_names"), "Atmosphere,SSS2,,");
-    EXPECT_EQ(valueMap(doc, "SettingsOutput").at("kilnimg_file"), "C:\\out\\a&amp;b.kimg");
-    EXPECT_EQ(valueMap(doc, "SettingsLightCache").at("auto_save_file"), options.lightCacheAutoSavePath);
-    EXPECT_EQ(valueMap(doc, "CameraPhysical").at("focal_length"), "40");
-    EXPECT_EQ(valueMap(doc, "CameraPhysical").at("focus_distance"), "120");
-    const auto photons = valueMap(doc, "SettingsPhotonMap");
-    EXPECT_EQ(photons.at("search_distance_toggle"), "0");
-    EXPECT_EQ(photons.at("auto_search_distance"), "0");
+    ASSERT_TRUE(options.deserialize(in));
+    for (std::string* path : {&options.outputImagePath, &options.rawImagePath, &options.irradianceMapPath,
+                              &options.irradianceMapAutoSavePath, &options.lightCachePath,
+                              &options.lightCacheAutoSavePath, &options.photonMapPath, &options.photonMapAutoSavePath,
+                              &options.causticsPath, &options.causticsAutoSavePath, &options.drFolder})
+        *path = "path" + std::to_string(k++);
+    options.renderChannels = {100, 133, 134, 99};  // names for known ids only
+    EXPECT_EQ(documentOf(options), golden("distinct-options.xml"));
 }
 
 TEST(OptionsDocument, EnvironmentTextureSlots) {
@@ -121,13 +133,6 @@ TEST(OptionsDocument, EnvironmentTextureSlots) {
     EXPECT_EQ(values.at("gi_mult"), "3");
     EXPECT_EQ(values.at("bg_tex"), "");
     EXPECT_EQ(values.at("bg_mult"), "4");
-
-    // In the record a set slot is its presence byte, type id and record.
-    QuickArchive with, without;
-    ASSERT_TRUE(options.serialize(with));
-    gi.texture.reset();
-    ASSERT_TRUE(options.serialize(without));
-    EXPECT_EQ(with.writePos(), without.writePos() + 8);
 }
 
 // A background texture whose read fails stays in its slot with what it read:

@@ -172,34 +172,8 @@ TEST(StampRecord, BothVersions) {
     EXPECT_EQ(rejected.text, KilnUtils::KilnKFBStampInfo::kDefaultText);
 }
 
-TEST(FrameDataRecord, RoundTripAndLayout) {
-    TessarFrameData frame;
-    frame.frameEnd = 100.0;
-    frame.worldToCam.offset[0] = 0.1;
-    frame.camToWorld.offset[2] = -2.5;
-    frame.kilnRefractBackground = {0.1f, 0.2f, 0.3f};
-    frame.unnamed2 = 5;
-    frame.brightMult = 2.0f;
-    QuickArchive ar;
-    ASSERT_TRUE(frame.serialize(ar));
-    EXPECT_EQ(ar.writePos(), 340u);
-
-    TessarFrameData back;
-    ASSERT_TRUE(back.deserialize(ar));
-    EXPECT_EQ(back.frameEnd, 100.0);
-    EXPECT_EQ(back.worldToCam.offset[0], double(0.1f));  // float32 on disk
-    EXPECT_EQ(back.camToWorld.offset[2], -2.5);
-    EXPECT_EQ(back.kilnRefractBackground, frame.kilnRefractBackground);
-    EXPECT_EQ(back.unnamed2, 5);
-    EXPECT_EQ(back.brightMult, 2.0f);
-    EXPECT_EQ(bytesOf(ar), [&] {
-        QuickArchive again;
-        back.serialize(again);
-        return bytesOf(again);
-    }());
-}
-
 TEST(FrameDataRecord, OnlyVersionOneIsRead) {
+    EXPECT_EQ(recordOf(TessarFrameData()).size(), 340u);
     for (uint32_t word : {0x00020000u, 0x00010001u}) {
         QuickArchive ar;
         ar.writeUInt32(word);

@@ -77,29 +77,6 @@ TEST_F(SkyTextureTest, SharesTheDefaultSunUntilCloned) {
     EXPECT_TRUE(copy->isEqual(std::make_shared<SkyTexture>(sky)));
 }
 
-TEST_F(SkyTextureTest, RoundTripKeepsItsOwnSunOrSharesTheDefault) {
-    SkyTexture sky;
-    sky.sun = sunWithTurbidity(6);
-    sky.water_vapour = 1.5f;
-    sky.skyFlag2 = true;
-    Transform placement;
-    placement.offset = {1, 2, 3};
-    sky.transform.setValue(placement, 2.0);
-    auto back = roundTrip(sky);
-    EXPECT_NE(back->sun, defaultSun());
-    EXPECT_TRUE(back->isEqual(std::make_shared<SkyTexture>(sky)));
-
-    // The record carries the default sun's settings, which reading restores.
-    SkyTexture usesDefault;
-    defaultSun()->turbidity = 7;
-    QuickArchive ar;
-    ASSERT_TRUE(usesDefault.serialize(ar));
-    defaultSun()->turbidity = 3;
-    ASSERT_TRUE(SkyTexture().deserialize(ar));
-    EXPECT_EQ(defaultSun()->turbidity, 7.0f);
-    EXPECT_EQ(roundTrip(usesDefault)->sun, defaultSun());
-}
-
 TEST_F(SkyTextureTest, OlderVersions) {
     Record v1;  // the sun alone
     v1.u32(0x00010000).b(true);

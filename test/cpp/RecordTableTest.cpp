@@ -1,0 +1,187 @@
+// Records and what reading them gives, as data: golden/records.txt holds one
+// case per block, a record spelled primitive by primitive and what the read
+// must give (see the head of that file). This driver runs them all.
+#include <gtest/gtest.h>
+
+#include "Golden.h"
+#include "RecordBuilder.h"
+
+#include <cstdlib>
+#include <sstream>
+
+#include "lights/BaseLight.h"
+#include "materials/BRDFs.h"
+#include "materials/SceneMaterials.h"
+#include "options/AllOptions.h"
+#include "serial/ReadTrace.h"
+#include "textures/BaseTexture.h"
+
+using namespace KilnCore;
+
+namespace {
+
+struct Case {
+    int line = 0;
+    std::string kind, before, record, writes, doc, parent, changes, failure;
+    int32_t type = 0;
+    long length = -1;
+    bool fails = false, same = false, none = false, hasChanges = false;
+};
+
+Transform namedTransform(const std::string& name) {
+    Transform t;
+    if (name == "turned") {  // a quarter turn about z, moved to (10, 20, 30)
+        t.matrix.e[0] = {0, 1, 0};
+        t.matrix.e[1] = {-1, 0, 0};
+        t.offset = {10, 20, 30};
+    }
+    return t;
+}
+
+std::vector<std::string> split(const std::string& text, char at) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, at);) parts.push_back(part);
+    return parts;
+}
+
+// Writes one token: "v:4" a version word, "u:", "i:", "f:", "d:", "b:" lists
+// of uint32, int32, float, double and bool, "s:text" a wide string ("s:" is
+// empty; "_" stands for a space), "x:turned" or "x:id" a transform,
+// "anim:turned@0,id@2" an animated transform (key size 8, or "/4" after it),
+// "z:N" N zero bytes, "rec:params" (frame, stamp, camera) the record of a
+// default parameter block (frame data, stamp, physical camera), "rec:diffuse"
+// a default diffuse BRDF's, "layered:NAME" a layered material without BRDFs
+// with its type first, "base:NAME" a material's base record.
+void writeToken(Record& r, const std::string& token) {
+    const size_t colon = token.find(':');
+    const std::string key = token.substr(0, colon), value = token.substr(colon + 1);
+    if (key == "s") {
+        std::string text = value;
+        for (char& c : text)
+            if (c == '_') c = ' ';
+        r.s(text);
+    } else if (key == "x") {
+        r.xform(namedTransform(value));
+    } else if (key == "rec") {
+        if (value == "params") TessarParams().serialize(r.ar);
+        if (value == "frame") TessarFrameData().serialize(r.ar);
+        if (value == "stamp") TessarKFBStampInfo().serialize(r.ar);
+        if (value == "camera") PhysicalCamera().serialize(r.ar);
+        if (value == "diffuse") Diffuse_BRDF().serialize(r.ar);
+    } else if (key == "layered") {
+        r.layeredChild(value);
+    } else if (key == "base") {
+        r.baseMaterial(value);
+    } else if (key == "z") {
+        r.ar.writeBytes(std::string(std::stoul(value), '\0').data(), std::stoul(value));
+    } else if (key == "anim") {
+        const auto keySize = split(value, '/');
+        std::vector<std::pair<double, Transform>> keys;
+        for (const std::string& item : split(keySize[0], ','))
+            keys.emplace_back(std::stod(item.substr(item.find('@') + 1)), namedTransform(item.substr(0, item.find('@'))));
+        r.u32(0x00010000, keys.size(), keySize.size() > 1 ? std::stoul(keySize[1]) : 8);
+        for (const auto& [time, t] : keys) r.ar.writeDouble(time), r.xform(t);
+    } else {
+        for (const std::string& item : split(value, ',')) {
+            if (key == "v") r.u32(std::stoul(item) << 16 | (item.find('/') != std::string::npos ? std::stoul(item.substr(item.find('/') + 1)) : 0));
+            if (key == "u") r.u32(std::stoul(item, nullptr, 0));
+            if (key == "i") r.i32(std::stol(item, nullptr, 0));
+            if (key == "f") r.f(std::stof(item));
+            if (key == "d") r.ar.writeDouble(std::stod(item));
+            if (key == "b") r.b(item == "1");
+        }
+    }
+}
+
+Record recordOfTokens(const std::string& tokens) {
+    Record r;
+    std::istringstream in(tokens);
+    for (std::string token; in >> token;) writeToken(r, token);
+    return r;
+}
+
+std::vector<Case> cases() {
+    std::istringstream in(golden("records.txt"));
+    std::vector<Case> all;
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (line.empty() || line[0] == '#') continue;
+        if (line[0] != ' ') {
+            all.emplace_back();
+            all.back().line = number;
+            std::istringstream head(line);
+            head >> all.back().kind >> all.back().type;
+            continue;
+        }
+        Case& c = all.back();
+        const size_t colon = line.find(':');
+        const std::string key = line.substr(line.find_first_not_of(' '), colon - line.find_first_not_of(' '));
+        const std::string value = colon == std::string::npos ? "" : line.substr(line.find_first_not_of(' ', colon + 1));
+        if (key == "record") c.record += ' ' + value;
+        if (key == "before") c.before += ' ' + value;
+        if (key == "writes") c.writes = value;
+        if (key == "none") c.none = true;
+        if (key == "doc") c.doc = split(value, ' ')[0], c.parent = value.find(' ') != std::string::npos ? value.substr(value.find(' ') + 1) : "";
+        if (key == "changes") c.changes = value == "-" ? "" : value, c.hasChanges = true;
+        if (key == "length") c.length = std::stol(value);
+        if (key == "fails") c.fails = true, c.failure = value;
+        if (key == "same") c.same = true;
+    }
+    return all;
+}
+
+// An object of the case's family with the reading, writing and XML interface.
+struct Object {
+    std::shared_ptr<TessarSerializable> record;
+    std::shared_ptr<TessarXMLSerializable> xml;
+};
+
+template <class T>
+Object made(std::shared_ptr<T> object) {
+    return {object, object};
+}
+
+Object create(const Case& c) {
+    if (c.kind == "light") return made(createLight(c.type));
+    if (c.kind == "brdf") return made(createBRDF(c.type));
+    if (c.kind == "texture") return made(createTexture(c.type));
+    if (c.kind == "options") return made(std::make_shared<AllOptions>());
+    if (c.kind == "material") return made(createMaterial(c.type));
+    return made(createUVW(c.type));
+}
+
+}  // namespace
+
+TEST(RecordTable, EveryCaseReadsAsItSays) {
+    const std::vector<Case> all = cases();
+    ASSERT_GT(all.size(), 30u);
+    for (const Case& c : all) {
+        SCOPED_TRACE("records.txt:" + std::to_string(c.line));
+        SceneMaterials::instance().clear();  // the names a read takes come from an empty library
+        Object object = create(c), defaults = create(c);
+        EXPECT_EQ(!object.record, c.none);
+        if (c.none) continue;
+        Record before = recordOfTokens(c.before);
+        if (!c.before.empty()) ASSERT_TRUE(object.record->deserialize(before.ar));
+        const Record record = recordOfTokens(c.record);
+        QuickArchive in = record.ar;
+        ReadTrace trace;
+        in.setTrace(&trace);
+        EXPECT_EQ(object.record->deserialize(in), !c.fails);
+        if (c.fails) {
+            std::string chain = trace.failureText();
+            for (size_t at; (at = chain.find('\n')) != std::string::npos;) chain.replace(at, 1, " / ");
+            if (!c.failure.empty()) EXPECT_EQ(chain, c.failure + " / ");
+            continue;
+        }
+        EXPECT_EQ(in.readPos(), c.length >= 0 ? uint64_t(c.length) : in.writePos());
+        if (c.same) EXPECT_EQ(recordOf(*object.record), bytesOf(record.ar));
+        if (!c.writes.empty()) EXPECT_EQ(recordOf(*object.record), bytesOf(recordOfTokens(c.writes).ar));
+        if (!c.doc.empty()) EXPECT_EQ(documentOf(*object.xml, c.parent), golden(c.doc));
+        if (c.hasChanges)
+            EXPECT_EQ(paramChanges(documentOf(*defaults.xml, c.parent), documentOf(*object.xml, c.parent)), c.changes);
+    }
+    SceneMaterials::instance().clear();
+}
