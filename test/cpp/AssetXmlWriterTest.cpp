@@ -4,28 +4,12 @@
 #include <cstring>
 #include <limits>
 
-#include "Golden.h"
-
-#include "materials/BaseMaterial.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/NumberFormat.h"
 
 using namespace KilnCore;
 
 namespace {
-
-struct NamedMaterial : BaseMaterial {
-    explicit NamedMaterial(std::string n) { name = std::move(n); }
-    bool serialize(QuickArchive&) override { return true; }
-    bool deserialize(QuickArchive&) override { return true; }
-    int32_t typeId() const override { return 1; }
-    void reset() override {}
-    std::shared_ptr<BaseMaterial> duplicate() const override { return nullptr; }
-    std::shared_ptr<BaseMaterial> copy() const override { return nullptr; }
-    bool isEqual(const std::shared_ptr<BaseMaterial>&) const override { return false; }
-    void writeXML(AssetXmlWriter&, const std::string&) override {}
-    std::string_view pluginType() const override { return "MtlTESSAR"; }
-};
 
 // Writes one parameter inside an open parameters element and returns its lines.
 template <class Write>
@@ -77,25 +61,6 @@ TEST(NumberFormat, FloatsWriteWhatTheirDoubleValuesWrite) {
                           999999.5f, 999999.4f, 0.0001f, 0.00009999999f, 123456.7f, 1.0f, -7.0f, 100000.0f,
                           999999.0f, 1000000.0f, 16777216.0f})
         EXPECT_TRUE(same(f)) << f;
-}
-
-TEST(AssetXmlWriter, ReproducesTheBumpMaterialAsset) {
-    std::string out;
-    AssetXmlWriter w(out);
-    w.beginElement("Assets");
-    w.beginAsset("/Brick", "material", "");
-    w.beginPlugin("MtlBump", "material");
-    w.beginParameters();
-    w.writeFloatParam("bump_tex_mult", 1.0f);
-    const NamedMaterial base("Base");
-    w.writePluginParam("base_mtl", &base, "/Brick");
-    w.writePluginParam("bump_tex", nullptr, "/Brick/bump_tex");
-    w.endParameters();
-    w.endPlugin();
-    w.endAsset();
-    w.endElement("Assets");
-    EXPECT_EQ(out, golden("bump-asset.xml"));
-    EXPECT_EQ(w.depth(), 0);
 }
 
 TEST(AssetXmlWriter, StringsAreRawAndFilesAreEscapedOnce) {

@@ -101,10 +101,18 @@ TEST_F(MaterialRecords, HostileCountsAndDepthsEndTheReadQuietly) {
     EXPECT_FALSE(multi.deserialize(huge.ar));
     EXPECT_EQ(multi.materials.size(), 1u);
 
-    // A million bumps, each holding the next: the read fails at the depth
-    // bound instead of running out of stack.
-    Record deep;
-    for (int i = 0; i < 1000000; ++i) deep.u32(0x30000).f(1).b(false).i32(3);
+    // Bumps, each holding the next, then a layered material: 256 levels of
+    // records (the layered material's base record the deepest) read, one
+    // more fails at the bound instead of running on towards the stack's end.
+    const auto chain = [](int bumps) {
+        Record r;
+        for (int i = 1; i < bumps; ++i) r.u32(0x30000).f(1).b(false).i32(3);
+        r.u32(0x30000).f(1).b(false).layeredChild("Core");
+        for (int i = 0; i < bumps; ++i) r.baseMaterial("Bump");
+        return r;
+    };
+    Record fine = chain(254), deep = chain(255);
+    EXPECT_TRUE(MaterialBump().deserialize(fine.ar));
     EXPECT_FALSE(MaterialBump().deserialize(deep.ar));
     EXPECT_EQ(deep.ar.depth(), 0);
 }

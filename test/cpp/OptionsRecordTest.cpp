@@ -24,14 +24,6 @@ QuickArchive newestRecord(const std::string& outputPath, const std::vector<uint3
 
 }  // namespace
 
-// A rejected word leaves the defaults: the read resets before judging it.
-TEST(OptionsRecord, ARejectedWordLeavesTheDefaults) {
-    AllOptions o;
-    o.imageWidth = 1;
-    EXPECT_FALSE(o.deserialize(Record().u32(0x000A0001).ar));
-    EXPECT_EQ(o.imageWidth, 800);
-}
-
 TEST(OptionsRecord, HostileChannelCountStopsAtTheEndOfTheInput) {
     // A record that ends inside its channel list after claiming 2^31 ids.
     const std::vector<uint8_t> bytes = bytesOf(newestRecord("", {0xABCDEF01}));

@@ -53,26 +53,6 @@ TEST(TextureFamily, OlderVersionsKeepDefaultsForMissingFields) {
     EXPECT_EQ(fresnel->black_color_tex_mult, 1.0f);
 }
 
-TEST(TextureFamily, UnknownChildrenAndVersionsFail) {
-    const std::pair<int32_t, std::vector<uint32_t>> records[] = {
-        {9, {0x00010000, 13}},                 // texture id 13
-        {2, {0x00010000, 2}},                  // UVW id 2
-        {0, {0x00010000, 4, 1}},               // bitmap id 1
-        {9, {0x00010000, 9, 0x00010000, 99}},  // two levels down
-        {8, {0x00010000}},                     // record ends before its generator
-        {5, {0x00020000}},                     // unread version
-        {4, {0x00010001}},                     // tag 1
-        {10, {0x00020000, 1, 0xFFFFFFFF}},     // an optional slot naming no texture
-    };
-    for (const auto& [id, words] : records) {
-        QuickArchive ar;
-        for (uint32_t word : words) ar.writeUInt32(word);
-        EXPECT_FALSE(read(id, ar)) << id << " " << words.size();
-    }
-    EXPECT_FALSE(createTexture(13));
-    EXPECT_EQ(textureTypeName(12), "Sky");
-}
-
 TEST(TextureXml, ChildrenWriteTheirAssetsFirstUnderTheirNames) {
     EXPECT_EQ(documentOf(*makeBitmapTexture("C:\\maps\\a&b.png"), "/Brick/diffuse_tex"), golden("bitmap-texture.xml"));
     EXPECT_FALSE(makeBitmapTexture(""));
