@@ -23,7 +23,7 @@ namespace {
 
 struct Case {
     int line = 0;
-    std::string kind, before, record, writes, doc, parent, changes, failure;
+    std::string kind, before, record, writes, doc, parent, changes, failure, urls;
     std::vector<std::string> traced;
     int32_t type = 0;
     long length = -1;
@@ -130,6 +130,7 @@ std::vector<Case> cases() {
         if (key == "length") c.length = std::stol(value);
         if (key == "fails") c.fails = true, c.failure = value;
         if (key == "same") c.same = true;
+        if (key == "urls") c.urls = value;
         if (key == "fresh") c.fresh = true;
         if (key == "field") c.traced.push_back(value);
     }
@@ -151,7 +152,7 @@ void fieldLines(const ReadTrace::Node& node, std::vector<std::string>& out) {
 struct Object {
     std::shared_ptr<TessarSerializable> record;
     std::shared_ptr<TessarXMLSerializable> xml;
-    bool inAssets = false;  // the options' groups are written inside an Assets element
+    bool inAssets = false;  // options and materials are written inside an Assets element
 
     std::string document(const std::string& parentUrl) const {
         std::string out;
@@ -173,7 +174,7 @@ Object create(const Case& c) {
     if (c.kind == "brdf") return made(createBRDF(c.type));
     if (c.kind == "texture") return made(createTexture(c.type));
     if (c.kind == "options") return made(std::make_shared<AllOptions>(), true);
-    if (c.kind == "material") return made(createMaterial(c.type));
+    if (c.kind == "material") return made(createMaterial(c.type), true);
     if (c.kind == "params") return made(std::make_shared<TessarParams>());
     if (c.kind == "stamp") return made(std::make_shared<TessarKFBStampInfo>());
     if (c.kind == "frame") return made(std::make_shared<TessarFrameData>());
@@ -211,6 +212,10 @@ TEST(RecordTable, EveryCaseReadsAsItSays) {
         const bool rewrites = c.fresh || c.same || !c.writes.empty();
         EXPECT_EQ(rewrites ? recordOf(*object.record) : std::vector<uint8_t>(),
                   c.fresh ? recordOf(*defaults.record) : bytesOf(c.same ? record.ar : recordOfTokens(c.writes).ar));
+        std::string urls;
+        for (const std::string& url : c.urls.empty() ? std::vector<std::string>() : assetUrls(object.document(c.parent)))
+            urls += (urls.empty() ? "" : " ") + url;
+        EXPECT_EQ(urls, c.urls);
         EXPECT_EQ(c.doc.empty() ? "" : object.document(c.parent), c.doc.empty() ? "" : golden(c.doc));
         EXPECT_EQ(c.hasChanges ? paramChanges(defaults.document(c.parent), object.document(c.parent)) : "", c.changes);
     }

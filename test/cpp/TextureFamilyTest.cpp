@@ -3,25 +3,11 @@
 #include "Golden.h"
 #include "RecordBuilder.h"
 
-#include "textures/BitmapBuffer.h"
 #include "textures/TextureMakers.h"
 #include "textures/Textures.h"
 #include "textures/UvwGenerators.h"
 
 using namespace KilnCore;
-
-namespace {
-
-std::shared_ptr<BaseTexture> constant(float r, float g, float b) {
-    return std::make_shared<AColorTexture>(AColor{r, g, b, 1.0f});
-}
-
-std::shared_ptr<BaseTexture> read(int32_t id, QuickArchive& ar) {
-    auto texture = createTexture(id);
-    return texture && texture->deserialize(ar) ? texture : nullptr;
-}
-
-}  // namespace
 
 TEST(TextureFamily, MissingChildrenAndDefaultRecords) {
     QuickArchive refused;
@@ -37,20 +23,6 @@ TEST(TextureFamily, MissingChildrenAndDefaultRecords) {
     checker.i32(5).u32(0x10000).c(1, 1, 1).f(1).i32(5).u32(0x10000).c(0, 0, 0).f(1).b(true, true).f(1, 1);
     EXPECT_EQ(recordOf(*createTexture(4)), bytesOf(checker.ar));
     EXPECT_EQ(recordOf(*createTexture(10)), bytesOf(Record().u32(0x20000).b(false).f(1).b(false).f(1, 0.5f).ar));
-}
-
-TEST(TextureFamily, OlderVersionsKeepDefaultsForMissingFields) {
-    Record v1;  // no multipliers
-    v1.u32(0x00010000).c(0.5f, 0.5f, 0.5f).c(0.1f, 0.1f, 0.1f).f(1.2f, 1.4f).b(false, true).i32(5);
-    AColorTexture(AColor{0, 1, 0, 1}).serialize(v1.ar);
-    v1.b(false, false);
-    auto fresnel = std::static_pointer_cast<FresnelTexture>(read(1, v1.ar));
-    ASSERT_TRUE(fresnel);
-    EXPECT_EQ(v1.ar.readPos(), v1.ar.writePos());
-    EXPECT_EQ(fresnel->refract_ior, 1.4f);
-    EXPECT_FALSE(fresnel->black_color_tex);
-    EXPECT_TRUE(fresnel->white_color_tex->isEqual(constant(0, 1, 0)));
-    EXPECT_EQ(fresnel->black_color_tex_mult, 1.0f);
 }
 
 TEST(TextureXml, ChildrenWriteTheirAssetsFirstUnderTheirNames) {
