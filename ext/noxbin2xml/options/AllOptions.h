@@ -64,7 +64,7 @@ public:
     TessarFrameData frameData;
     TessarKFBStampInfo stampInfo;
     EnvironmentSlot background;
-    EnvironmentSlot globalIllumination{0, {0.8f, 0.8980392f, 1.0f}};
+    EnvironmentSlot globalIllumination{0, {0.8f, 0.8980392f, 1.0f}, nullptr};
     EnvironmentSlot reflection;
     EnvironmentSlot refraction;
     Color overrideMaterialColor{0.5f, 0.5f, 0.5f};
