@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Golden.h"
+#include "MaterialTestSupport.h"
 #include "RecordBuilder.h"
 
 #include <algorithm>
@@ -51,14 +52,23 @@ std::vector<std::string> split(const std::string& text, char at) {
 }
 
 // Writes one token of a record (the tokens are listed at the head of records.txt).
+// A text of a token: "_" for a space, "\\xNN" for the byte NN.
+std::string textOf(const std::string& value) {
+    std::string text;
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (value.compare(i, 2, "\\x") == 0)
+            text += char(std::stoi(value.substr(i + 2, 2), nullptr, 16)), i += 3;
+        else
+            text += value[i] == '_' ? ' ' : value[i];
+    }
+    return text;
+}
+
 void writeToken(Record& r, const std::string& token) {
     const size_t colon = token.find(':');
     const std::string key = token.substr(0, colon), value = token.substr(colon + 1);
     if (key == "s") {
-        std::string text = value;
-        for (char& c : text)
-            if (c == '_') c = ' ';
-        r.s(text);
+        r.s(textOf(value));
     } else if (key == "x") {
         r.xform(namedTransform(value));
     } else if (key == "rec") {
@@ -68,9 +78,9 @@ void writeToken(Record& r, const std::string& token) {
         if (value == "camera") PhysicalCamera().serialize(r.ar);
         if (value == "diffuse") Diffuse_BRDF().serialize(r.ar);
     } else if (key == "layered") {
-        r.layeredChild(value);
+        r.layeredChild(textOf(value));
     } else if (key == "base") {
-        r.baseMaterial(value);
+        r.baseMaterial(textOf(value));
     } else if (key == "z") {
         r.ar.writeBytes(std::string(std::stoul(value), '\0').data(), std::stoul(value));
     } else if (key == "anim") {
@@ -173,7 +183,9 @@ TEST(RecordTable, EveryCaseReadsAsItSays) {
     ASSERT_GT(all.size(), 30u);
     for (const Case& c : all) {
         SCOPED_TRACE("records.txt:" + std::to_string(c.line));
-        SceneMaterials::instance().clear();  // the names a read takes come from an empty library
+        SceneMaterials& library = SceneMaterials::instance();  // the names a read takes come from it
+        library.clear();
+        for (const std::string& name : split(c["library"], ' ')) library.addMaterial(layered(name));
         Object object = create(c), defaults = create(c);
         EXPECT_EQ(!object.record, c.has("none"));
         if (c.has("none")) continue;
@@ -183,7 +195,7 @@ TEST(RecordTable, EveryCaseReadsAsItSays) {
         QuickArchive in = record.ar;
         ReadTrace trace;
         in.setTrace(&trace);
-        EXPECT_EQ(object.record->deserialize(in), !c.has("fails"));
+        EXPECT_EQ(!c.has("record") || object.record->deserialize(in), !c.has("fails"));
         std::string chain = trace.failureText();
         for (size_t at; (at = chain.find('\n')) != std::string::npos;) chain.replace(at, 1, " / ");
         EXPECT_TRUE(c["fails"].empty() || chain == c["fails"] + " / ") << chain;
