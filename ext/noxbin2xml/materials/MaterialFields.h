@@ -22,6 +22,9 @@ using BrdfRef = std::shared_ptr<Base_BRDF>;
 
 template <class C>
 struct MaterialLayout : ObjectLayout<C> {
+    MaterialLayout(ObjectLayout<C> object, FieldList<C> order = {}, std::string_view layout = {})
+        : ObjectLayout<C>(std::move(object)), assetOrder(std::move(order)), assetLayout(layout) {}
+
     FieldList<C> assetOrder;       // children's assets, when not in parameter order
     std::string_view assetLayout;  // the asset's layout attribute
 };

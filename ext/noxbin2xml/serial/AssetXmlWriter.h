@@ -144,3 +144,22 @@ private:
     int depth_ = 0;
     std::map<std::string, std::string> sunTable_;
 };
+
+namespace KilnCore {
+
+// Writes straight onto the end of `xml` through one writer; should the
+// writing throw (a document past its size limit), `xml` is cut back to what
+// it held before.
+template <class Write>
+void appendDocument(std::string& xml, Write&& write) {
+    const size_t start = xml.size();
+    try {
+        AssetXmlWriter writer(xml);
+        write(writer);
+    } catch (...) {
+        xml.resize(start);
+        throw;
+    }
+}
+
+}  // namespace KilnCore
