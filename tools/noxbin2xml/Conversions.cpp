@@ -41,7 +41,8 @@ std::string failureOf(const ReadTrace& trace, RecordKind kind, int32_t type) {
     return "the record does not convert\n";
 }
 
-// Reads the record with a trace attached.
+}  // namespace
+
 Outcome tracedRead(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, ReadTrace& trace,
                    uint64_t& readEnd) {
     resetSharedState();
@@ -53,6 +54,8 @@ Outcome tracedRead(RecordKind kind, int32_t type, const std::vector<uint8_t>& by
     readEnd = archive.readPos();
     return out;
 }
+
+namespace {
 
 // What a scene of each kind holds after its options.
 std::string sceneContent(uint16_t kind, size_t materialCount) {
@@ -80,8 +83,11 @@ Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>&
 }
 
 SceneOutcome convertScene(const std::vector<uint8_t>& bytes) {
+    return sceneDocuments(bytes, convertRecord(RecordKind::Scene, 0, bytes));
+}
+
+SceneOutcome sceneDocuments(const std::vector<uint8_t>& bytes, const Outcome& read) {
     SceneOutcome out;
-    Outcome read = convertRecord(RecordKind::Scene, 0, bytes);
     out.ok = read.ok;
     out.error = read.error;
     if (!out.ok) return out;

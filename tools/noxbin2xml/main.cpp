@@ -8,10 +8,13 @@
 
 #include "Batch.h"
 #include "Conversions.h"
+#include "Explain.h"
+#include "InspectorPage.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
 #include "lights/BaseLight.h"
 #include "materials/BaseMaterial.h"
+#include "serial/ReadTrace.h"
 
 namespace fs = std::filesystem;
 using namespace noxbin2xml;
@@ -137,9 +140,42 @@ int sceneCommand(const std::vector<std::string>& files, const std::string& outpu
     });
 }
 
+// The inspector page of one record, to standard output or the file PAGE.
+int inspectCommand(RecordKind kind, const std::string& command, int32_t type, const Input& input,
+                   const std::vector<uint8_t>& bytes, const std::string& page) {
+    KilnCore::ReadTrace trace;
+    InspectedRecord record;
+    const Outcome read = tracedRead(kind, type, bytes, trace, record.readEnd);
+    record.title = input.path.filename().string();
+    record.command = command;
+    record.bytes = &bytes;
+    record.trace = &trace;
+    record.scene = kind == RecordKind::Scene;
+    record.converted = read.ok;
+    record.failure = read.error;
+    record.note = overrunNote(bytes.size(), record.readEnd);
+    if (read.ok && record.scene) {
+        const SceneOutcome scene = sceneDocuments(bytes, read);
+        record.documents.emplace_back("options.xml", scene.optionsXml);
+        for (const auto& [name, text] : scene.materials) record.documents.emplace_back("materials/" + name + ".xml", text);
+    } else if (read.ok) {
+        record.documents.emplace_back("document", read.text);
+    }
+    const std::string html = inspectorPage(record);
+    std::string error;
+    if (page.empty()) {
+        std::fwrite(html.data(), 1, html.size(), stdout);
+    } else if (!writeFileAtomically(page, html, error)) {
+        std::fprintf(stderr, "noxbin2xml: %s\n", error.c_str());
+        return 1;
+    }
+    return read.ok ? 0 : 1;
+}
+
 // KIND [TYPE] FILE...: prints what each record holds, or where and why it
-// does not convert.
-int explainCommand(const std::string& kindArg, const std::vector<std::string>& rest) {
+// does not convert; with --html, writes the inspector page of one record.
+int explainCommand(const std::string& kindArg, const std::vector<std::string>& rest, bool html,
+                   const std::string& page) {
     RecordKind kind;
     if (kindArg == "light") kind = RecordKind::Light;
     else if (kindArg == "material") kind = RecordKind::Material;
@@ -154,6 +190,8 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
     InputList list;
     std::string error;
     if (!expandInputs({rest.begin() + static_cast<long>(typeArgs), rest.end()}, list, error)) return usageError(error);
+    if (!html && !page.empty()) return usageError("-o is for the page of --html");
+    if (html && list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
 
     int status = 0;
     for (const Input& input : list.inputs) {
@@ -164,6 +202,10 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
             std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
             status = 1;
             continue;
+        }
+        if (html) {
+            const std::string command = kindArg + (typeArgs ? ' ' + std::to_string(typeId) : "");
+            return inspectCommand(kind, command, typeId, input, bytes, page);
         }
         const Outcome outcome = explainRecord(kind, typeId, bytes);
         if (!outcome.ok) {
@@ -219,11 +261,18 @@ int main(int argc, char** argv) {
     explain->add_option("KIND", kindArg, "light, material or scene")->required();
     explain->add_option("ARGS", rest, "TYPE FILE... (light, material) or FILE... (scene); TYPE may be \"auto\"")
         ->required();
+    bool html = false;
+    std::string page;
+    explain->add_flag("--html", html, "write the inspector page of one record: its bytes, records and fields, "
+                                      "failure and documents, as one HTML file");
+    explain->add_option("-o,--output", page, "the page file for --html (the default: standard output)");
     explain->footer("Example: noxbin2xml explain material 3 bump-3.rec\n"
                     "A record that does not convert shows the chain of failures, outermost first:\n"
                     "  MaterialBump @0x9: nested texture failed\n"
-                    "  BitmapTexture @0x11: unknown UVW type 2");
-    explain->callback([&] { status = explainCommand(kindArg, rest); });
+                    "  BitmapTexture @0x11: unknown UVW type 2\n"
+                    "The page of a record, to open in a browser:\n"
+                    "  noxbin2xml explain --html material 3 bump-3.rec -o bump.html");
+    explain->callback([&] { status = explainCommand(kindArg, rest, html, page); });
 
     try {
         app.parse(argc, argv);
