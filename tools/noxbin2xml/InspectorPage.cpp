@@ -66,9 +66,25 @@ std::string scriptSafeJson(const json& data) {
     return out;
 }
 
+// A page shows this much of the documents; the rest is only counted, so a
+// record whose document runs to tens of MB still gives a page a browser
+// opens at once.
+constexpr size_t kShownDocumentBytes = 1 << 20;
+
+// The documents, cut (at a character boundary) where they pass the limit.
+json documentsJson(const std::vector<std::pair<std::string, std::string>>& documents) {
+    json out = json::array();
+    size_t budget = kShownDocumentBytes;
+    for (const auto& [name, text] : documents) {
+        size_t shown = std::min(text.size(), budget);
+        while (shown < text.size() && shown > 0 && (static_cast<uint8_t>(text[shown]) & 0xC0) == 0x80) --shown;
+        out.push_back({{"name", name}, {"text", text.substr(0, shown)}, {"omitted", text.size() - shown}});
+        budget -= shown;
+    }
+    return out;
+}
+
 std::string pageData(const InspectedRecord& record) {
-    json documents = json::array();
-    for (const auto& [name, text] : record.documents) documents.push_back({{"name", name}, {"text", text}});
     const json data = {{"title", record.title},
                        {"command", record.command},
                        {"size", record.bytes->size()},
@@ -76,7 +92,7 @@ std::string pageData(const InspectedRecord& record) {
                        {"readEnd", record.readEnd},
                        {"records", recordsJson(*record.trace, record.scene)},
                        {"converted", record.converted},
-                       {"documents", std::move(documents)},
+                       {"documents", documentsJson(record.documents)},
                        {"failure", record.failure},
                        {"note", record.note}};
     return scriptSafeJson(data);

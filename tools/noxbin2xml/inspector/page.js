@@ -9,14 +9,13 @@
   const COLOURS = 10;            // record colours c0..c9 of the style
   const PER_ROW = 16;
   const PAST_END_LIMIT = 4096;   // at most this many cells for reads past the last byte
-  const CHUNK = 64;              // rows drawn together while scrolling
+  const CHUNK = 32;              // rows drawn together while scrolling
   const drawEveryRow = location.hash === '#all';
 
   const bytes = decodeBase64(data.bytes);
   const size = data.size;
   const spans = [];              // {id, record, offset, end, element}: a field or a version word
   const failures = new Map();    // offset -> why the reads failed there
-  let recordCount = 0;
 
   const tree = document.getElementById('tree');
   const scroller = document.getElementById('hex-scroll');
@@ -40,30 +39,55 @@
     return e;
   }
 
+  // ---------------------------------------------------------------- records
+
+  // Every record and the byte ranges it read (its version word and fields),
+  // in reading order: a nested record's ranges come after those of the
+  // field holding it, so they paint over them.
+  const records = [];
+  function collect(node, parent) {
+    const record = { node: node, parent: parent, colour: records.length % COLOURS, ranges: [], children: [] };
+    records.push(record);
+    if (node.version !== undefined) addRange(record, { name: 'version word', offset: node.offset, size: 4, value: String(node.version) });
+    for (const field of node.fields || []) addRange(record, field);
+    if (node.failure) {
+      const reasons = failures.get(node.failure.offset) || [];
+      failures.set(node.failure.offset, reasons.concat(node.class + ': ' + node.failure.reason));
+    }
+    for (const child of node.children) record.children.push(collect(child, record));
+    return record;
+  }
+
+  function addRange(record, field) {
+    const span = { id: spans.length, record: record, field: field, offset: field.offset, end: field.offset + field.size };
+    spans.push(span);
+    record.ranges.push(span);
+  }
+
+  const topRecords = data.records.map(node => collect(node, null));
+
   // ---------------------------------------------------------------- tree
 
-  // A field or version word: a tree line that owns a byte range.
-  function rangeLine(record, name, offset, size, details) {
-    const span = { id: spans.length, record: record, offset: offset, end: offset + size };
-    spans.push(span);
+  // Records are drawn open until this many are (all of them for #all); the
+  // others draw their content when first opened.
+  let openBudget = drawEveryRow ? Infinity : 500;
+
+  function rangeLine(span) {
+    const field = span.field;
     const box = element('div', 'field');
-    Object.assign(box.dataset, { s: span.id, o: offset, n: size });
-    const line = element('div', 'line c' + record.colour);
-    line.append(element('span', 'name', name), element('span', 'at', '@' + hex(offset)),
-                element('span', 'size', size + ' B'), ...details);
+    Object.assign(box.dataset, { s: span.id, o: field.offset, n: field.size });
+    const line = element('div', 'line c' + span.record.colour);
+    line.append(element('span', 'name', field.name), element('span', 'at', '@' + hex(field.offset)),
+                element('span', 'size', field.size + ' B'));
+    if (field.since > 1) line.append(element('span', 'since', 'since v' + field.since));
+    if (field.value) line.append(element('span', 'value', field.value));
     box.append(line);
     span.element = box;
     return box;
   }
 
-  function fieldLine(record, field) {
-    const details = [];
-    if (field.since > 1) details.push(element('span', 'since', 'since v' + field.since));
-    if (field.value) details.push(element('span', 'value', field.value));
-    return { field: field, box: rangeLine(record, field.name, field.offset, field.size, details) };
-  }
-
-  function recordHeader(node, record) {
+  function recordHeader(record) {
+    const node = record.node;
     const summary = element('summary', 'c' + record.colour);
     summary.append(element('span', 'class', node.class), element('span', 'at', '@' + hex(node.offset)));
     if (node.version !== undefined) summary.append(element('span', 'version', 'v' + node.version));
@@ -73,40 +97,43 @@
       failure.href = '#';
       failure.dataset.jump = node.failure.offset;
       summary.append(failure);
-      const reasons = failures.get(node.failure.offset) || [];
-      failures.set(node.failure.offset, reasons.concat(node.class + ': ' + node.failure.reason));
     }
     return summary;
   }
 
-  // A record, its version word and fields, and the records nested in it
-  // placed under the field whose bytes hold them. Spans are numbered in
-  // drawing order, so a nested record's spans come after its holder's.
-  function drawRecord(node) {
-    const record = { colour: recordCount++ % COLOURS };
+  function recordBox(record) {
     const box = element('details', 'record');
-    box.open = true;
-    box.dataset.o = node.offset;
-    if (node.failure) box.dataset.failureOffset = node.failure.offset;
-    box.append(recordHeader(node, record));
-    if (node.version !== undefined)
-      box.append(rangeLine(record, 'version word', node.offset, 4, [element('span', 'value', String(node.version))]));
-    const fields = (node.fields || []).map(field => fieldLine(record, field));
-    let next = 0;
-    let holder = null;
-    for (const child of node.children) {
-      for (; next < fields.length && fields[next].field.offset <= child.offset; next++) {
-        holder = fields[next];
-        box.append(holder.box);
-      }
-      const held = holder && child.offset < holder.field.offset + holder.field.size;
-      (held ? holder.box : box).append(drawRecord(child));
-    }
-    for (; next < fields.length; next++) box.append(fields[next].box);
+    box.dataset.o = record.node.offset;
+    if (record.node.failure) box.dataset.failureOffset = record.node.failure.offset;
+    box.append(recordHeader(record));
+    box.addEventListener('toggle', () => { if (box.open) fill(record); });
+    record.box = box;
+    if (openBudget-- > 0) fill(record);
     return box;
   }
 
-  for (const node of data.records) tree.append(drawRecord(node));
+  // A record's content: its version word and fields, and the records nested
+  // in it placed under the field whose bytes hold them.
+  function fill(record) {
+    const box = record.box;
+    box.open = true;
+    if (record.filled) return;
+    record.filled = true;
+    const lines = record.ranges.map(span => ({ span: span, box: rangeLine(span) }));
+    let next = 0;
+    let holder = null;
+    for (const child of record.children) {
+      for (; next < lines.length && lines[next].span.offset <= child.node.offset; next++) {
+        holder = lines[next];
+        box.append(holder.box);
+      }
+      const held = holder && child.node.offset < holder.span.end;
+      (held ? holder.box : box).append(recordBox(child));
+    }
+    for (; next < lines.length; next++) box.append(lines[next].box);
+  }
+
+  for (const record of topRecords) tree.append(recordBox(record));
 
   // ---------------------------------------------------------------- bytes
 
@@ -178,14 +205,18 @@
     drawRows(from, to);
   }
 
+  // One row drawn in the flow gives the size of all; the lazy view places
+  // its rows absolutely, so it takes its width from that row too.
   let rowHeight = 1;
   drawRows(0, Math.min(rows, 1));
-  if (rowsBox.firstChild) rowHeight = rowsBox.firstChild.getBoundingClientRect().height || 1;
+  const firstRow = rowsBox.firstChild && rowsBox.firstChild.getBoundingClientRect();
+  if (firstRow) rowHeight = firstRow.height || 1;
   if (drawEveryRow) {
     drawRows(0, rows);
   } else {
     hexBox.classList.add('lazy');
     hexBox.style.height = rows * rowHeight + 'px';
+    if (firstRow) hexBox.style.width = Math.ceil(firstRow.width) + 'px';
     drawVisible();
     scroller.addEventListener('scroll', drawVisible);
     window.addEventListener('resize', drawVisible);
@@ -195,7 +226,7 @@
 
   function mark(id, className, on) {
     if (id < 0) return;
-    spans[id].element.classList.toggle(className, on);
+    if (spans[id].element) spans[id].element.classList.toggle(className, on);
     for (const cell of rowsBox.querySelectorAll('[data-s="' + id + '"]')) cell.classList.toggle(className, on);
   }
 
@@ -211,10 +242,13 @@
     if (!drawEveryRow) drawVisible();
   }
 
+  // Opens (and draws) the records down to the span's line.
   function showInTree(id) {
-    const box = spans[id].element;
-    for (let d = box.closest('details'); d; d = d.parentElement.closest('details')) d.open = true;
-    box.scrollIntoView({ block: 'nearest' });
+    const path = [];
+    for (let record = spans[id].record; record; record = record.parent) path.unshift(record);
+    for (const record of path) fill(record);
+    spans[id].element.classList.add('sel');
+    spans[id].element.scrollIntoView({ block: 'nearest' });
   }
 
   function select(id, fromTree) {
@@ -277,14 +311,15 @@
     result.append(chain);
   }
   if (data.note) result.append(element('p', 'read-note', data.note));
-  for (const documentPart of data.documents) {
-    result.append(element('h3', 'document-name', documentPart.name), element('pre', 'document', documentPart.text));
+  for (const part of data.documents) {
+    result.append(element('h3', 'document-name', part.name), element('pre', 'document', part.text));
+    if (part.omitted) result.append(element('p', 'read-note', '… and ' + part.omitted + ' more bytes, not shown here'));
   }
 
   document.title = data.title + ' · record inspector';
   document.getElementById('title').textContent = data.title;
   document.getElementById('summary').textContent = [
-    data.command, size + ' bytes', recordCount + ' records', spans.length + ' fields and version words',
+    data.command, size + ' bytes', records.length + ' records', spans.length + ' fields and version words',
     'reads ended @' + hex(data.readEnd), data.converted ? 'converted' : 'does not convert'
   ].join(' · ');
   document.body.dataset.ready = 'true';
