@@ -106,7 +106,9 @@ class ToolCliTest < Minitest::Test
   def test_usage_errors_and_unreadable_inputs
     omni = sample("lights", "omni-2.rec")
     [[%w[light 1], "unknown light type 1"], [%w[material 15], "unknown material type 15"],
-     [%w[light x], "TYPE must be a number or \"auto\""], [%w[explain sound 1], "unknown record kind 'sound'"]
+     [%w[light x], "TYPE must be a number or \"auto\""], [%w[explain sound 1], "unknown record kind 'sound'"],
+     [["explain", "--html", "light", "2", omni], "--html makes the page of one record"],
+     [%w[explain light 2 -o page.html], "-o is for the page of --html"]
     ].each do |args, message|
       _, err, status = run_tool(*args, omni)
       assert_equal 2, status, args.inspect
@@ -145,6 +147,8 @@ class ToolCliTest < Minitest::Test
     with_inputs(%w[lights/omni-2.rec lights/spot-4.rec]) do |inputs, outputs|
       copy = File.join(inputs, "omni-2.rec")
       _, err, status = run_tool("light", "2", copy, "-o", copy)
+      assert_equal [1, true], [status, err.include?("would replace an input")]
+      _, err, status = run_tool("explain", "--html", "light", "2", copy, "-o", copy)
       assert_equal [1, true], [status, err.include?("would replace an input")]
       assert_equal File.binread(omni), File.binread(copy)
 

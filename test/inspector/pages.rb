@@ -73,7 +73,7 @@ inputs = Dir.chdir(SAMPLES) { Dir["{lights,materials,scenes,text,broken}/*"].sor
 queue = Queue.new
 inputs.each { |input| queue << input }
 failures = Queue.new
-workers = Array.new(2) do |worker|
+workers = Array.new(2) do |worker|  # two browsers at a time
   profile = "#{OUT}/profile-#{worker}"
   Thread.new do
     while (input = queue.pop(true) rescue nil)

@@ -166,7 +166,7 @@ int inspectCommand(RecordKind kind, const std::string& command, int32_t type, co
     if (page.empty()) {
         std::fwrite(html.data(), 1, html.size(), stdout);
     } else if (!writeFileAtomically(page, html, error)) {
-        std::fprintf(stderr, "noxbin2xml: %s\n", error.c_str());
+        std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
         return 1;
     }
     return read.ok ? 0 : 1;
@@ -204,6 +204,10 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
             continue;
         }
         if (html) {
+            if (!page.empty() && !OutputClaims(list).claim(page, input, error)) {
+                std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
+                return 1;
+            }
             const std::string command = kindArg + (typeArgs ? ' ' + std::to_string(typeId) : "");
             return inspectCommand(kind, command, typeId, input, bytes, page);
         }
