@@ -13,86 +13,68 @@ SAMPLES = File.expand_path("../../samples", __dir__)
 BROWSER = %w[chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run
              --disable-background-networking --disable-component-update --disable-sync
              --enable-logging=stderr --v=0 --window-size=1400,900].freeze
-HOSTILE_NAME = "</script><script>document.body.dataset.injected=1</script><!--".b
+LIGHTS = Dir[File.join(SAMPLES, "lights", "*.rec")].map { |file| File.basename(file)[/\A[^-]+/] }
 
-def kind_of(path)
-  return "scene" if path.start_with?("scenes/") || File.basename(path).start_with?("scene-")
-  lights = Dir[File.join(SAMPLES, "lights", "*.rec")].map { |file| File.basename(file)[/\A[^-]+/] }
-  lights.include?(File.basename(path)[/\A[^-]+/]) ? "light" : "material"
+def explain_args(path)
+  return ["scene"] if path.include?("scenes/") || File.basename(path).start_with?("scene-")
+  [LIGHTS.include?(File.basename(path)[/\A[^-]+/]) ? "light" : "material", "auto"]
 end
 
-# layered-1.rec with its name replaced by markup (the name is a byte count
-# followed by the text).
+# layered-1.rec with its name (a byte count, then the text) replaced by markup.
 def hostile_sample
   bytes = File.binread(File.join(SAMPLES, "materials", "layered-1.rec"))
+  name = "</script><script>document.body.dataset.injected=1</script><!--"
   at = bytes.index("Oak Floor") - 4
-  path = File.join(OUT, "hostile-1.rec")
-  File.binwrite(path, bytes[0, at] + [HOSTILE_NAME.size].pack("V") + HOSTILE_NAME + bytes[at + 13..])
-  path
+  File.binwrite("#{OUT}/hostile-1.rec", bytes[0, at] + [name.size].pack("V") + name + bytes[at + 13..])
+  "#{OUT}/hostile-1.rec"
 end
 
-# The drawn DOM and the browser's log, with a screenshot on the side.
-def open_page(page, profile)
-  name = File.basename(page, ".html")
-  Open3.capture3(*BROWSER, "--user-data-dir=#{profile}", "--screenshot=#{OUT}/screenshots/#{name}.png",
-                 "--dump-dom", "file://#{page}#all")
-end
-
-def check_fields(dom, cells)
-  dom.css("#tree .field").map do |field|
+def field_problems(dom, cells)
+  dom.css("#tree .field").filter_map do |field|
     id, start, size = %w[data-s data-o data-n].map { |key| Integer(field[key]) }
     allowed = [id] + field.css(".field").map { |inner| Integer(inner["data-s"]) }
     wrong = (start...start + size).reject { |offset| allowed.include?(cells.dig(offset, 0)) }
     stray = cells.select { |offset, (span, _)| span == id && !(start...start + size).cover?(offset) }.keys
-    next if wrong.empty? && stray.empty?
-    "#{field.at_css('.line').css('span').map(&:text).join(' ')}: bytes #{wrong.first(4)} lack its mark, #{stray.first(4)} carry it outside"
-  end.compact
+    "#{field.at_css('.name').text} @#{start}: bytes #{wrong.first(4)} unmarked, #{stray.first(4)} outside" if (wrong + stray).any?
+  end
 end
 
-def problems_of(dom, log)
+def problems(dom, log)
   body = dom.at_css("body")
-  problems = log.lines.grep(/:CONSOLE/).map { |line| "console: #{line.strip}" }
-  problems << "not drawn" unless body["data-ready"] == "true"
-  problems << "script errors: #{body['data-script-errors']}" if body["data-script-errors"]
-  problems << "markup from the record ran" if body["data-injected"]
-  problems << "no field drawn" if dom.css("#tree .field").empty?
-  cells = dom.css("#hex .cells span").to_h { |cell| [Integer(cell["data-o"]), [cell["data-s"]&.to_i, cell["class"]]] }
-  problems.concat(check_fields(dom, cells))
+  cells = dom.css("#hex .cells span").to_h { |cell| [Integer(cell["data-o"]), [cell["data-s"]&.to_i, cell["class"].split]] }
+  found = log.lines.grep(/:CONSOLE/)
+  found << "script errors: #{body['data-script-errors']}" if body["data-script-errors"]
+  found << "markup from the record ran" if body["data-injected"]
+  found << "not drawn" unless body["data-ready"] == "true" && dom.at_css("#tree .field")
   dom.css("#tree .record[data-failure-offset]").each do |record|
     offset = Integer(record["data-failure-offset"])
-    problems << "failure @#{offset} not marked" unless cells.dig(offset, 1).to_s.split.include?("fail")
+    found << "failure @#{offset} unmarked" unless cells.dig(offset, 1)&.include?("fail")
   end
-  problems
+  found + field_problems(dom, cells)
 end
 
 FileUtils.rm_rf(OUT)
 FileUtils.mkdir_p(["#{OUT}/pages", "#{OUT}/screenshots"])
-inputs = Dir.chdir(SAMPLES) { Dir["{lights,materials,scenes,text,broken}/*"].sort }
-         .map { |path| [kind_of(path), File.join(SAMPLES, path)] } << ["material", hostile_sample]
-
 queue = Queue.new
-inputs.each { |input| queue << input }
-failures = Queue.new
-workers = Array.new(2) do |worker|  # two browsers at a time
-  profile = "#{OUT}/profile-#{worker}"
+(Dir["#{SAMPLES}/{lights,materials,scenes,text,broken}/*"].sort << hostile_sample).each { |path| queue << path }
+found = Queue.new
+Array.new(2) do |worker|  # two browsers at a time
   Thread.new do
-    while (input = queue.pop(true) rescue nil)
-      kind, path = input
-      page = "#{OUT}/pages/#{File.basename(File.dirname(path))}-#{File.basename(path, ".*")}.html"
-      args = ["explain", "--html", kind, *(kind == "scene" ? [] : ["auto"]), path, "-o", page]
-      _, err, status = Open3.capture3(TOOL, *args)
-      unless File.exist?(page)  # the samples the tool cannot read at all (empty, malformed text)
-        failures << "#{path}: no page and no reason" unless path.include?("/broken/") && status.exitstatus == 1 && !err.empty?
+    while (path = queue.pop(true) rescue nil)
+      name = "#{File.basename(File.dirname(path))}-#{File.basename(path, '.*')}"
+      page = "#{OUT}/pages/#{name}.html"
+      _, err, status = Open3.capture3(TOOL, "explain", "--html", *explain_args(path), path, "-o", page)
+      unless File.exist?(page)  # only samples the tool cannot read at all (empty, malformed text)
+        found << "#{name}: no page (#{err.strip})" unless name.start_with?("broken-") && status.exitstatus == 1
         next
       end
-      dom, log, = open_page(page, profile)
-      problems_of(Nokogiri::HTML(dom), log).each { |problem| failures << "#{File.basename(page)}: #{problem}" }
+      dom, log, = Open3.capture3(*BROWSER, "--user-data-dir=#{OUT}/profile-#{worker}",
+                                 "--screenshot=#{OUT}/screenshots/#{name}.png", "--dump-dom", "file://#{page}#all")
+      problems(Nokogiri::HTML(dom), log).each { |problem| found << "#{name}: #{problem.strip}" }
     end
   end
-end
-workers.each(&:join)
+end.each(&:join)
 
-puts "#{inputs.size} inputs, pages and screenshots in #{OUT}"
-problems = Array.new(failures.size) { failures.pop }
-puts problems.sort
-exit(problems.empty? ? 0 : 1)
+report = Array.new(found.size) { found.pop }.sort
+puts report, "#{Dir["#{OUT}/pages/*"].size} pages drawn, screenshots in #{OUT}/screenshots"
+exit(report.empty? ? 0 : 1)
