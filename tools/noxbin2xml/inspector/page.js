@@ -59,7 +59,8 @@
   }
 
   function addRange(record, field) {
-    const span = { id: spans.length, record: record, field: field, offset: field.offset, end: field.offset + field.size };
+    const span = { id: spans.length, record: record, field: field, offset: field.offset, end: field.offset + field.size,
+                   odd: record.ranges.length % 2 === 1 };
     spans.push(span);
     record.ranges.push(span);
   }
@@ -158,6 +159,7 @@
   function cellAttributes(offset) {
     const id = owner[offset];
     const classes = [id >= 0 ? 'c' + spans[id].record.colour : offset < data.readEnd ? 'gap' : 'unread'];
+    if (id >= 0 && spans[id].odd) classes.push('odd');
     if (offset >= size) classes.push('past');
     if (failures.has(offset)) classes.push('fail');
     if (id >= 0 && id === hovered) classes.push('hov');
