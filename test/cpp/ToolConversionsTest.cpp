@@ -63,7 +63,8 @@ TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
     scene.optionsXml = "<Assets/>";
     scene.materials = {{"Wall/North", "1"}, {"wall_north", "2"}, {"Glass", "3"}};
     std::string error;
-    ASSERT_TRUE(writeSceneFolder(dir / "ok", scene, error)) << error;
+    const InputPaths noInputs(InputList{});
+    ASSERT_TRUE(writeSceneFolder(dir / "ok", scene, noInputs, error)) << error;
     EXPECT_EQ(readText(dir / "ok" / "materials" / "Wall_North.xml"), "1");
     EXPECT_EQ(readText(dir / "ok" / "materials" / "wall_north-2.xml"), "2");
     EXPECT_EQ(readText(dir / "ok" / "options.xml"), "<Assets/>");
@@ -71,7 +72,7 @@ TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
 
     fs::create_directories(dir / "blocked");
     std::ofstream(dir / "blocked" / "materials") << "a file where the folder should be";
-    EXPECT_FALSE(writeSceneFolder(dir / "blocked", scene, error));
+    EXPECT_FALSE(writeSceneFolder(dir / "blocked", scene, noInputs, error));
     EXPECT_NE(error.find("materials"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "blocked"), fs::directory_iterator()), 1);
     fs::remove_all(dir);

@@ -1,106 +1,82 @@
 #include "Batch.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
+#include <new>
 
-namespace fs = std::filesystem;
+#include "platform/Terminal.h"
+#include "serial/AssetXmlWriter.h"
 
 namespace noxbin2xml {
 namespace {
 
 constexpr size_t kProgressThreshold = 10;
-constexpr int kBarWidth = 30;
 
+// "[#####     ] 12/2000 name.rec" on one terminal line, redrawn in place.
 class Progress {
 public:
-    explicit Progress(size_t total) : total_(total), shown_(total >= kProgressThreshold && isatty(STDERR_FILENO)) {}
+    Progress(size_t total, bool quiet)
+        : total_(total),
+          shown_(!quiet && total >= kProgressThreshold && platform::isTerminal(platform::StandardStream::Error)),
+          columns_(shown_ ? static_cast<size_t>(platform::terminalColumns()) : 0) {}
+
     void update(size_t done, const Input& input) const {
         if (!shown_) return;
-        const int filled = static_cast<int>(kBarWidth * done / total_);
-        std::fprintf(stderr, "\r[%.*s%*s] %zu/%zu %-40.40s", filled, "##############################",
-                     kBarWidth - filled, "", done, total_, input.path.filename().string().c_str());
+        const size_t width = std::min<size_t>(30, columns_ / 4);
+        const size_t filled = width * done / total_;
+        std::string text = "[" + std::string(filled, '#') + std::string(width - filled, ' ') + "] " +
+                           std::to_string(done) + "/" + std::to_string(total_) + " " + input.path.filename().string();
+        text.resize(columns_ - 1, ' ');  // the last column would wrap on some terminals
+        std::fprintf(stderr, "\r%s", text.c_str());
         std::fflush(stderr);
     }
     void clear() const {
-        if (shown_) std::fprintf(stderr, "\r%*s\r", kBarWidth + 60, "");
+        if (shown_) std::fprintf(stderr, "\r%*s\r", static_cast<int>(columns_ - 1), "");
     }
 
 private:
     size_t total_;
     bool shown_;
+    size_t columns_;
 };
+
+JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const Input& input) {
+    if (!input.error.empty()) return {false, input.error, {}};
+    try {
+        return job(input);
+    } catch (const KilnCore::DocumentTooLarge& e) {
+        return {false, e.what(), {}};
+    } catch (const std::bad_alloc&) {
+        return {false, "out of memory", {}};
+    } catch (const std::exception& e) {
+        return {false, std::string("unexpected failure: ") + e.what(), {}};
+    } catch (...) {
+        return {false, "unexpected failure", {}};
+    }
+}
 
 }  // namespace
 
-bool expandInputs(const std::vector<std::string>& arguments, InputList& list, std::string& error) {
-    for (const std::string& argument : arguments) {
-        const fs::path path(argument);
-        std::error_code ec;
-        if (argument == "-") {
-            list.inputs.push_back({path, "stdin"});
-        } else if (fs::is_directory(path, ec)) {
-            std::vector<Input> found;
-            for (const auto& entry : fs::recursive_directory_iterator(path, ec))
-                if (entry.is_regular_file()) found.push_back({entry.path(), fs::relative(entry.path(), path)});
-            std::sort(found.begin(), found.end(), [](const Input& a, const Input& b) { return a.path < b.path; });
-            list.inputs.insert(list.inputs.end(), found.begin(), found.end());
-            list.fromFolder = true;
-        } else if (fs::exists(path, ec)) {
-            list.inputs.push_back({path, path.filename()});
-        } else {
-            error = "no such file or folder: " + argument;
-            return false;
-        }
-    }
-    return true;
-}
-
-OutputClaims::OutputClaims(const InputList& list) {
-    for (const Input& input : list.inputs) {
-        std::error_code ec;
-        const fs::path canonical = fs::weakly_canonical(input.path, ec);
-        if (!ec) inputs_.insert(canonical);
-    }
-}
-
-bool OutputClaims::claim(const fs::path& path, const Input& input, std::string& error) {
-    std::error_code ec;
-    const fs::path canonical = fs::weakly_canonical(path, ec);
-    const fs::path key = ec ? path : canonical;
-    if (inputs_.count(key)) {
-        error = "the output " + path.string() + " would replace an input";
-        return false;
-    }
-    const auto [it, fresh] = claims_.emplace(key, input.path.string());
-    if (!fresh && it->second != input.path.string()) {
-        error = "the output " + path.string() + " is already written for " + it->second;
-        return false;
-    }
-    return true;
-}
-
-int runBatch(const std::vector<Input>& inputs, const std::function<JobResult(const Input&)>& job) {
+int runBatch(const std::vector<Input>& inputs, const BatchOptions& options,
+             const std::function<JobResult(const Input&)>& job) {
     if (inputs.empty()) {
         std::fprintf(stderr, "no input files\n");
         return 1;
     }
-    const Progress progress(inputs.size());
+    const Progress progress(inputs.size(), options.quiet);
     size_t failed = 0;
     for (size_t i = 0; i < inputs.size(); ++i) {
         progress.update(i, inputs[i]);
-        const JobResult result = job(inputs[i]);
+        const JobResult result = runGuarded(job, inputs[i]);
         if (!result.ok) ++failed;
-        if (!result.message.empty()) {
-            progress.clear();
-            std::fprintf(result.ok ? stdout : stderr, "%s: %s\n", inputs[i].path.string().c_str(),
-                         result.message.c_str());
-        }
+        const bool shown = !result.ok || (options.showSuccesses && !result.message.empty());
+        if (shown || !result.notes.empty()) progress.clear();
+        const std::string name = inputs[i].path.string();
+        for (const std::string& note : result.notes) std::fprintf(stderr, "%s: %s\n", name.c_str(), note.c_str());
+        if (shown)
+            std::fprintf(result.ok ? options.successes : stderr, "%s: %s\n", name.c_str(), result.message.c_str());
     }
-    progress.update(inputs.size(), inputs.back());
     progress.clear();
-    if (inputs.size() > 1 || failed > 0)
+    if (!options.quiet && (inputs.size() > 1 || failed > 0))
         std::fprintf(stderr, "%zu converted, %zu failed\n", inputs.size() - failed, failed);
     return failed == 0 ? 0 : 1;
 }

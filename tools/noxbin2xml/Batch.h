@@ -1,52 +1,33 @@
-// Running one conversion over many inputs: expanding folders, naming
-// outputs, a progress bar for long batches, and the closing summary.
+// Running one conversion over many inputs: a progress line for long
+// batches on a terminal, one line per failure, and the closing count.
 #pragma once
 
-#include <filesystem>
+#include <cstdio>
 #include <functional>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "Inputs.h"
+
 namespace noxbin2xml {
-
-struct Input {
-    std::filesystem::path path;      // "-" is standard input
-    std::filesystem::path relative;  // where its output goes under an output folder
-};
-
-struct InputList {
-    std::vector<Input> inputs;
-    bool fromFolder = false;  // an argument was a folder: outputs go to a folder too
-};
-
-// Files as given, folders as every regular file below them (sorted).
-// False with a message when an argument does not exist.
-bool expandInputs(const std::vector<std::string>& arguments, InputList& list, std::string& error);
-
-// Hands out output paths so that no two inputs write the same file and no
-// output replaces an input.
-class OutputClaims {
-public:
-    explicit OutputClaims(const InputList& list);
-    // False with a message when the path is taken or is one of the inputs.
-    bool claim(const std::filesystem::path& path, const Input& input, std::string& error);
-
-private:
-    std::set<std::filesystem::path> inputs_;               // canonical paths of the input files
-    std::map<std::filesystem::path, std::string> claims_;  // output path -> the input that claimed it
-};
 
 struct JobResult {
     bool ok = false;
-    std::string message;  // shown for failures (and summaries of successes when not empty)
+    std::string message;                // why it failed, or the line a success shows
+    std::vector<std::string> notes;     // shown on standard error whatever the outcome
 };
 
-// Runs job on every input in order; one failure never stops the others.
-// Shows a progress bar on standard error when it is a terminal and the batch
-// is long, then "N converted, M failed". Returns the process exit status:
-// 0 when every input converted, 1 otherwise.
-int runBatch(const std::vector<Input>& inputs, const std::function<JobResult(const Input&)>& job);
+struct BatchOptions {
+    bool quiet = false;            // no progress line and no closing count
+    bool showSuccesses = false;    // print the message of each success
+    std::FILE* successes = stdout; // where those lines go (standard error when the documents take standard output)
+};
+
+// Runs job on every input in order; an input that already failed (its
+// error set) is reported without running it, and a failure or exception
+// never stops the others. Returns the process exit status: 0 when every
+// input converted, 1 otherwise.
+int runBatch(const std::vector<Input>& inputs, const BatchOptions& options,
+             const std::function<JobResult(const Input&)>& job);
 
 }  // namespace noxbin2xml

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "serial/AssetXmlWriter.h"
+
 namespace KilnCore {
 class ReadTrace;
 }
@@ -17,14 +19,29 @@ namespace noxbin2xml {
 
 enum class RecordKind { Light, Material, Scene };
 
+// How documents are written beyond their exact text.
+struct WriteOptions {
+    size_t maxDocumentBytes = KilnCore::kDefaultMaxDocumentBytes;
+    bool repair = false;  // write the pieces that make a document malformed XML repaired
+};
+
+// The pieces of record text that make documents malformed XML.
+struct MalformedNotes {
+    std::vector<std::string> lines;  // "line 12: a quotation mark in: name="a"b"", the first few
+    size_t count = 0;                // all of them
+};
+
 struct Outcome {
     bool ok = false;
     std::string text;   // the document, or the explanation
     std::string error;  // why the record does not convert, one record per line
+    MalformedNotes malformed;
 };
 
-// The XML text convert_light / convert_material return for the record.
-Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes);
+// The XML text convert_light / convert_material return for the record (or
+// its repair). Throws KilnCore::DocumentTooLarge past the size limit.
+Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes,
+                      const WriteOptions& options = {});
 
 // A readable tree of what was read; for a record that does not convert,
 // the chain of failures with offsets and reasons as the error.
@@ -44,10 +61,11 @@ struct SceneOutcome {
     std::string summary;  // "scene kind 4 (options, 3 materials, default sun, sky)"
     std::string optionsXml;
     std::vector<std::pair<std::string, std::string>> materials;  // name, document; in library order
+    MalformedNotes malformed;  // lines start with the document: "options.xml line 3: ..."
 };
-SceneOutcome convertScene(const std::vector<uint8_t>& bytes);
+SceneOutcome convertScene(const std::vector<uint8_t>& bytes, const WriteOptions& options = {});
 // The documents of the scene `read` (the outcome of reading `bytes`) left in
 // the scene state.
-SceneOutcome sceneDocuments(const std::vector<uint8_t>& bytes, const Outcome& read);
+SceneOutcome sceneDocuments(const std::vector<uint8_t>& bytes, const Outcome& read, const WriteOptions& options = {});
 
 }  // namespace noxbin2xml

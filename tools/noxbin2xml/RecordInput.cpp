@@ -1,6 +1,5 @@
 #include "RecordInput.h"
 
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -8,7 +7,6 @@
 #include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 namespace noxbin2xml {
 namespace {
@@ -66,17 +64,44 @@ std::string malformedAt(std::string_view text, size_t position) {
     return message;
 }
 
+// Reads at most limit + 1 bytes, so that an endless stream stops at once.
+bool readBounded(std::istream& in, std::string& data, std::string& error) {
+    char chunk[1 << 16];
+    while (in && data.size() <= kMaxInputBytes) {
+        in.read(chunk, sizeof chunk);
+        data.append(chunk, static_cast<size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        error = std::string("cannot read: ") + std::strerror(errno);
+        return false;
+    }
+    if (data.size() > kMaxInputBytes) {
+        error = "the input holds more than the " + std::to_string(kMaxInputBytes >> 20) + " MB an input may have";
+        return false;
+    }
+    return true;
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t\r\n";
+
 }  // namespace
 
-bool looksLikeText(std::string_view content) {
-    const size_t first = content.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && content[first] == '[';
+std::string_view recordText(std::string_view content) {
+    if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) content.remove_prefix(kByteOrderMark.size());
+    size_t first = content.find_first_not_of(kBlanks);
+    if (first != std::string_view::npos && content.substr(first, 2) == "=>")
+        first = content.find_first_not_of(kBlanks, first + 2);
+    if (first == std::string_view::npos || content[first] != '[') return {};
+    return content.substr(first);
 }
 
 bool parseRecordText(std::string_view text, std::vector<uint8_t>& bytes, std::string& error) {
     bytes.clear();
     ByteArrayReader reader(bytes);
-    const bool ok = nlohmann::json::sax_parse(text.begin(), text.end(), &reader);
+    // Not strict: what follows the array (a console's "nil", a prompt) is left unread.
+    const bool ok = nlohmann::json::sax_parse(text.begin(), text.end(), &reader, nlohmann::json::input_format_t::json,
+                                              false);
     if (!ok) {
         error = reader.error.empty() ? malformedAt(text, reader.errorPosition) : reader.error;
         return false;
@@ -98,40 +123,14 @@ bool loadRecordFile(const std::filesystem::path& path, std::vector<uint8_t>& byt
             return false;
         }
     }
-    std::ostringstream content;
-    content << (fromStdin ? std::cin.rdbuf() : file.rdbuf());
-    const std::string data = content.str();
+    std::string data;
+    if (!readBounded(fromStdin ? std::cin : file, data, error)) return false;
     if (data.empty()) {
         error = "the input is empty";
         return false;
     }
-    if (looksLikeText(data)) return parseRecordText(data, bytes, error);
+    if (const std::string_view text = recordText(data); !text.empty()) return parseRecordText(text, bytes, error);
     bytes.assign(data.begin(), data.end());
     return true;
 }
-
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error) {
-    const std::filesystem::path temporary =
-        path.parent_path() / ("." + path.filename().string() + ".tmp" + std::to_string(getpid()));
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            error = "cannot write " + temporary.string() + ": " + std::strerror(errno);
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot write " + path.string() + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace noxbin2xml

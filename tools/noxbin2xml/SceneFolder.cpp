@@ -1,7 +1,5 @@
 #include "SceneFolder.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <set>
@@ -9,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "RecordInput.h"
+#include "Outputs.h"
+#include "platform/Signals.h"
 
 namespace fs = std::filesystem;
 
@@ -48,36 +47,42 @@ std::string fileNameFor(const std::string& name) {
     return out;
 }
 
-bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, std::string& error) {
+bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, const InputPaths& inputs, std::string& error) {
     std::vector<std::pair<fs::path, const std::string*>> files = {{"options.xml", &scene.optionsXml}};
     std::set<std::string> used;
     for (const auto& [name, document] : scene.materials)
         files.emplace_back(fs::path("materials") / materialFileName(name, used), &document);
-
-    std::error_code ec;
-    const fs::path staging = folder / (".noxbin2xml-staging-" + std::to_string(getpid()));
-    fs::create_directories(staging / "materials", ec);
-    bool ok = !ec;
-    if (!ok) error = "cannot create " + staging.string() + ": " + ec.message();
-    for (const auto& [relative, text] : files) {
-        if (!ok) break;
-        ok = writeFileAtomically(staging / relative, *text, error);
-    }
-    if (ok) {
-        fs::create_directories(folder / "materials", ec);
-        ok = !ec;
-        if (!ok) error = "cannot create " + (folder / "materials").string() + ": " + ec.message();
-    }
-    for (const auto& [relative, text] : files) {
-        if (!ok) break;
-        fs::rename(staging / relative, folder / relative, ec);
-        if (ec) {
-            error = "cannot write " + (folder / relative).string() + ": " + ec.message();
-            ok = false;
+    for (const auto& file : files) {
+        if (inputs.contains(folder / file.first)) {
+            error = "its output " + (folder / file.first).string() + " would replace an input";
+            return false;
         }
     }
+
+    // Removed on a stop signal: the staged files first, then their folders.
+    const fs::path staging = folder / (".noxbin2xml-staging-" + processToken());
+    std::vector<std::string> stagedPaths;
+    for (const auto& file : files) stagedPaths.push_back((staging / file.first).string());
+    stagedPaths.push_back((staging / "materials").string());
+    stagedPaths.push_back(staging.string());
+    const platform::RemoveOnStop removeOnStop(stagedPaths);
+
+    std::error_code ec;
+    fs::create_directories(staging / "materials", ec);
+    if (ec) error = "cannot create " + staging.string() + ": " + ec.message();
+    for (size_t i = 0; i < files.size() && error.empty(); ++i)
+        if (const std::string reason = writeNewFile(stagedPaths[i], *files[i].second); !reason.empty())
+            error = "cannot write " + stagedPaths[i] + ": " + reason;
+    if (error.empty()) {
+        fs::create_directories(folder / "materials", ec);
+        if (ec) error = "cannot create " + (folder / "materials").string() + ": " + ec.message();
+    }
+    for (size_t i = 0; i < files.size() && error.empty(); ++i) {
+        fs::rename(stagedPaths[i], folder / files[i].first, ec);
+        if (ec) error = "cannot write " + (folder / files[i].first).string() + ": " + ec.message();
+    }
     fs::remove_all(staging, ec);
-    return ok;
+    return error.empty();
 }
 
 }  // namespace noxbin2xml

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Conversions.h"
+#include "Outputs.h"
 
 namespace noxbin2xml {
 
@@ -14,8 +15,10 @@ namespace noxbin2xml {
 std::string fileNameFor(const std::string& name);
 
 // Writes every file into a staging folder first and moves them into place
-// only when all were written, so a failure leaves no part of the scene.
-// Material names that give the same file name get "-2", "-3", ...
-bool writeSceneFolder(const std::filesystem::path& folder, const SceneOutcome& scene, std::string& error);
+// only when all were written, so a failure or a stop signal leaves no part
+// of the scene. Material names that give the same file name get "-2",
+// "-3", ...; no file may replace one of the inputs.
+bool writeSceneFolder(const std::filesystem::path& folder, const SceneOutcome& scene, const InputPaths& inputs,
+                      std::string& error);
 
 }  // namespace noxbin2xml

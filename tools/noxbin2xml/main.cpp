@@ -1,8 +1,7 @@
 // noxbin2xml: converts and explains the plug-in's old binary records outside
 // the host application.
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -10,10 +9,14 @@
 #include "Conversions.h"
 #include "Explain.h"
 #include "InspectorPage.h"
+#include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
+#include "Version.h"
 #include "lights/BaseLight.h"
 #include "materials/BaseMaterial.h"
+#include "platform/Signals.h"
+#include "platform/Terminal.h"
 #include "serial/ReadTrace.h"
 
 namespace fs = std::filesystem;
@@ -22,6 +25,7 @@ using namespace noxbin2xml;
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr const char* kCommands = "light, material, scene or explain";
 
 const char* kindName(RecordKind kind) { return kind == RecordKind::Light ? "light" : "material"; }
 
@@ -44,6 +48,8 @@ public:
         if (!knownType(kind_, type)) return std::string("unknown ") + kindName(kind_) + " type " + text_;
         return {};
     }
+
+    bool isAuto() const { return text_ == "auto"; }
 
     bool typeFor(const Input& input, int32_t& type, std::string& error) const {
         if (text_ != "auto") return parse(text_, type);
@@ -82,94 +88,173 @@ int usageError(const std::string& message) {
     return kUsageError;
 }
 
-// The output of a conversion: standard output for a single input without
-// -o, the file -o names, or a file under the folder -o names.
-JobResult writeOutput(const std::string& option, bool toFolder, OutputClaims& claims, const Input& input,
-                      const std::string& text) {
-    if (option.empty()) {
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        return {true, {}};
+// Options every command takes.
+struct CommonOptions {
+    bool quiet = false;
+    bool verbose = false;
+};
+
+// Options of the commands that write documents.
+struct WriteChoices {
+    std::string output;
+    bool strict = false;
+    bool wellFormed = false;
+    size_t maxDocumentMb = KilnCore::kDefaultMaxDocumentBytes >> 20;
+
+    WriteOptions writeOptions() const { return {maxDocumentMb << 20, wellFormed}; }
+};
+
+// What the pieces that make a document malformed XML mean for its input:
+// a warning with the first one, a failure under --strict, or the list of
+// repairs under --well-formed. False when the input fails.
+bool applyXmlChoice(const WriteChoices& choices, const MalformedNotes& notes, JobResult& result) {
+    if (notes.count == 0) return true;
+    const std::string more = notes.count > 1 ? " (and " + std::to_string(notes.count - 1) + " more)" : "";
+    if (choices.strict) {
+        result = {false, "the document would not be well-formed XML: " + notes.lines.front() + more, {}};
+        return false;
     }
-    const fs::path path = toFolder ? fs::path(option) / fs::path(input.relative).replace_extension(".xml") : fs::path(option);
-    std::string error;
-    if (!claims.claim(path, input, error)) return {false, error};
-    std::error_code ec;
-    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
-    if (!writeFileAtomically(path, text, error)) return {false, error};
-    return {true, {}};
+    if (!choices.wellFormed) {
+        result.notes.push_back("warning: the document is not well-formed XML: " + notes.lines.front() + more);
+        return true;
+    }
+    for (const std::string& line : notes.lines) result.notes.push_back("repaired " + line);
+    if (notes.count > notes.lines.size())
+        result.notes.push_back("repaired " + std::to_string(notes.count - notes.lines.size()) + " more pieces");
+    return true;
+}
+
+// The inputs of a call, with a hint when standard input is a terminal (a
+// user who forgot FILE would otherwise wait for nothing).
+InputList inputsOf(const std::vector<std::string>& files) {
+    InputList list = expandInputs(files);
+    const bool readsStdin = std::any_of(list.inputs.begin(), list.inputs.end(), [](const Input& i) { return i.path == "-"; });
+    if (readsStdin && platform::isTerminal(platform::StandardStream::Input))
+        std::fprintf(stderr, "noxbin2xml: reading a record from the terminal; paste it and end with Ctrl-D "
+                             "(Ctrl-Z Enter on Windows), or name a FILE\n");
+    return list;
+}
+
+// Creates the output folder, or prints the one message for the whole call.
+bool folderReady(const std::filesystem::path& folder) {
+    const std::string problem = prepareFolder(folder);
+    if (!problem.empty()) std::fprintf(stderr, "noxbin2xml: %s\n", problem.c_str());
+    return problem.empty();
 }
 
 int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<std::string>& files,
-                   const std::string& output) {
+                   const WriteChoices& choices, const CommonOptions& common) {
     if (const std::string problem = type.check(); !problem.empty()) return usageError(problem);
-    InputList list;
-    std::string error;
-    if (!expandInputs(files.empty() ? std::vector<std::string>{"-"} : files, list, error)) return usageError(error);
-    const bool toFolder = list.fromFolder || list.inputs.size() > 1 || fs::is_directory(output);
-    if (toFolder && output.empty()) return usageError("several inputs need an output folder (-o DIR)");
-    OutputClaims claims(list);
-    return runBatch(list.inputs, [&](const Input& input) -> JobResult {
+    const std::vector<std::string> arguments = files.empty() ? std::vector<std::string>{"-"} : files;
+    if (type.isAuto() && std::count(arguments.begin(), arguments.end(), "-"))
+        return usageError("\"auto\" takes the type from file names, and standard input has none");
+    InputList list = inputsOf(arguments);
+    OutputTarget target;
+    if (const std::string problem = chooseTarget(choices.output, list, target); !problem.empty())
+        return usageError(problem);
+    if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
+    const InputPaths inputs(list);
+    planOutputs(list, target, ".xml", inputs);
+    const bool toStdout = target.kind == OutputTarget::Kind::StandardOutput;
+    const BatchOptions batch{common.quiet, common.verbose, toStdout ? stderr : stdout};
+    return runBatch(list.inputs, batch, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
         int32_t typeId = 0;
         std::string failure;
         if (!type.typeFor(input, typeId, failure) || !loadRecordFile(input.path, bytes, failure))
-            return {false, failure};
-        const Outcome outcome = convertRecord(kind, typeId, bytes);
-        if (!outcome.ok) return {false, oneLine(outcome.error)};
-        return writeOutput(output, toFolder, claims, input, outcome.text);
+            return {false, failure, {}};
+        const Outcome outcome = convertRecord(kind, typeId, bytes, choices.writeOptions());
+        if (!outcome.ok) return {false, oneLine(outcome.error), {}};
+        JobResult result{true, "-> " + (toStdout ? std::string("standard output") : input.output.string()), {}};
+        if (!applyXmlChoice(choices, outcome.malformed, result)) return result;
+        if (toStdout) {
+            std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
+        } else if (!writeOutputFile(input.output, outcome.text, failure)) {
+            return {false, failure, result.notes};
+        }
+        return result;
     });
 }
 
-int sceneCommand(const std::vector<std::string>& files, const std::string& output) {
-    InputList list;
-    std::string error;
-    if (!expandInputs(files, list, error)) return usageError(error);
-    const bool toSubfolders = list.fromFolder || list.inputs.size() > 1;
-    OutputClaims claims(list);
-    return runBatch(list.inputs, [&](const Input& input) -> JobResult {
+int sceneCommand(const std::vector<std::string>& files, const WriteChoices& choices, const CommonOptions& common) {
+    InputList list = inputsOf(files);
+    const bool several = list.fromFolder || list.inputs.size() > 1;
+    // One scene writes into DIR itself, several into a folder each under it.
+    const OutputTarget target{several ? OutputTarget::Kind::Folder : OutputTarget::Kind::File, choices.output};
+    if (!folderReady(target.path)) return 1;
+    const InputPaths inputs(list);
+    planOutputs(list, target, "", inputs);
+    return runBatch(list.inputs, {common.quiet, !common.quiet, stdout}, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
         std::string failure;
-        if (!loadRecordFile(input.path, bytes, failure)) return {false, failure};
-        const SceneOutcome scene = convertScene(bytes);
-        if (!scene.ok) return {false, oneLine(scene.error)};
-        const fs::path folder =
-            toSubfolders ? fs::path(output) / fs::path(input.relative).replace_extension() : fs::path(output);
-        if (!claims.claim(folder, input, failure) || !writeSceneFolder(folder, scene, failure)) return {false, failure};
-        return {true, scene.summary + " -> " + folder.string() + ": options.xml + " +
-                          std::to_string(scene.materials.size()) + " material documents"};
+        if (!loadRecordFile(input.path, bytes, failure)) return {false, failure, {}};
+        const SceneOutcome scene = convertScene(bytes, choices.writeOptions());
+        if (!scene.ok) return {false, oneLine(scene.error), {}};
+        JobResult result{true,
+                         scene.summary + " -> " + input.output.string() + ": options.xml + " +
+                             std::to_string(scene.materials.size()) + " material documents",
+                         {}};
+        if (!applyXmlChoice(choices, scene.malformed, result)) return result;
+        if (!writeSceneFolder(input.output, scene, inputs, failure)) return {false, failure, result.notes};
+        return result;
     });
 }
 
-// The inspector page of one record, to standard output or the file PAGE.
-int inspectCommand(RecordKind kind, const std::string& command, int32_t type, const Input& input,
-                   const std::vector<uint8_t>& bytes, const std::string& page) {
-    KilnCore::ReadTrace trace;
-    InspectedRecord record;
-    const Outcome read = tracedRead(kind, type, bytes, trace, record.readEnd);
-    record.title = input.path.filename().string();
-    record.command = command;
+// What the page of a record shows: the read, and its documents or failure.
+void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
+                 InspectedRecord& record) {
     record.bytes = &bytes;
     record.trace = &trace;
     record.scene = kind == RecordKind::Scene;
-    record.converted = read.ok;
-    record.failure = read.error;
-    record.note = overrunNote(bytes.size(), record.readEnd);
-    if (read.ok && record.scene) {
-        const SceneOutcome scene = sceneDocuments(bytes, read);
-        record.documents.emplace_back("options.xml", scene.optionsXml);
-        for (const auto& [name, text] : scene.materials) record.documents.emplace_back("materials/" + name + ".xml", text);
-    } else if (read.ok) {
-        record.documents.emplace_back("document", read.text);
+    try {
+        const Outcome read = tracedRead(kind, type, bytes, trace, record.readEnd);
+        record.converted = read.ok;
+        record.failure = read.error;
+        if (read.ok && record.scene) {
+            const SceneOutcome scene = sceneDocuments(bytes, read);
+            record.documents.emplace_back("options.xml", scene.optionsXml);
+            for (const auto& [name, text] : scene.materials)
+                record.documents.emplace_back("materials/" + name + ".xml", text);
+        } else if (read.ok) {
+            record.documents.emplace_back("document", read.text);
+        }
+    } catch (const std::exception& e) {  // a document past the size limit, or no memory for it
+        record.converted = false;
+        record.documents.clear();
+        record.failure = std::string(e.what()) + '\n';
     }
-    const std::string html = inspectorPage(record);
-    std::string error;
-    if (page.empty()) {
-        std::fwrite(html.data(), 1, html.size(), stdout);
-    } else if (!writeFileAtomically(page, html, error)) {
-        std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
+    record.note = overrunNote(bytes.size(), record.readEnd);
+}
+
+// --html: the inspector page of one record, to standard output or -o.
+int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& type, InputList& list,
+                const std::string& option) {
+    if (list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
+    OutputTarget target;
+    if (const std::string problem = chooseTarget(option, list, target); !problem.empty()) return usageError(problem);
+    if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
+    planOutputs(list, target, ".html", InputPaths(list));
+    const Input& input = list.inputs.front();
+    std::vector<uint8_t> bytes;
+    int32_t typeId = 0;
+    std::string error = input.error;
+    if (!error.empty() || !type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
+        std::fprintf(stderr, "%s: %s\n", input.path.string().c_str(), error.c_str());
         return 1;
     }
-    return read.ok ? 0 : 1;
+    KilnCore::ReadTrace trace;
+    InspectedRecord record;
+    record.title = input.path.filename().string();
+    record.command = kindArg + (kind == RecordKind::Scene ? "" : ' ' + std::to_string(typeId));
+    readForPage(kind, typeId, bytes, trace, record);
+    const std::string html = inspectorPage(record);
+    if (target.kind == OutputTarget::Kind::StandardOutput) {
+        std::fwrite(html.data(), 1, html.size(), stdout);
+    } else if (!writeOutputFile(input.output, html, error)) {
+        std::fprintf(stderr, "%s: %s\n", input.path.string().c_str(), error.c_str());
+        return 1;
+    }
+    return record.converted ? 0 : 1;
 }
 
 // KIND [TYPE] FILE...: prints what each record holds, or where and why it
@@ -187,29 +272,20 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
                                                     : "usage: explain " + kindArg + " TYPE FILE...");
     const TypeChoice type(kind, typeArgs ? rest[0] : "0");
     if (const std::string problem = typeArgs ? type.check() : ""; !problem.empty()) return usageError(problem);
-    InputList list;
-    std::string error;
-    if (!expandInputs({rest.begin() + static_cast<long>(typeArgs), rest.end()}, list, error)) return usageError(error);
-    if (!html && !page.empty()) return usageError("-o is for the page of --html");
-    if (html && list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
+    InputList list = inputsOf({rest.begin() + static_cast<long>(typeArgs), rest.end()});
+    if (html) return pageCommand(kind, kindArg, type, list, page);
+    if (!page.empty()) return usageError("-o is for the page of --html");
 
     int status = 0;
     for (const Input& input : list.inputs) {
-        if (list.inputs.size() > 1) std::printf("== %s\n", input.path.c_str());
+        if (list.inputs.size() > 1) std::printf("== %s\n", input.path.string().c_str());
         std::vector<uint8_t> bytes;
         int32_t typeId = 0;
-        if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
-            std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
+        std::string error = input.error;
+        if (!error.empty() || !type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
+            std::fprintf(stderr, "%s: %s\n", input.path.string().c_str(), error.c_str());
             status = 1;
             continue;
-        }
-        if (html) {
-            if (!page.empty() && !OutputClaims(list).claim(page, input, error)) {
-                std::fprintf(stderr, "%s: %s\n", input.path.c_str(), error.c_str());
-                return 1;
-            }
-            const std::string command = kindArg + (typeArgs ? ' ' + std::to_string(typeId) : "");
-            return inspectCommand(kind, command, typeId, input, bytes, page);
         }
         const Outcome outcome = explainRecord(kind, typeId, bytes);
         if (!outcome.ok) {
@@ -221,43 +297,86 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
     return status;
 }
 
-void addConvertCommand(CLI::App& app, RecordKind kind, int& status) {
+void addWriteOptions(CLI::App& command, WriteChoices& choices) {
+    auto* strict = command.add_flag("--strict", choices.strict,
+                                    "fail an input whose document would not be well-formed XML");
+    command.add_flag("--well-formed", choices.wellFormed,
+                     "write such documents repaired (& < > \" escaped, forbidden characters replaced) and list "
+                     "the repairs")
+        ->excludes(strict);
+    command.add_option("--max-document", choices.maxDocumentMb, "fail an input whose document would pass this size")
+        ->capture_default_str()
+        ->type_name("MB")
+        ->check(CLI::Range(size_t{1}, size_t{1} << 20));
+}
+
+void addConvertCommand(CLI::App& app, RecordKind kind, const CommonOptions& common, int& status) {
     const std::string name = kindName(kind);
     auto* command = app.add_subcommand(name, "Convert " + name + " records to the XML text convert_" + name +
                                                  " returns");
     auto type = std::make_shared<std::string>();
     auto files = std::make_shared<std::vector<std::string>>();
-    auto output = std::make_shared<std::string>();
+    auto choices = std::make_shared<WriteChoices>();
     command->add_option("TYPE", *type, "the " + name + " type number, or \"auto\" to take it from each file name (bump-3.rec: 3)")
         ->required();
-    command->add_option("FILE", *files, "record files or folders; standard input when none");
-    command->add_option("-o,--output", *output, "output file, or folder for several inputs (the default: standard output)");
-    command->footer("Each input gives one document; with a folder for -o, FILE.rec becomes FILE.xml under it.");
-    command->callback([=, &status] { status = convertCommand(kind, TypeChoice(kind, *type), *files, *output); });
+    command->add_option("FILE", *files, "record files or folders; standard input when none (or -)");
+    command->add_option("-o,--output", choices->output,
+                        "output file, or folder (several inputs, a trailing /, or an existing folder); "
+                        "the default: standard output");
+    addWriteOptions(*command, *choices);
+    command->footer("Each input gives one document; with a folder for -o, FILE.rec becomes FILE.xml under it.\n"
+                    "An -o that is a link is written through; a device or FIFO is written straight.");
+    command->callback([=, &common, &status] {
+        status = convertCommand(kind, TypeChoice(kind, *type), *files, *choices, common);
+    });
+}
+
+// CLI11 says "A subcommand is required" for a mistyped command; name it
+// and the valid ones instead. Empty when the first word is a command.
+std::string unknownCommand(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "-h" || word == "--help" || word == "--version") return {};
+        if (!word.empty() && word[0] == '-') continue;
+        const bool known = word == "light" || word == "material" || word == "scene" || word == "explain";
+        return known ? "" : "unknown command '" + word + "' (" + kCommands + ")";
+    }
+    return std::string("a command is required: ") + kCommands + " (see --help)";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Converts the plug-in's old binary records to XML assets, and explains records that do not convert.\n"
-                 "Records are raw bytes or the textual form [12, 0, 3, ...] (detected automatically)."};
-    app.footer("Exit status: 0 when every input converted, 1 when any failed, 2 for a usage error.\n"
+                 "Records are raw bytes or the textual form [12, 0, 3, ...] (detected automatically; a console's\n"
+                 "\"=> [...]\", a byte-order mark and text after the array are allowed)."};
+    app.footer("Inputs are regular files (or - for standard input) of at most " +
+               std::to_string(kMaxInputBytes >> 20) +
+               " MB; a failed input never stops the others.\n"
+               "Exit status: 0 when every input converted, 1 when any failed, 2 for a usage error,\n"
+               "130 or 143 when stopped by SIGINT or SIGTERM (temporary files removed).\n"
                "Run 'noxbin2xml COMMAND --help' for the options of a command.");
+    app.set_version_flag("--version", "noxbin2xml " NOXBIN2XML_VERSION);
     app.require_subcommand(1);
+    app.fallthrough();  // -q and -v also after the command
+    CommonOptions common;
+    app.add_flag("-q,--quiet", common.quiet, "no progress line and no summaries");
+    app.add_flag("-v,--verbose", common.verbose, "one line for each input converted");
     int status = 0;
 
-    addConvertCommand(app, RecordKind::Light, status);
-    addConvertCommand(app, RecordKind::Material, status);
+    addConvertCommand(app, RecordKind::Light, common, status);
+    addConvertCommand(app, RecordKind::Material, common, status);
 
     auto* scene = app.add_subcommand("scene", "Read scene records: the options document and one document per library material");
     std::vector<std::string> sceneFiles;
-    std::string sceneOutput;
-    scene->add_option("FILE", sceneFiles, "scene record files or folders")->required();
-    scene->add_option("-o,--output", sceneOutput, "output folder")->required();
+    WriteChoices sceneChoices;
+    scene->add_option("FILE", sceneFiles, "scene record files or folders (- for standard input)")->required();
+    scene->add_option("-o,--output", sceneChoices.output, "output folder")->required();
+    addWriteOptions(*scene, sceneChoices);
     scene->footer("Writes DIR/options.xml (what serialize_to_xml returns after old_deserialize) and\n"
                   "DIR/materials/NAME.xml (what convert_material returns for each library material).\n"
                   "Several inputs get a folder each under DIR. The scene upgrade does not run.");
-    scene->callback([&] { status = sceneCommand(sceneFiles, sceneOutput); });
+    scene->callback([&] { status = sceneCommand(sceneFiles, sceneChoices, common); });
 
     auto* explain = app.add_subcommand("explain", "Show what a record holds, or where and why it does not convert");
     std::string kindArg;
@@ -278,10 +397,12 @@ int main(int argc, char** argv) {
                     "  noxbin2xml explain --html material 3 bump-3.rec -o bump.html");
     explain->callback([&] { status = explainCommand(kindArg, rest, html, page); });
 
+    if (const std::string problem = unknownCommand(argc, argv); !problem.empty()) return usageError(problem);
+    platform::removeOnStopSignals();
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e) == 0 ? 0 : kUsageError;  // --help is not an error
+        return app.exit(e) == 0 ? 0 : kUsageError;  // --help and --version are no errors
     }
     return status;
 }

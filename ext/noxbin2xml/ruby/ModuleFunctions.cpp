@@ -17,6 +17,7 @@
 #include "ruby/HostAccess.h"
 #include "ruby/ModuleCall.h"
 #include "ruby/RubyText.h"
+#include "serial/AssetXmlWriter.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
 
@@ -35,6 +36,18 @@ const RecordKind kMaterial{"material", KilnCore::convertMaterialRecord};
 const RecordKind kLight{"light", KilnCore::convertLightRecord};
 
 bool outOfMemory() { return failCall("out of memory"); }
+
+// Why a conversion threw (called inside its catch): past the document size
+// limit, or out of memory.
+bool conversionThrew() {
+    try {
+        throw;
+    } catch (const KilnCore::DocumentTooLarge& e) {
+        return failCall(e.what());
+    } catch (...) {
+        return outOfMemory();
+    }
+}
 
 // Reads a record that failed once more, from its start and with a trace
 // attached, for the reason: one line per failed record, outermost first (or
@@ -114,7 +127,7 @@ VALUE convertRecord(VALUE bytes, VALUE typeIdValue, const RecordKind& kind) {
         }
         return xmlText(xml);
     } catch (...) {
-        outOfMemory();
+        conversionThrew();
         return Qnil;
     }
 }
@@ -123,7 +136,7 @@ VALUE optionsDocument() {
     try {
         return xmlText(SkpModule::instance().optionsXml());
     } catch (...) {
-        outOfMemory();
+        conversionThrew();
         return Qnil;
     }
 }

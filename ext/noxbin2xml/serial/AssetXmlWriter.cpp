@@ -54,6 +54,13 @@ std::string escapeXml(std::string_view text) {
     return out;
 }
 
+namespace {
+thread_local DocumentChecks* activeChecks = nullptr;
+}  // namespace
+
+DocumentCheckScope::DocumentCheckScope(DocumentChecks& checks) : outer_(activeChecks) { activeChecks = &checks; }
+DocumentCheckScope::~DocumentCheckScope() { activeChecks = outer_; }
+
 }  // namespace KilnCore
 
 namespace {
@@ -80,6 +87,19 @@ inline char* copyPiece(char* to, std::string_view piece) {
     return to + n;
 }
 
+constexpr size_t kExcerptSide = 30;  // bytes shown on either side of a fault
+
+bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Up to kExcerptSide bytes either side of `at`, cut between characters.
+std::string excerptAround(std::string_view text, size_t at) {
+    size_t from = at > kExcerptSide ? at - kExcerptSide : 0;
+    size_t to = std::min(text.size(), at + kExcerptSide);
+    while (from < at && continuationByte(text[from])) ++from;
+    while (to > at + 1 && to < text.size() && continuationByte(text[to])) --to;
+    return std::string(text.substr(from, to - from));
+}
+
 // A number's text written into `buf`.
 std::string_view floatText(char* buf, float value) {
     return {buf, static_cast<size_t>(writeFloat(buf, value) - buf)};
@@ -89,6 +109,44 @@ std::string_view intText(char* buf, int32_t value) {
 }
 
 }  // namespace
+
+AssetXmlWriter::AssetXmlWriter(std::string& out)
+    : out_(out),
+      start_(out.size()),
+      checks_(activeChecks),
+      maxBytes_(checks_ ? checks_->maxBytes : kDefaultMaxDocumentBytes),
+      countedTo_(start_) {
+    out_.reserve(out_.size() + kTypicalDocument);
+}
+
+// Appends text that comes from a record, as it is or escaped, then checks it.
+void AssetXmlWriter::recordText(std::string_view text, XmlPlace place, bool escape) {
+    const size_t from = out_.size();
+    if (escape)
+        appendEscapedXml(out_, text);
+    else
+        out_ += text;
+    checkPiece(from, place);
+}
+
+// Notes the piece of record text written from `from` to the end when it
+// cannot stand there, and repairs it when asked to.
+void AssetXmlWriter::checkPiece(size_t from, XmlPlace place) {
+    if (!checks_) return;
+    const XmlFault fault = findMalformed(std::string_view(out_).substr(from), place);
+    if (!fault) return;
+    notePiece(from, fault);
+    if (checks_->repair) out_.replace(from, std::string::npos, repairedXml(std::string_view(out_).substr(from)));
+}
+
+void AssetXmlWriter::notePiece(size_t from, const XmlFault& fault) {
+    ++checks_->malformedCount;
+    if (checks_->pieces.size() >= DocumentChecks::kMaxNoted) return;
+    linesBefore_ += static_cast<size_t>(std::count(out_.begin() + countedTo_, out_.begin() + from, '\n'));
+    countedTo_ = from;
+    checks_->pieces.push_back({linesBefore_ + 1, excerptAround(std::string_view(out_).substr(from), fault.offset),
+                               fault.reason});
+}
 
 void AssetXmlWriter::indent(int depth) {
     // Copying from a run of spaces is cheaper than filling; deeper levels
@@ -122,6 +180,7 @@ void AssetXmlWriter::line(int depth, std::initializer_list<std::string_view> par
         used = copyPiece(used, part);
     }
     out_.append(buf, static_cast<size_t>(used - buf));
+    if (out_.size() - start_ > maxBytes_) throw DocumentTooLarge(maxBytes_);
 }
 
 void AssetXmlWriter::beginElement(std::string_view name) {
@@ -134,7 +193,7 @@ void AssetXmlWriter::endElement(std::string_view name) {
 
 void AssetXmlWriter::beginAsset(std::string_view url, std::string_view type, std::string_view layout) {
     line(++depth_, {"<Asset layout=\"", layout, "\" renderer=\"kiln\" type=\"", type, "\" url=\""});
-    appendEscapedXml(out_, url);
+    recordText(url, XmlPlace::Attribute, true);
     out_ += "\" >\n";
 }
 
@@ -144,7 +203,9 @@ void AssetXmlWriter::endAsset() {
 
 void AssetXmlWriter::beginPlugin(std::string_view name, std::string_view type) {
     line(++depth_, {"<plugin>\n"});
-    line(++depth_, {"<kilnplugin name=\"", name, "\" type=\"", type, "\">\n"});
+    line(++depth_, {"<kilnplugin name=\""});
+    recordText(name, XmlPlace::Attribute, false);
+    line(0, {"\" type=\"", type, "\">\n"});
 }
 
 void AssetXmlWriter::endPlugin() {
@@ -214,7 +275,9 @@ void AssetXmlWriter::writeBoolParam(std::string_view name, bool value, std::stri
 void AssetXmlWriter::writeStringParam(std::string_view name, std::string_view text, std::string_view label,
                                       bool isUserData) {
     beginParam("string", name, "default", "none", label, isUserData);
-    valueLine(text);
+    line(depth_, {"<value>"});
+    recordText(text, XmlPlace::Text, false);
+    out_ += "</value>\n";
     endParam();
 }
 
@@ -222,7 +285,7 @@ void AssetXmlWriter::writeFileParam(std::string_view name, std::string_view path
                                     bool isUserData) {
     beginParam("string", name, "FileBrowserHandler", "none", label, isUserData);
     line(depth_, {"<value>"});
-    appendEscapedXml(out_, path);
+    recordText(path, XmlPlace::Text, true);
     out_ += "</value>\n";
     endParam();
 }
@@ -304,10 +367,13 @@ void AssetXmlWriter::writePluginParam(std::string_view name, const PluginRef& re
     beginParam("plugin", name, "default", "none", label, false);
     const size_t mark = out_.size();
     line(depth_, {"<value>"});
-    if (appendPluginReference(out_, ref, baseUrl))
+    const size_t from = out_.size();
+    if (appendPluginReference(out_, ref, baseUrl)) {
+        checkPiece(from, XmlPlace::Text);
         out_ += "</value>\n";
-    else
+    } else {
         out_.resize(mark);  // an empty reference has no value line
+    }
     endParam();
 }
 
@@ -320,7 +386,7 @@ void AssetXmlWriter::beginListParam(std::string_view name, std::string_view list
 
 void AssetXmlWriter::writeListEntry(std::string_view text) {
     line(depth_, {"<entry>"});
-    appendEscapedXml(out_, text);
+    recordText(text, XmlPlace::Text, true);
     out_ += "</entry>\n";
 }
 
@@ -332,5 +398,7 @@ void AssetXmlWriter::endListParam() {
 }
 
 void AssetXmlWriter::writeQuotedString(std::string_view text) {
-    line(depth_, {"<string>\"", text, "\"</string>\n"});
+    line(depth_, {"<string>\""});
+    recordText(text, XmlPlace::Text, false);
+    out_ += "\"</string>\n";
 }

@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "serial/PluginRef.h"
 #include "serial/Types.h"
+#include "serial/XmlCheck.h"
 
 namespace KilnCore {
 class TransformComponents;
@@ -19,13 +22,57 @@ class TransformComponents;
 // escaped text comes out unchanged. Quotes are left alone.
 std::string escapeXml(std::string_view text);
 void appendEscapedXml(std::string& out, std::string_view text);
+
+// The size limit of one document unless the caller sets another: far above
+// any real record's, far below what a hostile record could ask for.
+constexpr size_t kDefaultMaxDocumentBytes = size_t{256} << 20;
+
+// Thrown by a writer whose document would pass its size limit; what() says
+// so: "document would exceed 256 MB".
+class DocumentTooLarge : public std::length_error {
+public:
+    explicit DocumentTooLarge(size_t limit)
+        : std::length_error("document would exceed " + std::to_string(limit >> 20) + " MB") {}
+};
+
+// A piece of record text that makes its document malformed XML.
+struct MalformedPiece {
+    size_t line = 0;           // 1-based line of the document
+    std::string excerpt;       // the piece around the fault, as it would be written exactly
+    const char* reason = "";   // from findMalformed
+};
+
+// What writers do beyond the exact text, for callers that ask (the
+// command-line tool): their size limit, and noting the pieces of record text
+// that make a document malformed, or writing them repaired.
+struct DocumentChecks {
+    static constexpr size_t kMaxNoted = 20;
+    size_t maxBytes = kDefaultMaxDocumentBytes;
+    bool repair = false;                  // write repairedXml of each such piece instead
+    std::vector<MalformedPiece> pieces;   // the first kMaxNoted, in document order
+    size_t malformedCount = 0;            // all of them
+};
+
+// While it lives, every writer made on this thread applies these checks;
+// writers made outside any scope only apply the default size limit.
+class DocumentCheckScope {
+public:
+    explicit DocumentCheckScope(DocumentChecks& checks);
+    ~DocumentCheckScope();
+    DocumentCheckScope(const DocumentCheckScope&) = delete;
+    DocumentCheckScope& operator=(const DocumentCheckScope&) = delete;
+
+private:
+    DocumentChecks* outer_;
+};
 }  // namespace KilnCore
 
 class AssetXmlWriter {
 public:
     // Makes room for a typical document up front instead of growing the
-    // buffer step by step.
-    explicit AssetXmlWriter(std::string& out) : out_(out) { out_.reserve(out_.size() + kTypicalDocument); }
+    // buffer step by step. Throws KilnCore::DocumentTooLarge from any
+    // operation once the document passes its size limit.
+    explicit AssetXmlWriter(std::string& out);
 
     std::string& text() { return out_; }
     int depth() const { return depth_; }
@@ -74,6 +121,9 @@ private:
     static constexpr size_t kTypicalDocument = 8192;
     void indent(int depth);
     void line(int depth, std::initializer_list<std::string_view> parts);
+    void recordText(std::string_view text, KilnCore::XmlPlace place, bool escape);
+    void checkPiece(size_t from, KilnCore::XmlPlace place);
+    void notePiece(size_t from, const KilnCore::XmlFault& fault);
     void beginParam(std::string_view type, std::string_view name, std::string_view handler,
                     std::string_view listType, std::string_view label, bool isUserData);
     void endParam();
@@ -87,6 +137,10 @@ private:
                         std::string_view label);
 
     std::string& out_;
+    const size_t start_;  // where this document starts in out_
+    KilnCore::DocumentChecks* checks_;
+    size_t maxBytes_;
+    size_t linesBefore_ = 0, countedTo_;  // line feeds in out_ from start_ to countedTo_
     int depth_ = 0;
     std::map<std::string, std::string> sunTable_;
 };

@@ -85,6 +85,12 @@ bool isStrictUtf8(std::string_view bytes) {
     return true;
 }
 
+size_t decodeUtf8At(std::string_view text, size_t i, char32_t& codePoint) {
+    const size_t len = wellFormedLength(text, i);
+    if (len != 0) codePoint = nextCodePoint(text, i);
+    return len;
+}
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);

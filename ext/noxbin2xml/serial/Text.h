@@ -14,6 +14,10 @@ namespace KilnCore {
 // surrogates, nothing above U+10FFFF, no truncated sequence).
 bool isStrictUtf8(std::string_view bytes);
 
+// The length of the well-formed UTF-8 sequence at text[i], with its code point
+// in codePoint; 0 when the bytes there are not well-formed UTF-8.
+size_t decodeUtf8At(std::string_view text, size_t i, char32_t& codePoint);
+
 // Windows-1252 bytes as UTF-8. The five bytes the code page leaves undefined
 // map to the C1 control characters of the same value, as Windows does.
 std::string cp1252ToUtf8(std::string_view bytes);
