@@ -69,8 +69,9 @@ Array.new(2) do |worker|  # two browsers at a time
         next
       end
       dom, log, = Open3.capture3(*BROWSER, "--user-data-dir=#{OUT}/profile-#{worker}",
-                                 "--screenshot=#{OUT}/screenshots/#{name}.png", "--dump-dom", "file://#{page}#all")
-      problems(Nokogiri::HTML(dom), log).each { |problem| found << "#{name}: #{problem.strip}" }
+                                 "--screenshot=#{OUT}/screenshots/#{name}.png", "--dump-dom", "file://#{page}#all",
+                                 binmode: true)
+      problems(Nokogiri::HTML(dom, nil, "UTF-8"), log).each { |problem| found << "#{name}: #{problem.strip}" }
     end
   end
 end.each(&:join)
