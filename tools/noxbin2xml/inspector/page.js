@@ -80,6 +80,7 @@
     const line = element('div', 'line c' + span.record.colour);
     line.append(element('span', 'name', field.name), element('span', 'at', '@' + hex(field.offset)),
                 element('span', 'size', field.size + ' B'));
+    if (field.type) line.append(element('span', 'type', field.type));
     if (field.since > 1) line.append(element('span', 'since', 'since v' + field.since));
     if (field.value) line.append(element('span', 'value', field.value));
     box.append(line);
