@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
   nlohmann-json3-dev libcli11-dev uuid-dev
   valgrind clang libclang-rt-14-dev
+  chromium fonts-dejavu-core ruby-nokogiri
 )
 
 missing=()

@@ -90,7 +90,9 @@ class ToolCliTest < Minitest::Test
   def test_usage_errors_and_unreadable_inputs
     omni = sample("lights", "omni-2.rec")
     [[%w[light 1], "unknown light type 1"], [%w[material 15], "unknown material type 15"],
-     [%w[light x], "TYPE must be a number or \"auto\""], [%w[explain sound 1], "unknown record kind 'sound'"]
+     [%w[light x], "TYPE must be a number or \"auto\""], [%w[explain sound 1], "unknown record kind 'sound'"],
+     [["explain", "--html", "light", "2", omni], "--html makes the page of one record"],
+     [%w[explain light 2 -o page.html], "-o is for the page of --html"]
     ].each do |args, message|
       _, err, status = run_tool(*args, omni)
       assert_equal 2, status, args.inspect
@@ -137,9 +139,9 @@ class ToolCliTest < Minitest::Test
       copy = File.join(inputs, "omni-2.rec")
       link = File.join(inputs, "link.xml")
       File.symlink(copy, link)
-      [copy, link].each do |output|
-        _, err, status = run_tool("light", "2", copy, "-o", output)
-        assert_equal [1, true], [status, err.include?("would replace an input")]
+      [%w[light 2], %w[explain --html light 2]].product([copy, link]).each do |command, output|
+        _, err, status = run_tool(*command, copy, "-o", output)
+        assert_equal [1, true], [status, err.include?("would replace an input")], command.inspect
       end
       assert_equal File.binread(omni), File.binread(copy)
 
