@@ -32,7 +32,11 @@ std::string base64(const std::vector<uint8_t>& bytes) {
 json recordJson(const ReadTrace::Node& node, bool withChildren = true) {
     json record = {{"class", node.className}, {"offset", node.offset}};
     if (node.version) record["version"] = *node.version;
-    if (!node.notes.empty()) record["notes"] = node.notes;
+    json fields = json::array();
+    for (const ReadTrace::FieldRead& f : node.fields)
+        fields.push_back({{"name", f.name}, {"offset", f.offset}, {"size", f.size}, {"since", f.since},
+                          {"type", std::string(f.type)}, {"value", f.value}});
+    record["fields"] = std::move(fields);
     if (node.failed) record["failure"] = {{"offset", node.failureOffset}, {"reason", node.failure}};
     json children = json::array();
     if (withChildren)
