@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 #include "serial/QuickArchive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

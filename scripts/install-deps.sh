@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   valgrind clang libclang-rt-14-dev libc++-dev libc++abi-dev
   g++-mingw-w64-x86-64-posix wine64
+  chromium fonts-dejavu-core ruby-nokogiri
 )
 
 missing=()

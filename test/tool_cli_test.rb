@@ -67,22 +67,6 @@ class ToolCliTest < Minitest::Test
     end
   end
 
-  def test_explain_names_what_was_read
-    out, _, status = run_tool("explain", "material", "3", sample("materials", "bump-3.rec"))
-    assert_equal 0, status
-    lines = out.lines
-    assert_equal %(MaterialBump @0x0 v3 name="Rough Cobblestone"\n), lines.first
-    assert_includes lines, %(  MaterialDisplaced @0x205 v2 name="Cobblestone"\n)
-    assert_includes lines, %(      Diffuse_BRDF @0x255 v4 name="Cobble"\n)
-
-    out, = run_tool("explain", "material", "auto", sample("materials", "layered-v1-1.rec"))
-    assert_includes out, %(MaterialLayeredBRDF @0x0 v1 count="3" name="Old Oak")
-    assert_includes out, %(Diffuse_BRDF @0xc v1 color_texture="C:\\Old Textures\\oak.bmp")
-
-    out, = run_tool("explain", "light", "5", sample("lights", "sun-5.rec"))
-    assert_includes out, %(SunLight @0x0 v4 sunGuid="5D4E2F10-6A7B-4C8D-9E0F-A1B2C3D4E5F6" sunName="Afternoon Sun")
-  end
-
   def test_explain_gives_the_failure_chain_with_offsets
     out, _, status = run_tool("explain", "material", "auto", sample("broken", "two-sided-deep-bad-uvw-5.rec"))
     assert_equal 1, status
@@ -106,7 +90,9 @@ class ToolCliTest < Minitest::Test
   def test_usage_errors_and_unreadable_inputs
     omni = sample("lights", "omni-2.rec")
     [[%w[light 1], "unknown light type 1"], [%w[material 15], "unknown material type 15"],
-     [%w[light x], "TYPE must be a number or \"auto\""], [%w[explain sound 1], "unknown record kind 'sound'"]
+     [%w[light x], "TYPE must be a number or \"auto\""], [%w[explain sound 1], "unknown record kind 'sound'"],
+     [["explain", "--html", "light", "2", omni], "--html makes the page of one record"],
+     [%w[explain light 2 -o page.html], "-o is for the page of --html"]
     ].each do |args, message|
       _, err, status = run_tool(*args, omni)
       assert_equal 2, status, args.inspect
@@ -153,9 +139,9 @@ class ToolCliTest < Minitest::Test
       copy = File.join(inputs, "omni-2.rec")
       link = File.join(inputs, "link.xml")
       File.symlink(copy, link)
-      [copy, link].each do |output|
-        _, err, status = run_tool("light", "2", copy, "-o", output)
-        assert_equal [1, true], [status, err.include?("would replace an input")]
+      [%w[light 2], %w[explain --html light 2]].product([copy, link]).each do |command, output|
+        _, err, status = run_tool(*command, copy, "-o", output)
+        assert_equal [1, true], [status, err.include?("would replace an input")], command.inspect
       end
       assert_equal File.binread(omni), File.binread(copy)
 

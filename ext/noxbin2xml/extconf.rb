@@ -5,7 +5,7 @@
 #   ruby extconf.rb [--enable-debug]   with debug information (about 60 MB)
 require "mkmf"
 
-source_dirs = %w[platform serial animated lights textures materials options ruby]
+source_dirs = %w[platform serial animated lights textures materials options scene ruby]
 root = __dir__
 
 $INCFLAGS << " -I#{root}"

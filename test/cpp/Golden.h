@@ -7,6 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "serial/AssetXmlWriter.h"
+
+// What an object's writeXML writes under the parent URL.
+template <class Object>
+std::string documentOf(Object& object, const std::string& parentUrl = "") {
+    std::string out;
+    AssetXmlWriter writer(out);
+    object.writeXML(writer, parentUrl);
+    return out;
+}
+
 inline std::string golden(const std::string& name) {
     std::ifstream in(std::string(NOXBIN2XML_GOLDEN_DIR) + "/" + name, std::ios::binary);
     std::ostringstream text;

@@ -9,7 +9,8 @@
 #include "materials/CompositeMaterials.h"
 #include "materials/MaterialConversion.h"
 #include "materials/MaterialDocument.h"
-#include "materials/MtlTESSARConverter.h"
+
+#include <sstream>
 
 using namespace KilnCore;
 
@@ -18,28 +19,51 @@ namespace {
 using Library = EmptyLibraryTest;
 SceneMaterials& lib = SceneMaterials::instance();
 
-std::string documentOf(const std::shared_ptr<BaseMaterial>& m) {
-    std::string out;
-    AssetXmlWriter w(out);
-    MtlTESSARConverter(m).writeXML(w, "/ignored");
-    return out;
-}
+std::string nameOf(const SceneMaterials::MaterialRef& m) { return m ? m->name : "-"; }
 
 }  // namespace
 
-TEST_F(Library, UniqueNamesDropTrailingDigitsAndCountUp) {
-    EXPECT_EQ(lib.uniqueName("Wall12"), "Wall");
-    EXPECT_EQ(lib.uniqueName("7"), "");
-    lib.addMaterial(layered("Wall"));
-    lib.addMaterial(layered("wall1"));
-    EXPECT_EQ(lib.uniqueName("Wall12"), "Wall2");
-    EXPECT_EQ(lib.uniqueName("WALL"), "WALL2");
-    EXPECT_EQ(lib.uniqueName("Wall 3"), "Wall ");
-    EXPECT_FALSE(lib.isNameFree("WALL1"));
-    EXPECT_TRUE(lib.isNameFree("Wall2"));
+// The naming and filing rules, as data: golden/library.txt.
+TEST_F(Library, OperationsAnswerAsTheTableSays) {
+    std::istringstream table(golden("library.txt"));
+    int line = 0;
+    for (std::string text; std::getline(table, text);) {
+        ++line;
+        if (text.empty() || text[0] == '#') continue;
+        std::istringstream words(text.substr(0, text.find(" = ")));
+        std::string op, a, b, names, want = text.find(" = ") == std::string::npos ? "" : text.substr(text.find(" = ") + 3);
+        words >> op >> a >> b;
+        for (std::string* word : {&a, &b, &want})
+            for (char& c : *word) c = c == '_' ? ' ' : c;
+        a = a == "-" ? "" : a;
+        std::string got;
+        if (op == "add") {
+            auto m = layered(a);
+            m->uuid = b;
+            got = std::to_string(lib.addMaterial(m));
+        }
+        if (op == "replace") got = std::to_string(lib.replaceMaterial(a, layered(b)));
+        if (op == "unique") got = lib.uniqueName(a);
+        if (op == "free") got = std::to_string(lib.isNameFree(a));
+        if (op == "get") got = nameOf(lib.getMaterial(a));
+        if (op == "byid") got = nameOf(lib.getMaterialByUuid(a));
+        if (op == "id") got = lib.getUuidByName(a).size() == 36 && lib.getMaterial(a)->uuid.empty() ? "new" : lib.getUuidByName(a);
+        if (op == "names") {
+            std::vector<std::string> list = {"stale"};
+            lib.listNames(list);
+            for (const std::string& name : list) names += (names.empty() ? "" : ",") + name;
+            got = names;
+        }
+        if (op == "clear") lib.clear();
+        EXPECT_EQ(got.empty() && !want.empty() ? "-" : got, want) << "library.txt:" << line;
+    }
+}
 
-    // The empty key can only be filed directly, through a version 2 library
-    // record holding an old bump whose inline name is kept as read.
+// The empty key can only be filed directly, through a version 2 library
+// record holding an old bump whose inline name is kept as read.
+TEST_F(Library, TheEmptyNameAndNoMaterial) {
+    EXPECT_FALSE(lib.addMaterial(nullptr));
+    EXPECT_FALSE(lib.replaceMaterial("Wood", nullptr));
     Record blank;
     blank.u32(0x20000, 1).i32(3).u32(0x20000).s("").f(1).b(false).layeredChild("Base").u32(0);
     ASSERT_TRUE(lib.deserialize(blank.ar));
@@ -47,103 +71,16 @@ TEST_F(Library, UniqueNamesDropTrailingDigitsAndCountUp) {
     EXPECT_EQ(lib.uniqueName("7"), "1");
 }
 
-TEST_F(Library, UniqueNamesFollowFilingAndRenaming) {
-    for (const char* expected : {"DefaultMaterial", "DefaultMaterial1", "DefaultMaterial2", "DefaultMaterial3"}) {
-        EXPECT_EQ(lib.uniqueName("DefaultMaterial"), expected);
-        lib.addMaterial(layered(expected));
-    }
-    lib.addMaterial(layered("defaultmaterial4"));  // filed without asking for a name
-    EXPECT_EQ(lib.uniqueName("DefaultMaterial9"), "DefaultMaterial5");
-    EXPECT_EQ(lib.uniqueName("DEFAULTMATERIAL"), "DEFAULTMATERIAL5");
-    lib.addMaterial(layered("DefaultMaterial5"));
-    lib.addMaterial(layered("DefaultMaterial7"));
-    EXPECT_EQ(lib.uniqueName("DefaultMaterial"), "DefaultMaterial6");
-
-    ASSERT_TRUE(lib.replaceMaterial("DefaultMaterial1", layered("Renamed")));
-    EXPECT_EQ(lib.uniqueName("DefaultMaterial"), "DefaultMaterial1");
-    lib.clear();
-    EXPECT_EQ(lib.uniqueName("DefaultMaterial3"), "DefaultMaterial");
+TEST_F(Library, DefaultNamesComeFromTheLibrary) {
+    lib.addMaterial(std::make_shared<MaterialLayeredBRDF>());
+    EXPECT_EQ(MaterialToon().name, "DefaultMaterial1");
+    EXPECT_TRUE(lib.isNameFree("DefaultMaterial1"));
 }
 
-TEST_F(Library, AddingFilesNamesAndIdentifiers) {
-    EXPECT_FALSE(lib.addMaterial(nullptr));
-    auto unnamed = layered("");
-    EXPECT_FALSE(lib.addMaterial(unnamed));
-
-    auto wood = layered("Wood");
-    ASSERT_TRUE(lib.addMaterial(wood));
-    EXPECT_FALSE(lib.addMaterial(layered("wood")));
-    EXPECT_EQ(lib.getMaterial("WOOD"), wood);
-    const std::string id = lib.getUuidByName("wOOd");
-    EXPECT_EQ(id.size(), 36u);
-    EXPECT_EQ(wood->uuid, "");
-    EXPECT_EQ(lib.getMaterialByUuid(id), wood);
-
-    auto stone = layered("Stone");
-    stone->uuid = "{stone}";
-    ASSERT_TRUE(lib.addMaterial(stone));
-    EXPECT_EQ(lib.getUuidByName("stone"), "{stone}");
-    EXPECT_EQ(lib.getMaterialByUuid("{STONE}"), stone);
-    EXPECT_FALSE(lib.getMaterialByUuid("nothing"));
-    EXPECT_EQ(lib.getUuidByName("nothing"), "");
-
-    std::vector<std::string> names = {"stale"};
-    lib.listNames(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"Stone", "Wood"}));
-    lib.clear();
-    lib.listNames(names);
-    EXPECT_TRUE(names.empty());
-    EXPECT_FALSE(lib.getMaterialByUuid("{stone}"));
-}
-
-TEST_F(Library, ReplacingKeepsTheIdentifierWithTheMaterial) {
-    auto wood = layered("Wood");
-    wood->uuid = "id-wood";
-    lib.addMaterial(wood);
-    lib.addMaterial(layered("Stone"));
-
-    auto renamed = layered("Stone");
-    EXPECT_FALSE(lib.replaceMaterial("Wood", renamed));  // the new name is taken
-    EXPECT_FALSE(lib.replaceMaterial("Glass", layered("Glass")));
-    EXPECT_FALSE(lib.replaceMaterial("Wood", nullptr));
-    EXPECT_EQ(lib.getMaterial("Wood"), wood);
-
-    auto sameName = layered("WOOD");
-    ASSERT_TRUE(lib.replaceMaterial("wood", sameName));
-    EXPECT_EQ(lib.getMaterial("Wood"), sameName);
-    EXPECT_EQ(lib.getMaterialByUuid("id-wood"), sameName);
+// Version 2 library records are read by the bundled scenes' sample outputs
+// and written by the sample maker, whose samples are checked.
+TEST_F(Library, RecordsOfVersionOneAndFailingMaterials) {
     std::vector<std::string> names;
-    lib.listNames(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"Stone", "WOOD"}));
-
-    auto oak = layered("Oak");
-    ASSERT_TRUE(lib.replaceMaterial("Wood", oak));
-    EXPECT_TRUE(lib.isNameFree("Wood"));
-    EXPECT_EQ(lib.getUuidByName("Oak"), "id-wood");
-    EXPECT_EQ(lib.getMaterialByUuid("id-wood"), oak);
-}
-
-TEST_F(Library, RecordsOfBothVersions) {
-    auto wood = layered("Wood", "Paint");
-    wood->uuid = "id-wood";
-    lib.addMaterial(wood);
-    auto bump = std::make_shared<MaterialBump>();
-    bump->name = "Rough";
-    bump->base_mtl = layered("Base");
-    lib.addMaterial(bump);
-    QuickArchive ar;
-    ASSERT_TRUE(lib.serialize(ar));
-    const std::string roughId = lib.getUuidByName("Rough");
-
-    lib.clear();
-    ASSERT_TRUE(lib.deserialize(ar));
-    std::vector<std::string> names;
-    lib.listNames(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"Rough", "Wood"}));
-    EXPECT_TRUE(lib.getMaterial("Wood")->isEqual(wood));
-    EXPECT_EQ(lib.getMaterialByUuid("id-wood")->name, "Wood");
-    EXPECT_EQ(lib.getUuidByName("Rough"), roughId);
-
     // Version 1 files through addMaterial: the second of two equal names is
     // read but not filed, and identifiers are made up for materials without.
     QuickArchive v1;
@@ -171,15 +108,6 @@ TEST_F(Library, RecordsOfBothVersions) {
     EXPECT_FALSE(lib.deserialize(bad));
     lib.listNames(names);
     EXPECT_EQ(names, (std::vector<std::string>{"First"}));
-    QuickArchive tagged;
-    tagged.writeUInt32(0x20001);
-    EXPECT_FALSE(lib.deserialize(tagged));
-}
-
-TEST_F(Library, DefaultNamesComeFromTheLibrary) {
-    lib.addMaterial(std::make_shared<MaterialLayeredBRDF>());
-    EXPECT_EQ(MaterialToon().name, "DefaultMaterial1");
-    EXPECT_TRUE(lib.isNameFree("DefaultMaterial1"));
 }
 
 // Exact documents: a chain flattened into one core asset, and each layout kind.
@@ -192,7 +120,7 @@ TEST_F(Library, FlattensAWrapperChainIntoOneLayeredAsset) {
     bump->name = "Brick";
     bump->bump_tex_mult = 2;
     bump->base_mtl = sides;
-    EXPECT_EQ(documentOf(bump), golden("flattened-bump.xml"));
+    EXPECT_EQ(materialDocument(bump), golden("flattened-bump.xml"));
 
     // Every wrapper adds its parameters, in a fixed order.
     auto displaced = std::make_shared<MaterialDisplaced>();
@@ -208,14 +136,14 @@ TEST_F(Library, FlattensAWrapperChainIntoOneLayeredAsset) {
     alpha->alpha = 0.5f;
     alpha->base_mtl = override;
     exclusion->base_mtl = alpha;
-    EXPECT_EQ(documentOf(exclusion), golden("flattened-wrappers.xml"));
+    EXPECT_EQ(materialDocument(exclusion), golden("flattened-wrappers.xml"));
 }
 
 TEST_F(Library, LayoutAssets) {
     auto blend = std::make_shared<MaterialAngleBlend>();
     blend->name = "Blend";
     blend->mtl_one = layered("One");
-    EXPECT_EQ(documentOf(blend), golden("angle-blend-layout.xml"));
+    EXPECT_EQ(materialDocument(blend), golden("angle-blend-layout.xml"));
 
     // A reference without an identifier is no usable side.
     auto sided = std::make_shared<Material2Sided>();
@@ -223,19 +151,19 @@ TEST_F(Library, LayoutAssets) {
     sided->front = layered("F");
     sided->back = std::make_shared<MaterialReference>();
     sided->force_1sided = true;
-    EXPECT_EQ(documentOf(sided), golden("two-sided-layout.xml"));
+    EXPECT_EQ(materialDocument(sided), golden("two-sided-layout.xml"));
 
     auto skp = std::make_shared<MaterialSkp2Sided>();
     skp->name = "Skp";
     skp->front = layered("Out");
     skp->back = layered("In");
-    EXPECT_EQ(documentOf(skp), golden("skp-two-sided-layout.xml"));
+    EXPECT_EQ(materialDocument(skp), golden("skp-two-sided-layout.xml"));
 
     auto toon = std::make_shared<MaterialToon>();
     toon->name = "Ink";
     toon->base_mtl = layered("Core");
     toon->line_units = 3;
-    EXPECT_EQ(documentOf(toon), golden("toon-layout.xml"));
+    EXPECT_EQ(materialDocument(toon), golden("toon-layout.xml"));
 }
 
 TEST_F(Library, ReferencesResolveThroughTheLibrary) {
@@ -251,21 +179,21 @@ TEST_F(Library, ReferencesResolveThroughTheLibrary) {
     auto bump = std::make_shared<MaterialBump>();
     bump->name = "Rough";
     bump->base_mtl = reference;
-    const std::string doc = documentOf(bump);
+    const std::string doc = materialDocument(bump);
     EXPECT_EQ(assetUrls(doc), (std::vector<std::string>{"/Rough/Grain", "/Rough"}));
     EXPECT_NE(doc.find("<entry>/Rough/Grain</entry>"), std::string::npos);
     EXPECT_EQ(findMaterialsOfType(bump, 1).front(), wood);
 
     // At the top a reference stands for the material it carries.
-    EXPECT_EQ(assetUrls(documentOf(reference)), (std::vector<std::string>{"/Stale/Old", "/Stale"}));
+    EXPECT_EQ(assetUrls(materialDocument(reference)), (std::vector<std::string>{"/Stale/Old", "/Stale"}));
     reference->resolved = nullptr;
-    EXPECT_EQ(documentOf(reference), "  <Assets>\n  </Assets>\n");
-    EXPECT_EQ(documentOf(nullptr), "");
+    EXPECT_EQ(materialDocument(reference), "  <Assets>\n  </Assets>\n");
+    EXPECT_EQ(materialDocument(nullptr), "");
 
     // Without a library entry a reference inside a chain falls back on what it carries.
     lib.clear();
     reference->resolved = layered("Carried", "Kept");
-    EXPECT_EQ(assetUrls(documentOf(bump)), (std::vector<std::string>{"/Rough/Kept", "/Rough"}));
+    EXPECT_EQ(assetUrls(materialDocument(bump)), (std::vector<std::string>{"/Rough/Kept", "/Rough"}));
 
     // A library entry leading back into the chain is searched once.
     auto loop = std::make_shared<MaterialReference>();
@@ -276,77 +204,5 @@ TEST_F(Library, ReferencesResolveThroughTheLibrary) {
     auto around = std::make_shared<MaterialBump>();
     around->base_mtl = loop;
     EXPECT_TRUE(findMaterialsOfType(around, 1).empty());
-    EXPECT_EQ(documentOf(around), "  <Assets>\n  </Assets>\n");
-}
-
-TEST_F(Library, ConvertsRecordsOfEveryMaterialType) {
-    const std::string empty = "  <Assets>\n  </Assets>\n";
-    for (int32_t type = 0; type <= 14; ++type) {
-        std::shared_ptr<BaseMaterial> m = createMaterial(type);
-        m->name = "M" + std::to_string(type);
-        // Give every material part a layered material and the single BRDF material its BRDF.
-        if (auto* single = dynamic_cast<MaterialSingleBRDF*>(m.get())) single->brdf = std::make_shared<Diffuse_BRDF>();
-        auto core = layered("Core");
-        if (auto* c = dynamic_cast<MaterialBump*>(m.get())) c->base_mtl = core;
-        if (auto* c = dynamic_cast<MaterialLinked*>(m.get())) c->linked = core;
-        if (auto* c = dynamic_cast<MaterialDisplaced*>(m.get())) c->base_mtl = core;
-        if (auto* c = dynamic_cast<MaterialOverrideEnvironment*>(m.get())) c->base_mtl = core;
-        if (auto* c = dynamic_cast<MaterialObjectExclusion*>(m.get())) c->base_mtl = core;
-        if (auto* c = dynamic_cast<MaterialAlphaContribution*>(m.get())) c->base_mtl = core;
-        if (auto* c = dynamic_cast<MaterialToon*>(m.get())) c->base_mtl = core;
-        if (auto* c = dynamic_cast<Material2Sided*>(m.get())) c->front = core;
-        if (auto* c = dynamic_cast<MaterialSkp2Sided*>(m.get())) c->front = core;
-        if (auto* c = dynamic_cast<MaterialAngleBlend*>(m.get())) c->mtl_one = core;
-        if (auto* c = dynamic_cast<MaterialMulti*>(m.get())) c->materials = {core};
-        QuickArchive ar;
-        ASSERT_TRUE(m->serialize(ar)) << type;
-        std::string xml = "kept:";
-        ASSERT_TRUE(convertMaterialRecord(ar, type, xml)) << type;
-        ASSERT_EQ(xml.substr(0, 5), "kept:");
-        xml = xml.substr(5);
-        const bool noCore = type == 0 || type == 2 || type == 4 || type == 13;
-        if (noCore) {
-            EXPECT_EQ(xml, empty) << type;
-            continue;
-        }
-        std::vector<std::string> expected = {"/M" + std::to_string(type)};
-        if (type == 5 || type == 7 || type == 12 || type == 14) expected.insert(expected.begin(), "/Core");
-        EXPECT_EQ(assetUrls(xml), expected) << type;
-    }
-
-    QuickArchive any;
-    any.writeUInt32(0x10000);
-    std::string xml;
-    EXPECT_FALSE(convertMaterialRecord(any, 15, xml));
-    QuickArchive nothing;
-    EXPECT_FALSE(convertMaterialRecord(nothing, 1, xml));
-    QuickArchive tagged;
-    tagged.writeUInt32(0x40001);
-    EXPECT_FALSE(convertMaterialRecord(tagged, 1, xml));
-    EXPECT_EQ(xml, "");
-}
-
-TEST_F(Library, DamagedRecordsFailOrConvertButNeverCrash) {
-    // A valid record of a deep chain, then the same bytes with random damage.
-    auto toon = std::make_shared<MaterialToon>();
-    auto bump = std::make_shared<MaterialBump>();
-    bump->base_mtl = layered("Core", "Paint");
-    toon->base_mtl = bump;
-    QuickArchive ar;
-    ASSERT_TRUE(toon->serialize(ar));
-    std::vector<uint8_t> record(ar.writePos());
-    ar.readBytes(record.data(), record.size());
-    uint32_t seed = 12345;
-    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
-    for (int round = 0; round < 3000; ++round) {
-        std::vector<uint8_t> damaged = record;
-        for (int flips = 1 + next() % 4; flips > 0; --flips) damaged[next() % damaged.size()] = next() >> 24;
-        damaged.resize(damaged.size() - next() % 8);
-        QuickArchive input(damaged.data(), damaged.size());
-        std::string xml;
-        if (convertMaterialRecord(input, 14, xml)) {
-            EXPECT_EQ(xml.rfind("  <Assets>\n", 0), 0u);
-        }
-        lib.clear();
-    }
+    EXPECT_EQ(materialDocument(around), "  <Assets>\n  </Assets>\n");
 }

@@ -47,7 +47,7 @@ inline std::vector<uint8_t> bytesOf(KilnCore::QuickArchive ar) {
 }
 
 template <class Object>
-std::vector<uint8_t> recordOf(Object& object) {
+std::vector<uint8_t> recordOf(Object&& object) {
     KilnCore::QuickArchive ar;
     EXPECT_TRUE(object.serialize(ar));
     return bytesOf(ar);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "serial/QuickArchive.h"
 #include "serial/TransformComponents.h"
 
 using namespace KilnCore;
@@ -52,25 +51,3 @@ TEST(TransformComponents, MirrorsNegateTheScaleAndOffsetsStayOut) {
     EXPECT_NE(one, two);
 }
 
-TEST(TransformComponents, RecordIsFiftyTwoBytesOfVersionOne) {
-    TransformComponents c;
-    c.y_rotation = 12.5f;
-    c.z_mirror = 3;
-    QuickArchive ar;
-    c.serialize(ar);
-    EXPECT_EQ(ar.writePos(), 52u);
-    TransformComponents back;
-    EXPECT_TRUE(back.deserialize(ar));
-    EXPECT_EQ(back, c);
-
-    for (uint32_t word : {0x00010001u, 0x00020000u}) {
-        QuickArchive bad;
-        bad.writeUInt32(word);
-        bad.writeFloat(45.0f);
-        TransformComponents d;
-        d.x_rotation = 9;
-        EXPECT_FALSE(d.deserialize(bad));
-        EXPECT_EQ(d, TransformComponents{});
-        EXPECT_EQ(bad.readPos(), 4u);
-    }
-}

@@ -26,11 +26,13 @@ samples=$(cd "$here/../../samples" && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-# Light samples are named after their light ("omni-2.rec"); so are the
+# The record kind of a sample: scenes are under scenes/ or named scene-*;
+# light samples are named after their light ("omni-2.rec"), and so are the
 # textual and broken samples of lights.
 kind_of() {
-    local name=$1
-    case $name in scene-*) echo scene; return ;; esac
+    local path=$1 name
+    name=$(basename "$path")
+    case $path in scenes/* | */scene-*) echo scene; return ;; esac
     if compgen -G "$samples/lights/${name%%-*}-*.rec" >/dev/null; then echo light; else echo material; fi
 }
 
@@ -53,7 +55,7 @@ convert scene names -o "$out/names"
 mkdir -p "$out/text" "$out/broken" "$out/explain"
 for path in text/*; do
     name=$(basename "$path")
-    "${tool[@]}" "$(kind_of "$name")" auto "$path" >"$out/text/${name%.*}.xml"
+    "${tool[@]}" "$(kind_of "$path")" auto "$path" >"$out/text/${name%.*}.xml"
 done
 
 # The failure chain is what explain prints between "does not convert:" and
@@ -62,7 +64,7 @@ done
 for path in broken/*; do
     name=$(basename "$path")
     status=0
-    explain "$(kind_of "$name")" "$path" >"$out/raw" 2>&1 || status=$?
+    explain "$(kind_of "$path")" "$path" >"$out/raw" 2>&1 || status=$?
     awk '/^does not convert:$/ { found = 1; chain = 1; next }
          chain && /^$/ { chain = 0 }
          chain { print }
@@ -74,7 +76,7 @@ rm -f "$out/raw" "$out/log"
 
 for path in lights/sun-v2-5.rec materials/layered-v1-1.rec scenes/kind4-sky.rec broken/layered-truncated-1.rec; do
     name=$(basename "$path")
-    explain "$(kind_of "$name")" "$path" >"$out/explain/${name%.*}.txt" 2>&1 || true
+    explain "$(kind_of "$path")" "$path" >"$out/explain/${name%.*}.txt" 2>&1 || true
 done
 
 # Git keeps no empty folders (a scene without materials has an empty

@@ -42,7 +42,7 @@ const std::vector<std::pair<const char*, Write>> kPlaces = {
     {"material reference", [](AssetXmlWriter& w, const std::string& t) {
          auto material = KilnCore::createMaterial(0);
          material->name = t;
-         w.writePluginParam("m", material, "/base&");
+         w.writePluginParam("m", material.get(), "/base&");
      }},
 };
 

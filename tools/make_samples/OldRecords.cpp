@@ -17,11 +17,6 @@ constexpr Color kBlack{0, 0, 0};
 constexpr Color kWhite{1, 1, 1};
 const Transform kIdentity{};
 
-// Material, BRDF and texture type identifiers as records store them.
-enum : int32_t { kLayered = 1, kGlassBrdf = 1, kDiffuseBrdf = 2, kPhongBrdf = 8, kMirrorBrdf = 16, kLightBrdf = 32 };
-enum : int32_t { kFresnelTexture = 1, kCheckerTexture = 4, kAColorTexture = 5, kBlendTexture = 10, kSkyTexture = 12 };
-enum : int32_t { kEnvironmentUvw = 3, kChannelUvw = 4 };
-
 // ---------------------------------------------------------------- textures
 
 // Channel generator, version 1: the texture rotation and mirror flags stood
@@ -51,14 +46,14 @@ void environmentUvwV1(QuickArchive& ar) {
 }
 
 bool aColor(QuickArchive& ar, AColor color) {
-    ar.writeInt32(kAColorTexture);
+    ar.writeInt32(TextureType::AColor);
     return AColorTexture(color).serialize(ar);
 }
 
 // Checker, version 1: no factors after the tile flags.
 void checkerV1(QuickArchive& ar) {
     ar.writeUInt32(versionWord(1));
-    ar.writeInt32(kChannelUvw);
+    ar.writeInt32(UvwType::Channel);
     channelUvwV1(ar, 2);
     aColor(ar, {0.8f, 0.2f, 0.1f, 1.0f});
     aColor(ar, {0.1f, 0.1f, 0.1f, 1.0f});
@@ -74,7 +69,7 @@ void fresnelV1(QuickArchive& ar) {
     ar.writeFloat(1.6f);  // fresnel_ior
     ar.writeFloat(1.5f);  // refract_ior
     ar.writeBool(true);
-    ar.writeInt32(kCheckerTexture);
+    ar.writeInt32(TextureType::Checker);
     checkerV1(ar);
     for (int empty = 0; empty < 3; ++empty) ar.writeBool(false);
 }
@@ -84,12 +79,12 @@ void fresnelV1(QuickArchive& ar) {
 void blendV1(QuickArchive& ar) {
     ar.writeUInt32(versionWord(1));
     ar.writeBool(true);
-    ar.writeInt32(kFresnelTexture);
+    ar.writeInt32(TextureType::Fresnel);
     fresnelV1(ar);
     ar.writeBool(true);
     ar.writeInt32(0);  // bitmap texture: both ids, then both records
     ar.writeUInt32(versionWord(1));
-    ar.writeInt32(kEnvironmentUvw);
+    ar.writeInt32(UvwType::Environment);
     ar.writeInt32(0);  // bitmap buffer
     environmentUvwV1(ar);
     ar.writeUInt32(versionWord(1));
@@ -236,11 +231,11 @@ void materialBaseV1(QuickArchive& ar, const std::string& name) {
 bool layeredV1(QuickArchive& ar) {
     ar.writeUInt32(versionWord(1));
     ar.writeUInt32(3);
-    ar.writeInt32(kDiffuseBrdf);
+    ar.writeInt32(BrdfType::Diffuse);
     diffuseV1(ar, {0.55f, 0.35f, 0.2f}, "C:\\Old Textures\\oak.bmp");
-    ar.writeInt32(kPhongBrdf);
+    ar.writeInt32(BrdfType::Phong);
     phongV2(ar);
-    ar.writeInt32(kMirrorBrdf);
+    ar.writeInt32(BrdfType::Mirror);
     mirrorV1(ar);
     ar.writeInt32(1);  // double_sided
     ar.writeInt32(0);  // extraInt1
@@ -253,11 +248,11 @@ bool layeredV1(QuickArchive& ar) {
 bool layeredV3(QuickArchive& ar) {
     ar.writeUInt32(versionWord(3));
     ar.writeUInt32(3);
-    ar.writeInt32(kDiffuseBrdf);
-    diffuseV3(ar, "Tile Glaze", kFresnelTexture, fresnelV1);
-    ar.writeInt32(kDiffuseBrdf);
-    diffuseV3(ar, "Tile Sky", kBlendTexture, blendV1);
-    ar.writeInt32(kLightBrdf);
+    ar.writeInt32(BrdfType::Diffuse);
+    diffuseV3(ar, "Tile Glaze", TextureType::Fresnel, fresnelV1);
+    ar.writeInt32(BrdfType::Diffuse);
+    diffuseV3(ar, "Tile Sky", TextureType::Blend, blendV1);
+    ar.writeInt32(BrdfType::Light);
     lightV2(ar);
     ar.writeInt32(0);  // double_sided
     ar.writeInt32(0);  // extraInt1
@@ -273,10 +268,10 @@ bool bumpV1(QuickArchive& ar) {
     ar.writeWString("Old Stucco");
     ar.writeWString("C:\\Old Textures\\stucco-bump.bmp");
     ar.writeFloat(0.6f);
-    ar.writeInt32(kLayered);
+    ar.writeInt32(MaterialType::Layered);
     ar.writeUInt32(versionWord(2));
     ar.writeUInt32(1);
-    ar.writeInt32(kDiffuseBrdf);
+    ar.writeInt32(BrdfType::Diffuse);
     diffuseV1(ar, {0.9f, 0.88f, 0.82f}, "");
     ar.writeInt32(1);  // double_sided
     ar.writeInt32(0);  // extraInt1
@@ -290,7 +285,7 @@ bool singleBrdfV1(QuickArchive& ar) {
     ar.writeInt32(0);  // extraInt1
     ar.writeInt32(0);  // extraInt2
     ar.writeWString("Old Glass");
-    ar.writeInt32(kGlassBrdf);
+    ar.writeInt32(BrdfType::Glass);
     glassV3(ar);
     return true;
 }
@@ -309,7 +304,7 @@ bool overrideWithOldSky(QuickArchive& ar) {
     ar.writeBool(true);
     if (!writeChild<BaseMaterial>(ar, base)) return false;
     ar.writeBool(true);  // bg_tex
-    ar.writeInt32(kSkyTexture);
+    ar.writeInt32(TextureType::Sky);
     skyV2(ar);
     for (int empty = 0; empty < 3; ++empty) ar.writeBool(false);  // gi, reflect, refract textures
     for (int color = 0; color < 4; ++color) ar.writeColor(kBlack);

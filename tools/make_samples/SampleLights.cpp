@@ -27,11 +27,8 @@ Transform placement(float x, float y, float z) {
 // The light's record in the given version (0: the newest, through serialize).
 template <class L>
 void addLight(SampleSet& set, const std::string& name, L light, uint16_t version = 0) {
-    set.add("lights/" + name + "-" + std::to_string(L::kTypeId) + ".rec", [&](QuickArchive& ar) {
-        if (version == 0) return light.serialize(ar);
-        ar.writeUInt32(versionWord(version));
-        return writeFields(ar, light, L::layout().records.at(version - 1));
-    });
+    set.add("lights/" + name + "-" + std::to_string(L::kTypeId) + ".rec",
+            [&](QuickArchive& ar) { return writeRecord(light, ar, L::layout().record, version); });
 }
 
 MayaDirectLight directLight() {

@@ -7,7 +7,7 @@
 #include "lights/SunLight.h"
 #include "materials/MaterialConversion.h"
 #include "materials/SceneMaterials.h"
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
 #include "serial/Text.h"
@@ -89,18 +89,26 @@ private:
     MalformedNotes notes_;
 };
 
-// Reads the record with a trace attached.
+}  // namespace
+
 Outcome tracedRead(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, ReadTrace& trace,
                    uint64_t& readEnd) {
     resetSharedState();
     QuickArchive archive(bytes.data(), bytes.size());
     archive.setTrace(&trace);
+    // Where the reads stopped, also when writing the document throws.
+    struct ReadEnd {
+        const QuickArchive& archive;
+        uint64_t& end;
+        ~ReadEnd() { end = archive.readPos(); }
+    } readEndOnExit{archive, readEnd};
     Outcome out;
     out.ok = readRecord(kind, type, archive, out.text);
     if (!out.ok) out.error = failureOf(trace, kind, type);
-    readEnd = archive.readPos();
     return out;
 }
+
+namespace {
 
 // What a scene of each kind holds after its options.
 std::string sceneContent(uint16_t kind, size_t materialCount) {
@@ -126,13 +134,16 @@ Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>&
     ReadTrace trace;
     uint64_t readEnd = 0;
     Outcome out = tracedRead(kind, type, bytes, trace, readEnd);
-    out.text = explainTree(trace) + overrunNote(bytes.size(), readEnd);
+    out.text = trace.treeText() + overrunNote(bytes.size(), readEnd);
     return out;
 }
 
 SceneOutcome convertScene(const std::vector<uint8_t>& bytes, const WriteOptions& options) {
+    return sceneDocuments(bytes, convertRecord(RecordKind::Scene, 0, bytes), options);
+}
+
+SceneOutcome sceneDocuments(const std::vector<uint8_t>& bytes, const Outcome& read, const WriteOptions& options) {
     SceneOutcome out;
-    Outcome read = convertRecord(RecordKind::Scene, 0, bytes);
     out.ok = read.ok;
     out.error = read.error;
     if (!out.ok) return out;

@@ -11,6 +11,10 @@
 
 #include "serial/AssetXmlWriter.h"
 
+namespace KilnCore {
+class ReadTrace;
+}
+
 namespace noxbin2xml {
 
 enum class RecordKind { Light, Material, Scene };
@@ -43,6 +47,12 @@ Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>&
 // the chain of failures with offsets and reasons as the error.
 Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes);
 
+// Reads the record into `trace` and sets `readEnd` to where the reads
+// stopped; the outcome's text is the document (for a scene: empty, see
+// sceneDocuments).
+Outcome tracedRead(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
+                   uint64_t& readEnd);
+
 // A scene record read as old_deserialize reads it (without the upgrade):
 // the options document and one material document per library material.
 struct SceneOutcome {
@@ -54,5 +64,8 @@ struct SceneOutcome {
     MalformedNotes malformed;  // lines start with the document: "options.xml line 3: ..."
 };
 SceneOutcome convertScene(const std::vector<uint8_t>& bytes, const WriteOptions& options = {});
+// The documents of the scene `read` (the outcome of reading `bytes`) left in
+// the scene state.
+SceneOutcome sceneDocuments(const std::vector<uint8_t>& bytes, const Outcome& read, const WriteOptions& options = {});
 
 }  // namespace noxbin2xml

@@ -1,19 +1,11 @@
-// Turns the trace of one read into text for people. (The failure chain is
-// the trace's own failureText.)
+// What explain adds to the trace of a read (whose treeText shows the records
+// and fields read, and whose failureText the chain of failures).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "serial/ReadTrace.h"
-
 namespace noxbin2xml {
-
-// One line per record: class, offset, record version and what the reader
-// noted (names, files, counts), children indented below their parent. The
-// current-version base records of materials and BRDFs are folded into
-// their owner's line, so each material and BRDF shows its own name.
-std::string explainTree(const KilnCore::ReadTrace& trace);
 
 // A note when the reads went past the end of a record of `size` bytes: the
 // values beyond it were read as zeros (or not at all). Empty otherwise.

@@ -7,6 +7,8 @@
 
 #include "Batch.h"
 #include "Conversions.h"
+#include "Explain.h"
+#include "InspectorPage.h"
 #include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
@@ -17,6 +19,7 @@
 #include "platform/Signals.h"
 #include "platform/Terminal.h"
 #include "platform/Utf8Path.h"
+#include "serial/ReadTrace.h"
 
 namespace fs = std::filesystem;
 using namespace noxbin2xml;
@@ -200,9 +203,67 @@ int sceneCommand(const std::vector<std::string>& files, const WriteChoices& choi
     });
 }
 
+// What the page of a record shows: the read, and its documents or failure.
+void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
+                 InspectedRecord& record) {
+    record.bytes = &bytes;
+    record.trace = &trace;
+    record.scene = kind == RecordKind::Scene;
+    try {
+        const Outcome read = tracedRead(kind, type, bytes, trace, record.readEnd);
+        record.converted = read.ok;
+        record.failure = read.error;
+        if (read.ok && record.scene) {
+            const SceneOutcome scene = sceneDocuments(bytes, read);
+            record.documents.emplace_back("options.xml", scene.optionsXml);
+            for (const auto& [name, text] : scene.materials)
+                record.documents.emplace_back("materials/" + name + ".xml", text);
+        } else if (read.ok) {
+            record.documents.emplace_back("document", read.text);
+        }
+    } catch (const std::exception& e) {  // a document past the size limit, or no memory for it
+        record.converted = false;
+        record.documents.clear();
+        record.failure = std::string(e.what()) + '\n';
+    }
+    record.note = overrunNote(bytes.size(), record.readEnd);
+}
+
+// --html: the inspector page of one record, to standard output or -o.
+int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& type, InputList& list,
+                const std::string& option) {
+    if (list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
+    OutputTarget target;
+    if (const std::string problem = chooseTarget(option, list, target); !problem.empty()) return usageError(problem);
+    if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
+    planOutputs(list, target, ".html", InputPaths(list));
+    const Input& input = list.inputs.front();
+    std::vector<uint8_t> bytes;
+    int32_t typeId = 0;
+    std::string error = input.error;
+    if (!error.empty() || !type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
+        std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
+        return 1;
+    }
+    KilnCore::ReadTrace trace;
+    InspectedRecord record;
+    record.title = platform::utf8FromPath(input.path.filename());
+    record.command = kindArg + (kind == RecordKind::Scene ? "" : ' ' + std::to_string(typeId));
+    readForPage(kind, typeId, bytes, trace, record);
+    const std::string html = inspectorPage(record);
+    if (target.kind == OutputTarget::Kind::StandardOutput) {
+        std::fwrite(html.data(), 1, html.size(), stdout);
+    } else if (!writeOutputFile(input.output, html, error)) {
+        std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
+        return 1;
+    }
+    return record.converted ? 0 : 1;
+}
+
 // KIND [TYPE] FILE...: prints what each record holds, or where and why it
-// does not convert.
-int explainCommand(const std::string& kindArg, const std::vector<std::string>& rest) {
+// does not convert; with --html, writes the inspector page of one record.
+int explainCommand(const std::string& kindArg, const std::vector<std::string>& rest, bool html,
+                   const std::string& page) {
     RecordKind kind;
     if (kindArg == "light") kind = RecordKind::Light;
     else if (kindArg == "material") kind = RecordKind::Material;
@@ -214,7 +275,9 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
                                                     : "usage: explain " + kindArg + " TYPE FILE...");
     const TypeChoice type(kind, typeArgs ? rest[0] : "0");
     if (const std::string problem = typeArgs ? type.check() : ""; !problem.empty()) return usageError(problem);
-    const InputList list = inputsOf({rest.begin() + static_cast<long>(typeArgs), rest.end()});
+    InputList list = inputsOf({rest.begin() + static_cast<long>(typeArgs), rest.end()});
+    if (html) return pageCommand(kind, kindArg, type, list, page);
+    if (!page.empty()) return usageError("-o is for the page of --html");
 
     int status = 0;
     for (const Input& input : list.inputs) {
@@ -327,11 +390,18 @@ int main(int argc, char** argv) {
     explain->add_option("KIND", kindArg, "light, material or scene")->required();
     explain->add_option("ARGS", rest, "TYPE FILE... (light, material) or FILE... (scene); TYPE may be \"auto\"")
         ->required();
+    bool html = false;
+    std::string page;
+    explain->add_flag("--html", html, "write the inspector page of one record: its bytes, records and fields, "
+                                      "failure and documents, as one HTML file");
+    explain->add_option("-o,--output", page, "the page file for --html (the default: standard output)");
     explain->footer("Example: noxbin2xml explain material 3 bump-3.rec\n"
                     "A record that does not convert shows the chain of failures, outermost first:\n"
                     "  MaterialBump @0x9: nested texture failed\n"
-                    "  BitmapTexture @0x11: unknown UVW type 2");
-    explain->callback([&] { status = explainCommand(kindArg, rest); });
+                    "  BitmapTexture @0x11: unknown UVW type 2\n"
+                    "The page of a record, to open in a browser:\n"
+                    "  noxbin2xml explain --html material 3 bump-3.rec -o bump.html");
+    explain->callback([&] { status = explainCommand(kindArg, rest, html, page); });
 
     if (const std::string problem = unknownCommand(arguments); !problem.empty()) return usageError(problem);
     platform::removeOnStopSignals();

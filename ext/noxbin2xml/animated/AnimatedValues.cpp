@@ -34,13 +34,6 @@ Transform clearedValue<Transform>() {
     return Transform{};  // identity matrix, zero offset
 }
 
-void writeValue(QuickArchive& ar, float v) { ar.writeFloat(v); }
-void writeValue(QuickArchive& ar, int32_t v) { ar.writeInt32(v); }
-void writeValue(QuickArchive& ar, const Transform& v) { ar.writeTransform(v); }
-void readValue(QuickArchive& ar, float& v) { ar.readFloat(v); }
-void readValue(QuickArchive& ar, int32_t& v) { ar.readInt32(v); }
-void readValue(QuickArchive& ar, Transform& v) { ar.readTransform(v); }
-
 }  // namespace
 
 template <class T>
@@ -74,9 +67,9 @@ bool AnimatedValue<T>::serialize(QuickArchive& ar) {
     ar.writeUInt32(static_cast<uint32_t>(keys_.size()));
     ar.writeUInt32(kKeySize);
     if (storesFlag_) ar.writeBool(interpolate_);
-    for (const auto& [time, value] : keys_) {
+    for (auto [time, value] : keys_) {
         ar.writeDouble(time);
-        writeValue(ar, value);
+        Codec<T>::write(ar, value, {});
     }
     return true;
 }
@@ -87,6 +80,7 @@ bool AnimatedValue<T>::deserialize(QuickArchive& ar) {
     const uint32_t word = rec.readVersionWord();
     clear();
     if (!rec.accept(word, 1, 1)) return false;
+    const uint64_t at = ar.readPos();
     uint32_t count = 0, keySize = 0;
     ar.readUInt32(count);
     ar.readUInt32(keySize);
@@ -97,9 +91,10 @@ bool AnimatedValue<T>::deserialize(QuickArchive& ar) {
     // Keys beyond the end of the record are absent; a hostile count costs nothing.
     for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
         ar.readDouble(time);
-        readValue(ar, value);
+        Codec<T>::read(rec, value, {});
         setValue(value, time);
     }
+    rec.traceField("keys", "keys", at, [&] { return std::to_string(count) + " keys"; });
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 
+#include "serial/Codec.h"
 #include "serial/Serializable.h"
 #include "serial/Types.h"
 
@@ -58,6 +59,12 @@ private:
 class AnimatedReal : public AnimatedValue<float>, public TessarXMLSerializable {
 public:
     explicit AnimatedReal(bool interpolate = true) : AnimatedValue(interpolate, true, "AnimatedReal") {}
+    // One value at time 0.
+    static AnimatedReal single(float value) {
+        AnimatedReal real;
+        real.setValue(value, 0.0);
+        return real;
+    }
     void writeXML(AssetXmlWriter&, const std::string&) override {}
     std::string_view pluginType() const override { return {}; }
     std::string_view category() const override { return {}; }
@@ -77,6 +84,43 @@ public:
     AnimatedTransform() : AnimatedValue(true, false, "AnimatedTransform") {}
     // Same key count, same key times in order, equal transforms at them.
     bool isEqual(const AnimatedTransform& other) const;
+};
+
+// As a field, an animated value is its own record, or (Form::AtTimeZero, in
+// old records) its one value at time 0 in the plain form; its parameter is
+// its value at time 0.
+template <class A, class T>
+struct AnimatedCodec : CodecDefaults<A> {
+    static constexpr std::string_view kType = "animated";
+    static bool read(RecordScope& rec, A& v, const FieldSpec& f) {
+        if (!f.has(Form::AtTimeZero)) return NestedRecordCodec<A>::read(rec, v, f);
+        T single = v.valueAt(0.0);
+        Codec<T>::read(rec, single, f);
+        v.setValue(single, 0.0);
+        return true;
+    }
+    static bool write(QuickArchive& ar, A& v, const FieldSpec& f) {
+        if (!f.has(Form::AtTimeZero)) return v.serialize(ar);
+        T single = v.valueAt(0.0);
+        return Codec<T>::write(ar, single, f);
+    }
+    static void param(AssetXmlWriter& w, const A& v, const FieldSpec& f, std::string_view url) {
+        Codec<T>::param(w, v.valueAt(0.0), f, url);
+    }
+    // A single value shows as that value, an animation as its key count.
+    static void text(std::string& out, const A& v) {
+        if (v.keyCount() == 1) return Codec<T>::text(out, v.valueAt(0.0));
+        appendNumberText(out, int64_t{v.keyCount()});
+        out += " keys";
+    }
+};
+
+template <>
+struct Codec<AnimatedReal> : AnimatedCodec<AnimatedReal, float> {};
+
+template <>
+struct Codec<AnimatedTransform> : AnimatedCodec<AnimatedTransform, Transform> {
+    static bool equal(const AnimatedTransform& a, const AnimatedTransform& b) { return a.isEqual(b); }
 };
 
 }  // namespace KilnCore

@@ -10,10 +10,22 @@
 
 namespace KilnCore {
 
+// Light type identifiers, as records and convert_light give them. Id 1 (a
+// positional direct light) has no class.
+namespace LightType {
+constexpr int32_t MayaDirect = 0;
+constexpr int32_t Omni = 2;
+constexpr int32_t Rectangle = 3;
+constexpr int32_t Spot = 4;
+constexpr int32_t Sun = 5;
+constexpr int32_t IES = 6;
+constexpr int32_t Sphere = 7;
+constexpr int32_t Dome = 8;
+}  // namespace LightType
+
 class BaseLight : public TessarSerializable, public TessarXMLSerializable {
 public:
     static constexpr const char* kFamilyNoun = "light";
-    static constexpr int32_t kSunLightTypeId = 5;
 
     virtual int32_t typeId() const = 0;
     virtual std::shared_ptr<BaseLight> clone() const = 0;

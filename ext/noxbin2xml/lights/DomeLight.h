@@ -8,7 +8,7 @@ namespace KilnCore {
 
 class DomeLight : public BaseLight {
 public:
-    static constexpr int32_t kTypeId = 8;
+    static constexpr int32_t kTypeId = LightType::Dome;
 
     int32_t typeId() const override { return kTypeId; }
     void reset() override {}

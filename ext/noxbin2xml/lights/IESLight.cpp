@@ -3,34 +3,34 @@
 namespace KilnCore {
 namespace {
 
-using Fields = FieldList<IESLight>;
+using I = IESLight;
 
-LIGHT_FIELD(IESLight, transform);
-LIGHT_FIELD(IESLight, color);
-LIGHT_FIELD(IESLight, shadowColor);
-LIGHT_FIELD(IESLight, filter_color);
-LIGHT_FIELD(IESLight, shadowBias);
-LIGHT_FIELD(IESLight, cutoffThreshold);
-LIGHT_FIELD(IESLight, intensity);
-LIGHT_FIELD(IESLight, photonSubdivs);
-LIGHT_FIELD(IESLight, causticSubdivs);
-LIGHT_FIELD(IESLight, shadow_subdivs);
-LIGHT_FIELD(IESLight, enabled);
-LIGHT_FIELD(IESLight, shadows);
-LIGHT_FIELD(IESLight, soft_shadows);
-LIGHT_FIELD(IESLight, ies_file);
-LIGHT_FIELD(IESLight, affectDiffuse);
-LIGHT_FIELD(IESLight, affectSpecular);
-
-LightLayout<IESLight> iesLayout() {
-    const Fields v1 = {transform, color, shadowColor, filter_color, shadowBias, cutoffThreshold, photonSubdivs,
-                       causticSubdivs, shadow_subdivs, enabled, shadows, soft_shadows, ies_file};
-    const Fields v2 = extend(v1, {affectDiffuse, affectSpecular});
-    const Fields v3 = extend(v2, {intensity});
-    const Fields parameters = {transform, color, shadowColor, filter_color, shadowBias, cutoffThreshold,
-                               intensity, photonSubdivs, causticSubdivs, shadow_subdivs, enabled, shadows,
-                               soft_shadows, affectDiffuse, affectSpecular, ies_file};
-    return {{v1, v2, v3}, parameters};
+LightLayout<I> iesLayout() {
+    using Fields = FieldList<I>;
+    KILN_FIELD(I, transform);
+    KILN_FIELD(I, color);
+    KILN_FIELD(I, shadowColor);
+    KILN_FIELD(I, filter_color);
+    KILN_FIELD(I, shadowBias);
+    KILN_FIELD(I, cutoffThreshold);
+    KILN_FIELD(I, intensity);
+    KILN_FIELD(I, photonSubdivs);
+    KILN_FIELD(I, causticSubdivs);
+    KILN_FIELD(I, shadow_subdivs);
+    KILN_FIELD(I, enabled);
+    KILN_FIELD(I, shadows);
+    KILN_FIELD(I, soft_shadows);
+    KILN_FIELD(I, affectDiffuse);
+    KILN_FIELD(I, affectSpecular);
+    const Field<I> ies_file{"ies_file", &I::ies_file, Form::File};
+    const Fields v1 = {transform,     color,          shadowColor,    filter_color, shadowBias,   cutoffThreshold,
+                       photonSubdivs, causticSubdivs, shadow_subdivs, enabled,      shadows,      soft_shadows,
+                       ies_file};
+    const Fields v2 = v1 + Fields{affectDiffuse, affectSpecular};
+    return {{"IESLight", 1, {v1, v2, v2 + intensity}},
+            {transform,      color,          shadowColor, filter_color,  shadowBias,    cutoffThreshold,
+             intensity,      photonSubdivs,  causticSubdivs, shadow_subdivs, enabled,    shadows,
+             soft_shadows,   affectDiffuse,  affectSpecular, ies_file}};
 }
 
 }  // namespace

@@ -3,15 +3,14 @@
 
 #include <string>
 
-#include "lights/TableDrivenLight.h"
+#include "lights/RecordLight.h"
 
 namespace KilnCore {
 
-class IESLight : public TableDrivenLight<IESLight> {
+class IESLight : public RecordLight<IESLight> {
 public:
-    static constexpr int32_t kTypeId = 6;
+    static constexpr int32_t kTypeId = LightType::IES;
     static constexpr std::string_view kPluginType = "LightIES";
-    static constexpr std::string_view kClassName = "IESLight";
     static const LightLayout<IESLight>& layout();
 
     Transform transform;

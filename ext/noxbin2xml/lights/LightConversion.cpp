@@ -8,10 +8,7 @@ namespace KilnCore {
 bool convertLightRecord(QuickArchive& archive, int32_t typeId, std::string& xml) {
     std::shared_ptr<BaseLight> light = createLight(typeId);
     if (!light || !light->deserialize(archive)) return false;
-    std::string text;
-    AssetXmlWriter writer(text);
-    light->writeXML(writer, "");
-    xml += text;
+    appendDocument(xml, [&](AssetXmlWriter& writer) { light->writeXML(writer, ""); });
     return true;
 }
 

@@ -3,33 +3,22 @@
 namespace KilnCore {
 namespace {
 
-using Fields = FieldList<MayaDirectLight>;
+using M = MayaDirectLight;
 
-LIGHT_FIELD(MayaDirectLight, transform);
-LIGHT_FIELD(MayaDirectLight, color);
-LIGHT_FIELD(MayaDirectLight, shadowColor);
-LIGHT_FIELD(MayaDirectLight, shadowBias);
-LIGHT_FIELD(MayaDirectLight, shadowRadius);
-LIGHT_FIELD(MayaDirectLight, intensity);
-LIGHT_FIELD(MayaDirectLight, lightFactor);
-LIGHT_FIELD(MayaDirectLight, photonSubdivs);
-LIGHT_FIELD(MayaDirectLight, causticSubdivs);
-LIGHT_FIELD(MayaDirectLight, shadowSubdivs);
-LIGHT_FIELD(MayaDirectLight, lightMode);
-LIGHT_FIELD(MayaDirectLight, enabled);
-LIGHT_FIELD(MayaDirectLight, shadows);
-
-LightLayout<MayaDirectLight> mayaDirectLayout() {
-    const Fields v1 = {color, shadowBias, intensity, lightFactor, causticSubdivs, photonSubdivs,
-                       asUInt32(lightMode), enabled};
-    const Fields v2 = extend(v1, {shadows, shadowSubdivs, shadowRadius, asPlainTransform(transform)});
-    const Fields v3 = {color, shadowBias, intensity, lightFactor, causticSubdivs, photonSubdivs, lightMode,
-                       enabled, shadows, shadowSubdivs, shadowRadius, transform};
-    const Fields v4 = {color, shadowColor, shadowBias, intensity, lightFactor, causticSubdivs, photonSubdivs,
-                       lightMode, enabled, shadows, shadowSubdivs, shadowRadius, transform};
-    const Fields parameters = {color, shadowColor, shadowBias, shadowRadius, intensity, causticSubdivs,
-                               photonSubdivs, shadowSubdivs, enabled, shadows};
-    return {{v1, v2, v3, v4}, parameters};
+LightLayout<M> mayaDirectLayout() {
+    using Fields = FieldList<M>;
+    const LightSettingsFields<M> f;
+    KILN_FIELD(M, transform);
+    const Fields v1 = {f.color,          f.shadowBias,    f.intensity, f.lightFactor,
+                       f.causticSubdivs, f.photonSubdivs, f.lightMode, f.enabled};
+    const Fields v4Head = {f.color,       f.shadowColor,    f.shadowBias,    f.intensity, f.lightFactor,
+                           f.causticSubdivs, f.photonSubdivs, f.lightMode, f.enabled};
+    const Fields tail = {f.shadows, f.shadowSubdivs, f.shadowRadius};
+    return {{"MayaDirectLight", 1,
+             {v1, v1 + tail + Field<M>("transform", &M::transform, Form::AtTimeZero), v1 + tail + transform,
+              v4Head + tail + transform}},
+            {f.color, f.shadowColor, f.shadowBias, f.shadowRadius, f.intensity, f.causticSubdivs, f.photonSubdivs,
+             f.shadowSubdivs, f.enabled, f.shadows}};
 }
 
 }  // namespace

@@ -2,15 +2,14 @@
 // environment in.
 #pragma once
 
-#include "lights/TableDrivenLight.h"
+#include "lights/RecordLight.h"
 
 namespace KilnCore {
 
-class RectangleLight : public TableDrivenLight<RectangleLight> {
+class RectangleLight : public RecordLight<RectangleLight> {
 public:
-    static constexpr int32_t kTypeId = 3;
+    static constexpr int32_t kTypeId = LightType::Rectangle;
     static constexpr std::string_view kPluginType = "LightRectangle";
-    static constexpr std::string_view kClassName = "RectangleLight";
     static const LightLayout<RectangleLight>& layout();
 
     Transform transform;

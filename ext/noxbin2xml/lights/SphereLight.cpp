@@ -3,33 +3,32 @@
 namespace KilnCore {
 namespace {
 
-using Fields = FieldList<SphereLight>;
+using S = SphereLight;
 
-LIGHT_FIELD(SphereLight, transform);
-LIGHT_FIELD(SphereLight, color);
-LIGHT_FIELD(SphereLight, shadowColor);
-LIGHT_FIELD(SphereLight, shadowBias);
-LIGHT_FIELD(SphereLight, cutoffThreshold);
-LIGHT_FIELD(SphereLight, intensity);
-LIGHT_FIELD(SphereLight, lightFactor);
-LIGHT_FIELD(SphereLight, photonSubdivs);
-LIGHT_FIELD(SphereLight, causticSubdivs);
-LIGHT_FIELD(SphereLight, count3);
-LIGHT_FIELD(SphereLight, shadowSubdivs);
-LIGHT_FIELD(SphereLight, enabled);
-LIGHT_FIELD(SphereLight, shadows);
-LIGHT_FIELD(SphereLight, flag3);
-LIGHT_FIELD(SphereLight, flag4);
-LIGHT_FIELD(SphereLight, flag5);
-LIGHT_FIELD(SphereLight, affectDiffuse);
-LIGHT_FIELD(SphereLight, affectSpecular);
-LIGHT_FIELD(SphereLight, flag8);
-
-LightLayout<SphereLight> sphereLayout() {
-    const Fields v1 = {transform, color, shadowColor, shadowBias, cutoffThreshold, intensity, lightFactor,
-                       photonSubdivs, causticSubdivs, count3, shadowSubdivs, enabled, shadows, flag3, flag4, flag5};
-    const Fields v2 = extend(v1, {affectDiffuse, affectSpecular, flag8});
-    return {{v1, v2}, {}};
+LightLayout<S> sphereLayout() {
+    KILN_FIELD(S, transform);
+    KILN_FIELD(S, color);
+    KILN_FIELD(S, shadowColor);
+    KILN_FIELD(S, shadowBias);
+    KILN_FIELD(S, cutoffThreshold);
+    KILN_FIELD(S, intensity);
+    KILN_FIELD(S, lightFactor);
+    KILN_FIELD(S, photonSubdivs);
+    KILN_FIELD(S, causticSubdivs);
+    KILN_FIELD(S, count3);
+    KILN_FIELD(S, shadowSubdivs);
+    KILN_FIELD(S, enabled);
+    KILN_FIELD(S, shadows);
+    KILN_FIELD(S, flag3);
+    KILN_FIELD(S, flag4);
+    KILN_FIELD(S, flag5);
+    KILN_FIELD(S, affectDiffuse);
+    KILN_FIELD(S, affectSpecular);
+    KILN_FIELD(S, flag8);
+    const FieldList<S> v1 = {transform,      color,  shadowColor, shadowBias, cutoffThreshold, intensity,
+                             lightFactor,    photonSubdivs, causticSubdivs, count3, shadowSubdivs, enabled,
+                             shadows,        flag3,  flag4,       flag5};
+    return {{"SphereLight", 1, {v1, v1 + FieldList<S>{affectDiffuse, affectSpecular, flag8}}}, {}};
 }
 
 }  // namespace

@@ -3,15 +3,14 @@
 // (count3, flag3, ...) are of unknown meaning.
 #pragma once
 
-#include "lights/TableDrivenLight.h"
+#include "lights/RecordLight.h"
 
 namespace KilnCore {
 
-class SphereLight : public TableDrivenLight<SphereLight> {
+class SphereLight : public RecordLight<SphereLight> {
 public:
-    static constexpr int32_t kTypeId = 7;
+    static constexpr int32_t kTypeId = LightType::Sphere;
     static constexpr std::string_view kPluginType = "";
-    static constexpr std::string_view kClassName = "SphereLight";
     static const LightLayout<SphereLight>& layout();
 
     Transform transform;

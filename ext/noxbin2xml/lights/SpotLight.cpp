@@ -3,49 +3,39 @@
 namespace KilnCore {
 namespace {
 
-using Fields = FieldList<SpotLight>;
+using S = SpotLight;
 
-LIGHT_FIELD(SpotLight, transform);
-LIGHT_FIELD(SpotLight, color);
-LIGHT_FIELD(SpotLight, shadowColor);
-LIGHT_FIELD(SpotLight, cutoffThreshold);
-LIGHT_FIELD(SpotLight, barnDoorLeft);
-LIGHT_FIELD(SpotLight, barnDoorRight);
-LIGHT_FIELD(SpotLight, barnDoorTop);
-LIGHT_FIELD(SpotLight, barnDoorBottom);
-LIGHT_FIELD(SpotLight, shadowBias);
-LIGHT_FIELD(SpotLight, shadowRadius);
-LIGHT_FIELD(SpotLight, decay);
-LIGHT_FIELD(SpotLight, intensity);
-LIGHT_FIELD(SpotLight, lightFactor);
-LIGHT_FIELD(SpotLight, coneAngle);
-LIGHT_FIELD(SpotLight, penumbraAngle);
-LIGHT_FIELD(SpotLight, units);
-LIGHT_FIELD(SpotLight, photonSubdivs);
-LIGHT_FIELD(SpotLight, causticSubdivs);
-LIGHT_FIELD(SpotLight, shadowSubdivs);
-LIGHT_FIELD(SpotLight, lightMode);
-LIGHT_FIELD(SpotLight, enabled);
-LIGHT_FIELD(SpotLight, barnDoor);
-LIGHT_FIELD(SpotLight, shadows);
-LIGHT_FIELD(SpotLight, affectDiffuse);
-LIGHT_FIELD(SpotLight, affectSpecular);
+// Every spot light is written in legacy mode.
+struct LegacyMode : Codec<bool> {
+    static void param(AssetXmlWriter& w, bool, const FieldSpec& f, std::string_view url) {
+        Codec<bool>::param(w, true, f, url);
+    }
+};
 
-LightLayout<SpotLight> spotLayout() {
-    const Fields v1 = {color, shadowBias, decay, intensity, lightFactor, photonSubdivs, causticSubdivs,
-                       asUInt32(lightMode), enabled};
-    const Fields v2 = {color, shadowBias, decay, intensity, lightFactor, photonSubdivs, causticSubdivs, lightMode,
-                       enabled, shadows, shadowSubdivs, shadowRadius, transform, coneAngle, penumbraAngle};
-    const Fields v3 = {color, shadowColor, cutoffThreshold, barnDoorLeft, barnDoorRight, barnDoorTop,
-                       barnDoorBottom, shadowBias, decay, intensity, lightFactor, units, photonSubdivs,
-                       causticSubdivs, lightMode, enabled, barnDoor, shadows, shadowSubdivs, shadowRadius,
-                       transform, coneAngle, penumbraAngle};
-    const Fields v4 = extend(v3, {affectDiffuse, affectSpecular});
-    const Fields parameters = {color, shadowColor, cutoffThreshold, barnDoorLeft, barnDoorRight, barnDoorTop,
-                               barnDoorBottom, shadowBias, decay, intensity, shadowRadius, coneAngle,
-                               penumbraAngle, units, photonSubdivs, causticSubdivs, shadowSubdivs, enabled,
-                               barnDoor, shadows, affectDiffuse, affectSpecular, transform};
-    return {{v1, v2, v3, v4}, parameters};
+LightLayout<S> spotLayout() {
+    using Fields = FieldList<S>;
+    const PointLightSettingsFields<S> f;
+    KILN_FIELD(S, barnDoorLeft);
+    KILN_FIELD(S, barnDoorRight);
+    KILN_FIELD(S, barnDoorTop);
+    KILN_FIELD(S, barnDoorBottom);
+    KILN_FIELD(S, coneAngle);
+    KILN_FIELD(S, penumbraAngle);
+    KILN_FIELD(S, barnDoor);
+    const Fields v1 = {f.color,         f.shadowBias,     f.decay,     f.intensity, f.lightFactor,
+                       f.photonSubdivs, f.causticSubdivs, f.lightMode, f.enabled};
+    const Fields v2 = v1 + Fields{f.shadows, f.shadowSubdivs, f.shadowRadius, f.transform, coneAngle, penumbraAngle};
+    const Fields v3 = {f.color,        f.shadowColor,    f.cutoffThreshold, barnDoorLeft,  barnDoorRight,
+                       barnDoorTop,    barnDoorBottom,   f.shadowBias,      f.decay,       f.intensity,
+                       f.lightFactor,  f.units,          f.photonSubdivs,   f.causticSubdivs, f.lightMode,
+                       f.enabled,      barnDoor,         f.shadows,         f.shadowSubdivs, f.shadowRadius,
+                       f.transform,    coneAngle,        penumbraAngle};
+    return {{"SpotLight", 1, {v1, v2, v3, v3 + Fields{f.affectDiffuse, f.affectSpecular}}},
+            {f.color,           f.shadowColor,   f.cutoffThreshold, barnDoorLeft,    barnDoorRight, barnDoorTop,
+             barnDoorBottom,    f.shadowBias,    f.decay,           f.intensity,     f.shadowRadius, coneAngle,
+             penumbraAngle,     f.units,         f.photonSubdivs,   f.causticSubdivs, f.shadowSubdivs, f.enabled,
+             barnDoor,          f.shadows,       f.affectDiffuse,   f.affectSpecular, f.transform,
+             Field<S>::gap<bool, LegacyMode>("legacyMode", Form::UserData).labelled("Legacy Mode")}};
 }
 
 }  // namespace
@@ -53,10 +43,6 @@ LightLayout<SpotLight> spotLayout() {
 const LightLayout<SpotLight>& SpotLight::layout() {
     static const LightLayout<SpotLight> layout = spotLayout();
     return layout;
-}
-
-void SpotLight::writeExtraParameters(AssetXmlWriter& writer) {
-    writer.writeBoolParam("legacyMode", true, "Legacy Mode", true);
 }
 
 }  // namespace KilnCore

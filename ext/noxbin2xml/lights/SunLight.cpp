@@ -3,40 +3,23 @@
 namespace KilnCore {
 namespace {
 
-using Fields = FieldList<SunLight>;
+using S = SunLight;
 
-LIGHT_FIELD(SunLight, transform);
-LIGHT_FIELD(SunLight, up_vector);
-LIGHT_FIELD(SunLight, shadowBias);
-LIGHT_FIELD(SunLight, turbidity);
-LIGHT_FIELD(SunLight, water_vapour);
-LIGHT_FIELD(SunLight, intensity_multiplier);
-LIGHT_FIELD(SunLight, size_multiplier);
-LIGHT_FIELD(SunLight, photon_radius);
-LIGHT_FIELD(SunLight, photon_emit_distance);
-LIGHT_FIELD(SunLight, ozone);
-LIGHT_FIELD(SunLight, photonSubdivs);
-LIGHT_FIELD(SunLight, causticSubdivs);
-LIGHT_FIELD(SunLight, shadow_subdivs);
-LIGHT_FIELD(SunLight, shadows);
-LIGHT_FIELD(SunLight, enabled);
-LIGHT_FIELD(SunLight, invisible);
-LIGHT_FIELD(SunLight, sunGuid);
-LIGHT_FIELD(SunLight, sunName);
-
-LightLayout<SunLight> sunLayout() {
-    const Fields v1 = {asPlainTransform(transform), up_vector, shadowBias, turbidity, water_vapour,
-                       intensity_multiplier, size_multiplier, photon_radius, photon_emit_distance, ozone,
-                       photonSubdivs, causticSubdivs, shadow_subdivs, shadows};
-    const Fields v2 = extend(v1, {sunGuid, sunName});
-    const Fields v3 = extend(v2, {enabled, invisible});
-    const Fields v4 = {up_vector, shadowBias, turbidity, water_vapour, intensity_multiplier, size_multiplier,
-                       photon_radius, photon_emit_distance, ozone, photonSubdivs, causticSubdivs, shadow_subdivs,
-                       shadows, sunGuid, sunName, enabled, invisible, transform};
-    const Fields parameters = {up_vector, shadowBias, turbidity, water_vapour, intensity_multiplier,
-                               size_multiplier, photon_radius, photon_emit_distance, ozone, photonSubdivs,
-                               causticSubdivs, shadow_subdivs, enabled, shadows, invisible, transform};
-    return {{v1, v2, v3, v4}, parameters};
+LightLayout<S> sunLayout() {
+    using Fields = FieldList<S>;
+    KILN_FIELD(S, transform);
+    KILN_FIELD(S, shadows);
+    KILN_FIELD(S, enabled);
+    KILN_FIELD(S, invisible);
+    KILN_FIELD(S, sunGuid);
+    KILN_FIELD(S, sunName);
+    const Fields settings = sunSettingsFields<S>();
+    const Fields v1 = Fields{Field<S>("transform", &S::transform, Form::AtTimeZero)} + settings + shadows;
+    const Fields v2 = v1 + Fields{sunGuid, sunName};
+    return {{"SunLight", 1,
+             {v1, v2, v2 + Fields{enabled, invisible},
+              settings + Fields{shadows, sunGuid, sunName, enabled, invisible, transform}}},
+            settings + Fields{enabled, shadows, invisible, transform}};
 }
 
 // Created during static initialisation, so the default sun exists as soon as

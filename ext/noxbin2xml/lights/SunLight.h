@@ -6,16 +6,17 @@
 #include <string>
 #include <string_view>
 
-#include "lights/TableDrivenLight.h"
+#include "animated/AnimatedValues.h"
+#include "lights/RecordLight.h"
+#include "lights/SunSettings.h"
 #include "serial/Uuid.h"
 
 namespace KilnCore {
 
-class SunLight : public TableDrivenLight<SunLight> {
+class SunLight : public RecordLight<SunLight>, public SunSettings {
 public:
-    static constexpr int32_t kTypeId = 5;
+    static constexpr int32_t kTypeId = LightType::Sun;
     static constexpr std::string_view kPluginType = "SunLight";
-    static constexpr std::string_view kClassName = "SunLight";
     static const LightLayout<SunLight>& layout();
 
     SunLight() = default;
@@ -23,18 +24,6 @@ public:
     SunLight(std::string guid, std::string name);
 
     AnimatedTransform transform;
-    Vector3 up_vector{0, 0, 1};
-    float shadowBias = 0.0f;
-    float turbidity = 3.0f;
-    float water_vapour = 2.0f;
-    float intensity_multiplier = 1.0f;
-    float size_multiplier = 1.0f;
-    float photon_radius = 50.0f;
-    float photon_emit_distance = 150.0f;
-    float ozone = 0.35f;
-    int32_t photonSubdivs = 500;
-    int32_t causticSubdivs = 1000;
-    int32_t shadow_subdivs = 8;
     bool shadows = true;
     bool enabled = true;
     bool invisible = false;
@@ -45,6 +34,9 @@ public:
     // under "/SunLight", the next ones under "/SunLight1", "/SunLight2", ...
     // The writer's sun table records the URL of each.
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
+    // A sun is written once per document; a reference to it is the URL it
+    // was written under, which its owner passes as the base.
+    void appendAssetName(std::string&) const override {}
 };
 
 // The sun skies fall back to: one for the whole process, created when the

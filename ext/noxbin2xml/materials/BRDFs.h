@@ -1,121 +1,108 @@
-// The six BRDFs. Each class is its fields; what it reads and writes is the
-// description table of its .cpp (see FieldTables.h).
+// The six BRDFs. Each class is its fields with their defaults; what it reads
+// and writes is the layout of its .cpp.
 #pragma once
 
-#include "materials/Base_BRDF.h"
-#include "materials/FieldTables.h"
+#include "materials/MaterialFields.h"
+#include "textures/TextureMakers.h"
 
 namespace KilnCore {
 
-// Implements the BRDF interface from the class's description. C is the class
-// described, Final the class created by clone.
-template <class C, class Final = C>
-class DescribedBRDF : public Base_BRDF {
+// A BRDF described by a material layout: named after its plugin type until
+// a record names it.
+template <class C>
+class RecordBrdf : public RecordObject<C, Base_BRDF> {
 public:
-    void reset() override {
-        resetBase();
-        fields::reset(self(), C::description().fields);
-    }
-    std::shared_ptr<Base_BRDF> clone() const override {
-        auto copy = std::make_shared<Final>(static_cast<const Final&>(*this));
-        fields::deepCopy<C>(*copy, C::description().fields, false);
-        return copy;
-    }
-    bool isEqual(const std::shared_ptr<Base_BRDF>& other) const override {
-        const C* that = other && other->typeId() == typeId() ? dynamic_cast<const C*>(other.get()) : nullptr;
-        return that && fields::equal(self(), *that, C::description().fields);
-    }
-    bool serialize(QuickArchive& archive) override { return writeDescribedRecord(self(), archive, C::description()); }
-    bool deserialize(QuickArchive& archive) override {
-        return readDescribedRecord(self(), archive, C::description());
-    }
+    RecordBrdf() { this->name = std::string(C::kPluginType); }
+
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override {
-        fields::writeAsset(self(), writer, parentUrl + "/" + name, C::description());
+        std::string url = parentUrl;
+        this->appendAssetName(url);
+        writeMaterialAsset(writer, this->self(), url, C::layout());
     }
-
-private:
-    C& self() { return static_cast<C&>(*this); }
-    const C& self() const { return static_cast<const C&>(*this); }
 };
 
-class Diffuse_BRDF final : public DescribedBRDF<Diffuse_BRDF> {
+class Diffuse_BRDF final : public RecordBrdf<Diffuse_BRDF> {
 public:
-    Diffuse_BRDF() { reset(); }
-    int32_t typeId() const override { return 2; }
-    std::string_view pluginType() const override { return "BRDFDiffuse"; }
-    static const Description<Diffuse_BRDF>& description();
+    static constexpr int32_t kTypeId = BrdfType::Diffuse;
+    static constexpr std::string_view kPluginType = "BRDFDiffuse";
+    static const MaterialLayout<Diffuse_BRDF>& layout();
 
-    Color color, transparency;
-    float color_tex_mult, transparency_tex_mult;
+    Color color{0.5f, 0.5f, 0.5f}, transparency;
+    float color_tex_mult = 1.0f, transparency_tex_mult = 1.0f;
     TextureRef color_tex, transparency_tex;
-    bool use_color_tex_alpha_as_transparency;
+    bool use_color_tex_alpha_as_transparency = false;
 };
 
-class Light_BRDF final : public DescribedBRDF<Light_BRDF> {
+class Light_BRDF final : public RecordBrdf<Light_BRDF> {
 public:
-    Light_BRDF() { reset(); }
-    int32_t typeId() const override { return 32; }
-    std::string_view pluginType() const override { return "BRDFLight"; }
-    static const Description<Light_BRDF>& description();
+    static constexpr int32_t kTypeId = BrdfType::Light;
+    static constexpr std::string_view kPluginType = "BRDFLight";
+    static const MaterialLayout<Light_BRDF>& layout();
 
-    Color color, transparency;
-    float intensity, extraFloat1, transparency_tex_mult, color_tex_mult;
+    Color color{1, 1, 1}, transparency;
+    float intensity = 1.0f, extraFloat1 = 1.0f, transparency_tex_mult = 1.0f, color_tex_mult = 1.0f;
     TextureRef color_tex, transparency_tex;
-    int32_t doubleSided;
+    int32_t doubleSided = 1;
 };
 
-class Mirror_BRDF final : public DescribedBRDF<Mirror_BRDF> {
+// Records before the newest carry a switch that asks for a Fresnel
+// transparency texture once the record is read.
+class Mirror_BRDF final : public RecordBrdf<Mirror_BRDF> {
 public:
-    Mirror_BRDF() { reset(); }
-    int32_t typeId() const override { return 16; }
-    std::string_view pluginType() const override { return "BRDFReflection"; }
-    static const Description<Mirror_BRDF>& description();
+    static constexpr int32_t kTypeId = BrdfType::Mirror;
+    static constexpr std::string_view kPluginType = "BRDFReflection";
+    static const MaterialLayout<Mirror_BRDF>& layout();
 
-    Color color, transparency;
-    float transparency_tex_mult, color_tex_mult, cutoff;
-    int32_t extraInt1;
-    TextureRef transparency_tex, color_tex;
+    Color color{1, 1, 1}, transparency{1, 1, 1};
+    float transparency_tex_mult = 1.0f, color_tex_mult = 1.0f, cutoff = 0.01f;
+    int32_t extraInt1 = 1;
+    TextureRef transparency_tex = makeFresnelTexture(), color_tex;
+    int32_t fresnelSwitch = 0;  // as the last old record read had it
 };
 
 // Blinn and Phong share fields, records and XML; only their type differs.
 template <class Final>
-class GlossyBRDF : public DescribedBRDF<GlossyBRDF<Final>, Final> {
+class GlossyBRDF : public RecordBrdf<Final> {
 public:
-    std::string_view pluginType() const override { return "BRDFReflection"; }
-    static const Description<GlossyBRDF>& description();
+    static constexpr std::string_view kPluginType = "BRDFReflection";
+    static const MaterialLayout<Final>& layout();
 
-    Color color, transparency;
-    float hilightGlossiness, reflectionGlossiness, cutoff;
-    float hilightGlossiness_tex_mult, reflectionGlossiness_tex_mult, color_tex_mult, transparency_tex_mult;
-    float anisotropy, anisotropy_rotation;
-    int32_t subdivs, extraInt1, back_side;
-    TextureRef color_tex, hilightGlossiness_tex, reflectionGlossiness_tex, transparency_tex;
+    Color color{1, 1, 1}, transparency{1, 1, 1};
+    float hilightGlossiness = 1.0f, reflectionGlossiness = 1.0f, cutoff = 0.01f;
+    float hilightGlossiness_tex_mult = 1.0f, reflectionGlossiness_tex_mult = 1.0f, color_tex_mult = 1.0f,
+          transparency_tex_mult = 1.0f;
+    float anisotropy = 0.0f, anisotropy_rotation = 0.0f;
+    int32_t subdivs = 8, extraInt1 = 5, back_side = 0;
+    TextureRef color_tex, hilightGlossiness_tex, reflectionGlossiness_tex, transparency_tex = makeFresnelTexture();
+    int32_t fresnelSwitch = 0;  // as the last old record read had it
 };
 
 class Blinn_BRDF final : public GlossyBRDF<Blinn_BRDF> {
 public:
-    Blinn_BRDF() { reset(); }
-    int32_t typeId() const override { return 4; }
+    static constexpr int32_t kTypeId = BrdfType::Blinn;
+    static constexpr std::string_view kClassName = "Blinn_BRDF";
 };
 
 class Phong_BRDF final : public GlossyBRDF<Phong_BRDF> {
 public:
-    Phong_BRDF() { reset(); }
-    int32_t typeId() const override { return 8; }
+    static constexpr int32_t kTypeId = BrdfType::Phong;
+    static constexpr std::string_view kClassName = "Phong_BRDF";
 };
 
-class Glass_BRDF final : public DescribedBRDF<Glass_BRDF> {
+// Reading resets only the name and flags: fields an old version lacks keep
+// the values they had.
+class Glass_BRDF final : public RecordBrdf<Glass_BRDF> {
 public:
-    Glass_BRDF() { reset(); }
-    int32_t typeId() const override { return 1; }
-    std::string_view pluginType() const override { return "BRDFRefraction"; }
-    static const Description<Glass_BRDF>& description();
+    static constexpr int32_t kTypeId = BrdfType::Glass;
+    static constexpr std::string_view kPluginType = "BRDFRefraction";
+    static const MaterialLayout<Glass_BRDF>& layout();
 
-    Color color, transparency, fog_color, translucency;
-    float ior, extraFloat1, cutoff, fog_color_mult, glossiness;
-    float color_tex_mult, transparency_tex_mult, glossiness_tex_mult, ior_tex_mult, translucency_tex_mult;
-    float thickness, scatter_coeff, scatter_direction;
-    int32_t subdivs, extraInt1, affect_shadows, affect_alpha, translucency_on;
+    Color color{1, 1, 1}, transparency, fog_color{1, 1, 1}, translucency{1, 1, 1};
+    float ior = 1.55f, extraFloat1 = 1.55f, cutoff = 0.001f, fog_color_mult = 1.0f, glossiness = 1.0f;
+    float color_tex_mult = 1.0f, transparency_tex_mult = 1.0f, glossiness_tex_mult = 1.0f, ior_tex_mult = 1.0f,
+          translucency_tex_mult = 1.0f;
+    float thickness = 1000.0f, scatter_coeff = 0.0f, scatter_direction = 1.0f;
+    int32_t subdivs = 8, extraInt1 = 5, affect_shadows = 0, affect_alpha = 0, translucency_on = 0;
     TextureRef transparency_tex, color_tex, glossiness_tex, translucency_tex, ior_tex;
 };
 

@@ -1,6 +1,7 @@
 #include "materials/BaseMaterial.h"
 
 #include "materials/SceneMaterials.h"
+#include "serial/Fields.h"
 #include "serial/Text.h"
 
 namespace KilnCore {
@@ -8,52 +9,57 @@ namespace {
 
 std::string freeDefaultName() { return SceneMaterials::instance().uniqueName(BaseMaterial::kDefaultName); }
 
+using M = BaseMaterial;
+
+const RecordLayout<M>& baseRecord() {
+    static const RecordLayout<M> layout = [] {
+        RecordLayout<M> layout =
+            RecordLayout<M>::since("BaseMaterial", 1, 2, {{"name", &M::name}, Field<M>("uuid", &M::uuid).addedIn(2)});
+        layout.beforeRead = nullptr;
+        return layout;
+    }();
+    return layout;
+}
+
 }  // namespace
 
 BaseMaterial::BaseMaterial() : name(freeDefaultName()) {}
 
 BaseMaterial::BaseMaterial(const BaseMaterial& other) : name(other.name) {}
 
-BaseMaterial& BaseMaterial::operator=(const BaseMaterial& other) {
-    name = other.name;
-    return *this;
-}
-
 void BaseMaterial::resetBase() {
     name = freeDefaultName();
     uuid.clear();
 }
 
-bool BaseMaterial::writeBaseRecord(QuickArchive& ar) const {
-    ar.writeUInt32(versionWord(2));
-    ar.writeWString(name);
-    ar.writeWString(uuid);
+bool BaseMaterial::readBase(RecordScope& owner, std::string*) {
+    const uint64_t at = owner.archive().readPos();
+    const bool ok = readRecord(*this, owner.archive(), baseRecord());
+    if (ok && name.empty()) name = freeDefaultName();
+    name = removeControlChars(name);
+    if (!ok) owner.failPart(at, "base record failed");
     return true;
 }
 
-bool BaseMaterial::readBaseRecord(QuickArchive& ar) {
-    RecordScope rec(ar, "BaseMaterial");
-    uint16_t version = 0;
-    const bool ok = rec.readVersion(version, 1, 2);
-    if (ok) {
-        ar.readWString(name);
-        if (version == 2) ar.readWString(uuid);
-        if (name.empty()) name = freeDefaultName();
-        rec.note("name", name);
-    }
-    name = removeControlChars(name);
-    return ok;
+bool BaseMaterial::writeBase(QuickArchive& ar) { return writeRecord(*this, ar, baseRecord()); }
+
+bool BaseMaterial::readKeptName(RecordScope& owner, std::string* text) {
+    owner.archive().readWString(name);
+    if (text) Codec<std::string>::text(*text, name);
+    return true;
 }
 
-void BaseMaterial::readInlineName(RecordScope& rec, bool makeUnique) {
-    std::string inlineName;
-    rec.archive().readWString(inlineName);
-    if (makeUnique) {
-        if (inlineName.empty()) inlineName = kDefaultName;
-        inlineName = SceneMaterials::instance().uniqueName(inlineName);
-    }
-    name = std::move(inlineName);
-    rec.note("name", name);
+bool BaseMaterial::readUniqueName(RecordScope& owner, std::string* text) {
+    std::string wanted;
+    owner.archive().readWString(wanted);
+    name = SceneMaterials::instance().uniqueName(wanted.empty() ? kDefaultName : wanted);
+    if (text) Codec<std::string>::text(*text, name);
+    return true;
+}
+
+bool BaseMaterial::writeName(QuickArchive& ar) {
+    ar.writeWString(name);
+    return true;
 }
 
 }  // namespace KilnCore

@@ -1,39 +1,36 @@
 #include "materials/Base_BRDF.h"
 
+#include "serial/Fields.h"
 #include "serial/Text.h"
 
 namespace KilnCore {
+namespace {
 
-void Base_BRDF::resetBase() {
-    name = std::string(pluginType());
-    flag1 = true;
-    flag2 = false;
-    flag3 = false;
+using B = Base_BRDF;
+
+const RecordLayout<B>& baseRecord() {
+    static const RecordLayout<B> layout = [] {
+        RecordLayout<B> layout = RecordLayout<B>::since("Base_BRDF", 1, 4,
+                                                        {{"name", &B::name},
+                                                         Field<B>("flag1", &B::flag1).addedIn(2),
+                                                         Field<B>("flag2", &B::flag2).addedIn(3),
+                                                         Field<B>("flag3", &B::flag3).addedIn(4)});
+        layout.beforeRead = [](B& brdf) { brdf.resetBase(); };
+        return layout;
+    }();
+    return layout;
 }
 
-bool Base_BRDF::writeBaseRecord(QuickArchive& ar) const {
-    ar.writeUInt32(versionWord(4));
-    ar.writeWString(name);
-    ar.writeBool(flag1);
-    ar.writeBool(flag2);
-    ar.writeBool(flag3);
+}  // namespace
+
+bool Base_BRDF::readBase(RecordScope& owner, std::string*) {
+    const uint64_t at = owner.archive().readPos();
+    const bool ok = readRecord(*this, owner.archive(), baseRecord());
+    name = removeControlChars(name);
+    if (!ok) owner.failPart(at, "base record failed");
     return true;
 }
 
-bool Base_BRDF::readBaseRecord(QuickArchive& ar) {
-    RecordScope rec(ar, "Base_BRDF");
-    resetBase();
-    uint16_t version = 0;
-    bool ok = rec.readVersion(version, 1, 4);
-    if (ok) {
-        ar.readWString(name);
-        rec.note("name", name);
-        if (version >= 2) ar.readBool(flag1);
-        if (version >= 3) ar.readBool(flag2);
-        if (version >= 4) ar.readBool(flag3);
-    }
-    name = removeControlChars(name);
-    return ok;
-}
+bool Base_BRDF::writeBase(QuickArchive& ar) { return writeRecord(*this, ar, baseRecord()); }
 
 }  // namespace KilnCore

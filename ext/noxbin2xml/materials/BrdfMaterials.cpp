@@ -2,15 +2,20 @@
 
 namespace KilnCore {
 
-const Description<MaterialSingleBRDF>& MaterialSingleBRDF::description() {
+const MaterialLayout<MaterialSingleBRDF>& MaterialSingleBRDF::layout() {
     using M = MaterialSingleBRDF;
-    static const Description<M> d{
-        "MaterialSingleBRDF",
-        {sharedSlot(&M::brdf), value(&M::extraInt1, 0), value(&M::extraInt2, 0)},
-        1,
-        {{&M::extraInt1, &M::extraInt2, kUniqueName, always(&M::brdf)},
-         {&M::extraInt1, &M::extraInt2, always(&M::brdf), kBase}}};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, extraInt1);
+        KILN_FIELD(M, extraInt2);
+        const Field<M> brdf{"brdf", &M::brdf, Form::Shared};
+        return keepingValues<M>({{{"MaterialSingleBRDF",
+                                   1,
+                                   {{extraInt1, extraInt2, F::uniqueName(), brdf},
+                                    {extraInt1, extraInt2, brdf, F::base()}}},
+                                  {}}});
+    }();
+    return layout;
 }
 
 void MaterialSingleBRDF::reset() {
@@ -19,23 +24,29 @@ void MaterialSingleBRDF::reset() {
     brdf = std::move(kept);
 }
 
-const Description<MaterialLayeredBRDF>& MaterialLayeredBRDF::description() {
+const MaterialLayout<MaterialLayeredBRDF>& MaterialLayeredBRDF::layout() {
     using M = MaterialLayeredBRDF;
-    static const RecordLayout<M> v3 = {&M::brdfs, &M::double_sided, &M::extraInt1, &M::extraInt2, &M::extraInt3,
-                                       kBase};
-    static const Description<M> d{
-        "MaterialLayeredBRDF",
-        {slot(&M::brdfs), value(&M::double_sided, 1), value(&M::extraInt1, 0), value(&M::extraInt2, 1),
-         value(&M::extraInt3, 1), value(&M::extraInt4, 0)},
-        1,
-        {{&M::brdfs, &M::double_sided, &M::extraInt1, kUniqueName},
-         {&M::brdfs, &M::double_sided, &M::extraInt1, kBase},
-         v3,
-         v3 + &M::extraInt4},
-        ReadReset::Full,
-        {{"double_sided", &M::double_sided}, {"brdfs", &M::brdfs}},
-        "defkilnmat"};
-    return d;
+    using F = MaterialFields<M>;
+    using Fields = FieldList<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, brdfs);
+        KILN_FIELD(M, double_sided);
+        KILN_FIELD(M, extraInt1);
+        KILN_FIELD(M, extraInt2);
+        KILN_FIELD(M, extraInt3);
+        KILN_FIELD(M, extraInt4);
+        const Fields v3 = {brdfs, double_sided, extraInt1, extraInt2, extraInt3, F::base()};
+        return MaterialLayout<M>{{{"MaterialLayeredBRDF",
+                                   1,
+                                   {{brdfs, double_sided, extraInt1, F::uniqueName()},
+                                    {brdfs, double_sided, extraInt1, F::base()},
+                                    v3,
+                                    v3 + extraInt4}},
+                                  {double_sided, brdfs}},
+                                 {},
+                                 "defkilnmat"};
+    }();
+    return layout;
 }
 
 }  // namespace KilnCore

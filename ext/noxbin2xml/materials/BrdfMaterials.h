@@ -8,29 +8,27 @@ namespace KilnCore {
 // One BRDF; writes no XML of its own. Copies share the BRDF.
 class MaterialSingleBRDF final : public DescribedMaterial<MaterialSingleBRDF> {
 public:
+    static constexpr int32_t kTypeId = MaterialType::SingleBRDF;
+    static constexpr std::string_view kPluginType = "MtlSingleBRDF";
     static constexpr bool kResetsName = true;
-    MaterialSingleBRDF() { reset(); }
-    int32_t typeId() const override { return 0; }
-    std::string_view pluginType() const override { return "MtlSingleBRDF"; }
-    static const Description<MaterialSingleBRDF>& description();
+    static const MaterialLayout<MaterialSingleBRDF>& layout();
     // Everything but the BRDF back to its default.
     void reset() override;
 
     BrdfRef brdf;
-    int32_t extraInt1, extraInt2;
+    int32_t extraInt1 = 0, extraInt2 = 0;
 };
 
 // An ordered list of BRDF layers: the material every conversion writes.
 class MaterialLayeredBRDF final : public DescribedMaterial<MaterialLayeredBRDF> {
 public:
+    static constexpr int32_t kTypeId = MaterialType::Layered;
+    static constexpr std::string_view kPluginType = "MtlTESSAR";
     static constexpr bool kResetsName = true;
-    MaterialLayeredBRDF() { reset(); }
-    int32_t typeId() const override { return 1; }
-    std::string_view pluginType() const override { return "MtlTESSAR"; }
-    static const Description<MaterialLayeredBRDF>& description();
+    static const MaterialLayout<MaterialLayeredBRDF>& layout();
 
     std::vector<BrdfRef> brdfs;
-    int32_t double_sided, extraInt1, extraInt2, extraInt3, extraInt4;
+    int32_t double_sided = 1, extraInt1 = 0, extraInt2 = 1, extraInt3 = 1, extraInt4 = 0;
 };
 
 }  // namespace KilnCore

@@ -2,124 +2,109 @@
 
 namespace KilnCore {
 
-const Description<MaterialMulti>& MaterialMulti::description() {
+const MaterialLayout<MaterialMulti>& MaterialMulti::layout() {
     using M = MaterialMulti;
-    static const Description<M> d{
-        "MaterialMulti", {slot(&M::materials)}, 1, {{&M::materials, kUniqueName}, {&M::materials, kBase}}};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, materials);
+        return keepingValues<M>({{{"MaterialMulti", 1, {{materials, F::uniqueName()}, {materials, F::base()}}}, {}}});
+    }();
+    return layout;
 }
 
-const Description<MaterialBump>& MaterialBump::description() {
+const MaterialLayout<MaterialBump>& MaterialBump::layout() {
     using M = MaterialBump;
-    static const Description<M> d{
-        "MaterialBump",
-        {slot(&M::base_mtl), texture(&M::bump_tex, "bump_tex"), value(&M::bump_tex_mult, 1.0f)},
-        1,
-        {{kUniqueName, fileName(&M::bump_tex), &M::bump_tex_mult, always(&M::base_mtl)},
-         {kKeptName, &M::bump_tex_mult, &M::bump_tex, always(&M::base_mtl)},
-         {&M::bump_tex_mult, &M::bump_tex, always(&M::base_mtl), kBase}},
-        ReadReset::None,
-        {{"bump_tex_mult", &M::bump_tex_mult}, {"base_mtl", &M::base_mtl}, {"bump_tex", &M::bump_tex}}};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, bump_tex_mult);
+        KILN_FIELD(M, base_mtl);
+        const Field<M> bump_tex = F::optional("bump_tex", &M::bump_tex, "bump_tex");
+        return keepingValues<M>({{{"MaterialBump",
+                                   1,
+                                   {{F::uniqueName(), F::fileName("bump_tex", &M::bump_tex), bump_tex_mult, base_mtl},
+                                    {F::keptName(), bump_tex_mult, bump_tex, base_mtl},
+                                    {bump_tex_mult, bump_tex, base_mtl, F::base()}}},
+                                  {bump_tex_mult, base_mtl, bump_tex}}});
+    }();
+    return layout;
 }
 
-const Description<MaterialInstance>& MaterialInstance::description() {
+// The material it is an instance of is no part of its record.
+const MaterialLayout<MaterialInstance>& MaterialInstance::layout() {
     using M = MaterialInstance;
-    static const Description<M> d{"MaterialInstance", {uncompared(sharedSlot(&M::instanceOf))}, 1, {{kBase}}};
-    return d;
+    static const MaterialLayout<M> layout =
+        keepingValues<M>({{{"MaterialInstance", 1, {{MaterialFields<M>::base()}}}, {}}});
+    return layout;
 }
 
-const Description<Material2Sided>& Material2Sided::description() {
+const MaterialLayout<Material2Sided>& Material2Sided::layout() {
     using M = Material2Sided;
-    static const RecordLayout<M> v1 = {&M::front,        &M::back,
-                                       &M::translucency_tex, &M::translucency,
-                                       &M::translucency_tex_mult, &M::force_1sided};
-    static const RecordLayout<M> v2 = join(v1, {&M::transparency_tex, &M::transparency, &M::transparency_tex_mult});
-    static const Description<M> d{
-        "Material2Sided",
-        {slot(&M::front), slot(&M::back), texture(&M::translucency_tex, "translucency_tex"),
-         texture(&M::transparency_tex, "transparency_tex"), value(&M::translucency, {}),
-         value(&M::transparency, {}), value(&M::translucency_tex_mult, 1.0f),
-         value(&M::transparency_tex_mult, 1.0f), value(&M::force_1sided, false)},
-        1,
-        {v1, v2, v2 + kBase},
-        ReadReset::None,
-        {{"front", &M::front},
-         {"back", &M::back},
-         {"translucency_tex", &M::translucency_tex},
-         {"transparency_tex", &M::transparency_tex},
-         {"translucency", &M::translucency},
-         {"transparency", &M::transparency},
-         {"translucency_tex_mult", &M::translucency_tex_mult},
-         {"transparency_tex_mult", &M::transparency_tex_mult},
-         {"force_1sided", &M::force_1sided}}};
-    return d;
+    using F = MaterialFields<M>;
+    using Fields = FieldList<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, translucency);
+        KILN_FIELD(M, transparency);
+        KILN_FIELD(M, translucency_tex_mult);
+        KILN_FIELD(M, transparency_tex_mult);
+        KILN_FIELD(M, force_1sided);
+        const Field<M> front = F::optional("front", &M::front);
+        const Field<M> back = F::optional("back", &M::back);
+        const Field<M> translucency_tex = F::optional("translucency_tex", &M::translucency_tex, "translucency_tex");
+        const Field<M> transparency_tex = F::optional("transparency_tex", &M::transparency_tex, "transparency_tex");
+        const Fields v1 = {front, back, translucency_tex, translucency, translucency_tex_mult, force_1sided};
+        const Fields v2 = v1 + Fields{transparency_tex, transparency, transparency_tex_mult};
+        return keepingValues<M>({{{"Material2Sided", 1, {v1, v2, v2 + F::base()}},
+                                  {front, back, translucency_tex, transparency_tex, translucency, transparency,
+                                   translucency_tex_mult, transparency_tex_mult, force_1sided}}});
+    }();
+    return layout;
 }
 
-const Description<MaterialLinked>& MaterialLinked::description() {
+const MaterialLayout<MaterialLinked>& MaterialLinked::layout() {
     using M = MaterialLinked;
-    static const Description<M> d{"MaterialLinked",
-                                  {slot(&M::linked), slot(&M::idData)},
-                                  1,
-                                  {{&M::idData, always(&M::linked), kBase}},
-                                  ReadReset::Full};
-    return d;
+    static const MaterialLayout<M> layout{
+        {{"MaterialLinked", 1, {{{"idData", &M::idData}, {"linked", &M::linked}, MaterialFields<M>::base()}}}, {}}};
+    return layout;
 }
 
-const Description<MaterialSkp2Sided>& MaterialSkp2Sided::description() {
+const MaterialLayout<MaterialSkp2Sided>& MaterialSkp2Sided::layout() {
     using M = MaterialSkp2Sided;
-    static const Description<M> d{
-        "MaterialSkp2Sided",
-        {slot(&M::front), slot(&M::back), value(&M::force_1sided, false)},
-        1,
-        {{kBase, &M::front, &M::back, &M::force_1sided}},
-        ReadReset::None,
-        {{"front", &M::front}, {"back", &M::back}, {"force_1sided", &M::force_1sided}}};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout = [] {
+        const Field<M> front = F::optional("front", &M::front);
+        const Field<M> back = F::optional("back", &M::back);
+        KILN_FIELD(M, force_1sided);
+        return keepingValues<M>(
+            {{{"MaterialSkp2Sided", 1, {{F::base(), front, back, force_1sided}}}, {front, back, force_1sided}}});
+    }();
+    return layout;
 }
 
-const Description<MaterialOverrideEnvironment>& MaterialOverrideEnvironment::description() {
+const MaterialLayout<MaterialOverrideEnvironment>& MaterialOverrideEnvironment::layout() {
     using M = MaterialOverrideEnvironment;
-    static const Description<M> d{
-        "MaterialOverrideEnvironment",
-        {slot(&M::base_mtl),
-         texture(&M::gi_tex, "gi_tex"),
-         texture(&M::bg_tex, "bg_tex"),
-         texture(&M::reflect_tex, "reflect_tex"),
-         texture(&M::refract_tex, "refract_tex"),
-         value(&M::gi_color, {}),
-         value(&M::bg_color, {}),
-         value(&M::reflect_color, {}),
-         value(&M::refract_color, {}),
-         value(&M::bg_tex_mult, 1.0f),
-         value(&M::gi_tex_mult, 1.0f),
-         value(&M::reflect_tex_mult, 1.0f),
-         value(&M::refract_tex_mult, 1.0f),
-         value(&M::override_bg, false),
-         value(&M::override_gi, false),
-         value(&M::override_reflect, false),
-         value(&M::override_refract, false)},
-        1,
-        {{kBase,
-          &M::base_mtl,
-          &M::bg_tex,
-          &M::gi_tex,
-          &M::reflect_tex,
-          &M::refract_tex,
-          &M::bg_color,
-          &M::gi_color,
-          &M::reflect_color,
-          &M::refract_color,
-          &M::bg_tex_mult,
-          &M::gi_tex_mult,
-          &M::reflect_tex_mult,
-          &M::refract_tex_mult,
-          &M::override_bg,
-          &M::override_gi,
-          &M::override_reflect,
-          &M::override_refract}},
-        ReadReset::Full};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout{{{"MaterialOverrideEnvironment",
+                                            1,
+                                            {{F::base(),
+                                              F::optional("base_mtl", &M::base_mtl),
+                                              F::optional("bg_tex", &M::bg_tex),
+                                              F::optional("gi_tex", &M::gi_tex),
+                                              F::optional("reflect_tex", &M::reflect_tex),
+                                              F::optional("refract_tex", &M::refract_tex),
+                                              {"bg_color", &M::bg_color},
+                                              {"gi_color", &M::gi_color},
+                                              {"reflect_color", &M::reflect_color},
+                                              {"refract_color", &M::refract_color},
+                                              {"bg_tex_mult", &M::bg_tex_mult},
+                                              {"gi_tex_mult", &M::gi_tex_mult},
+                                              {"reflect_tex_mult", &M::reflect_tex_mult},
+                                              {"refract_tex_mult", &M::refract_tex_mult},
+                                              {"override_bg", &M::override_bg},
+                                              {"override_gi", &M::override_gi},
+                                              {"override_reflect", &M::override_reflect},
+                                              {"override_refract", &M::override_refract}}}},
+                                           {}}};
+    return layout;
 }
 
 void MaterialOverrideEnvironment::writeXML(AssetXmlWriter& writer, const std::string& parentUrl) {
@@ -127,20 +112,24 @@ void MaterialOverrideEnvironment::writeXML(AssetXmlWriter& writer, const std::st
     if (base_mtl && !walk.tooDeep()) base_mtl->writeXML(writer, parentUrl);
 }
 
-const Description<MaterialDisplaced>& MaterialDisplaced::description() {
+const MaterialLayout<MaterialDisplaced>& MaterialDisplaced::layout() {
     using M = MaterialDisplaced;
-    static const RecordLayout<M> v1 = {kBase, &M::base_mtl, &M::displace_tex, &M::displace_tex_mult};
-    static const Description<M> d{
-        "MaterialDisplaced",
-        {slot(&M::base_mtl), texture(&M::displace_tex, "displace_tex"), value(&M::displace_tex_mult, 1.0f),
-         value(&M::displace_shift, 0.0f), value(&M::displace_edge_length, 4.0f),
-         value(&M::displace_max_subdivs, 256), value(&M::displace_continuity, 1),
-         value(&M::displace_view_dependent, 1), value(&M::displace_use_globals, 1)},
-        1,
-        {v1, join(v1, {&M::displace_shift, &M::displace_edge_length, &M::displace_max_subdivs,
-                       &M::displace_continuity, &M::displace_view_dependent, &M::displace_use_globals})},
-        ReadReset::Full};
-    return d;
+    using F = MaterialFields<M>;
+    using Fields = FieldList<M>;
+    static const MaterialLayout<M> layout = [] {
+        const Fields v1 = {F::base(), F::optional("base_mtl", &M::base_mtl), F::optional("displace_tex", &M::displace_tex),
+                           {"displace_tex_mult", &M::displace_tex_mult}};
+        return MaterialLayout<M>{{{"MaterialDisplaced",
+                                   1,
+                                   {v1, v1 + Fields{{"displace_shift", &M::displace_shift},
+                                                    {"displace_edge_length", &M::displace_edge_length},
+                                                    {"displace_max_subdivs", &M::displace_max_subdivs},
+                                                    {"displace_continuity", &M::displace_continuity},
+                                                    {"displace_view_dependent", &M::displace_view_dependent},
+                                                    {"displace_use_globals", &M::displace_use_globals}}}},
+                                  {}}};
+    }();
+    return layout;
 }
 
 void MaterialDisplaced::writeXML(AssetXmlWriter& writer, const std::string& parentUrl) {
@@ -148,60 +137,62 @@ void MaterialDisplaced::writeXML(AssetXmlWriter& writer, const std::string& pare
     if (base_mtl && !walk.tooDeep()) base_mtl->writeXML(writer, parentUrl + "/" + name);
 }
 
-const Description<MaterialObjectExclusion>& MaterialObjectExclusion::description() {
+const MaterialLayout<MaterialObjectExclusion>& MaterialObjectExclusion::layout() {
     using M = MaterialObjectExclusion;
-    static const RecordLayout<M> v1 = {&M::mode, &M::base_mtl, &M::objects};
-    static const Description<M> d{
-        "MaterialObjectExclusion",
-        {slot(&M::base_mtl), value(&M::mode, 0), slot(&M::objects), value(&M::short_circuit, true)},
-        1,
-        {v1, v1 + kBase, v1 + kBase + &M::short_circuit},
-        ReadReset::Full,
-        {{"base_mtl", &M::base_mtl},
-         {"mode", &M::mode},
-         {"short_circuit", &M::short_circuit},
-         {"objects", &M::objects}}};
-    return d;
+    using F = MaterialFields<M>;
+    using Fields = FieldList<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, mode);
+        KILN_FIELD(M, objects);
+        KILN_FIELD(M, short_circuit);
+        const Field<M> base_mtl = F::optional("base_mtl", &M::base_mtl);
+        const Fields v2 = Fields{mode, base_mtl, objects} + F::base();
+        return MaterialLayout<M>{{{"MaterialObjectExclusion", 1, {{mode, base_mtl, objects}, v2, v2 + short_circuit}},
+                                  {base_mtl, mode, short_circuit, objects}}};
+    }();
+    return layout;
 }
 
-const Description<MaterialAlphaContribution>& MaterialAlphaContribution::description() {
+const MaterialLayout<MaterialAlphaContribution>& MaterialAlphaContribution::layout() {
     using M = MaterialAlphaContribution;
-    static const Description<M> d{
-        "MaterialAlphaContribution",
-        {slot(&M::base_mtl), texture(&M::alpha_tex, "alpha_tex"), value(&M::alpha_tex_mult, 1.0f),
-         value(&M::alpha, 1.0f)},
-        1,
-        {{kBase, &M::base_mtl, &M::alpha_tex, &M::alpha_tex_mult, &M::alpha}},
-        ReadReset::Full,
-        {{"alpha", &M::alpha},
-         {"alpha_tex_mult", &M::alpha_tex_mult},
-         {"base_mtl", &M::base_mtl},
-         {"alpha_tex", &M::alpha_tex}}};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, alpha_tex_mult);
+        KILN_FIELD(M, alpha);
+        const Field<M> base_mtl = F::optional("base_mtl", &M::base_mtl);
+        const Field<M> alpha_tex = F::optional("alpha_tex", &M::alpha_tex, "alpha_tex");
+        return MaterialLayout<M>{{{"MaterialAlphaContribution", 1, {{F::base(), base_mtl, alpha_tex, alpha_tex_mult, alpha}}},
+                                  {alpha, alpha_tex_mult, base_mtl, alpha_tex}}};
+    }();
+    return layout;
 }
 
-const Description<MaterialAngleBlend>& MaterialAngleBlend::description() {
+const MaterialLayout<MaterialAngleBlend>& MaterialAngleBlend::layout() {
     using M = MaterialAngleBlend;
-    static const Description<M> d{
-        "MaterialAngleBlend",
-        {slot(&M::mtl_one), slot(&M::mtl_two), value(&M::start_angle, 75.0f), value(&M::stop_angle, 150.0f)},
-        1,
-        {{kBase, &M::mtl_one, &M::mtl_two, &M::start_angle, &M::stop_angle}},
-        ReadReset::Full,
-        {{"mtl_one", &M::mtl_one},
-         {"mtl_two", &M::mtl_two},
-         {"start_angle", &M::start_angle},
-         {"stop_angle", &M::stop_angle}}};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, start_angle);
+        KILN_FIELD(M, stop_angle);
+        const Field<M> mtl_one = F::optional("mtl_one", &M::mtl_one);
+        const Field<M> mtl_two = F::optional("mtl_two", &M::mtl_two);
+        return MaterialLayout<M>{{{"MaterialAngleBlend", 1, {{F::base(), mtl_one, mtl_two, start_angle, stop_angle}}},
+                                  {mtl_one, mtl_two, start_angle, stop_angle}}};
+    }();
+    return layout;
 }
 
-const Description<MaterialReference>& MaterialReference::description() {
+const MaterialLayout<MaterialReference>& MaterialReference::layout() {
     using M = MaterialReference;
-    static const Description<M> d{"MaterialReference",
-                                  {slot(&M::referenceId), slot(&M::resolved)},
-                                  1,
-                                  {{kBase, &M::referenceId}, {kBase, &M::referenceId, &M::resolved}}};
-    return d;
+    using F = MaterialFields<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, referenceId);
+        return keepingValues<M>(
+            {{{"MaterialReference",
+               1,
+               {{F::base(), referenceId}, {F::base(), referenceId, F::optional("resolved", &M::resolved)}}},
+              {}}});
+    }();
+    return layout;
 }
 
 // A material the walk is already inside cannot be carried inside itself.
@@ -216,76 +207,44 @@ void MaterialReference::writeXML(AssetXmlWriter& writer, const std::string& pare
     if (resolved && !walk.tooDeep()) resolved->writeXML(writer, parentUrl);
 }
 
-const Description<MaterialToon>& MaterialToon::description() {
+const MaterialLayout<MaterialToon>& MaterialToon::layout() {
     using M = MaterialToon;
-    static const RecordLayout<M> v1 = {&M::base_mtl,
-                                       &M::width,
-                                       &M::width_tex_mult,
-                                       &M::width_tex,
-                                       &M::opacity,
-                                       &M::opacity_tex_mult,
-                                       &M::opacity_tex,
-                                       &M::distort,
-                                       &M::distort_tex_mult,
-                                       &M::distort_tex,
-                                       &M::color,
-                                       &M::color_tex_mult,
-                                       &M::color_tex,
-                                       &M::z_threshold,
-                                       &M::trace_bias,
-                                       &M::normal_threshold,
-                                       &M::line_units,
-                                       &M::do_secondary,
-                                       &M::divide_by_distance,
-                                       kBase};
-    static const Description<M> d{
-        "MaterialToon",
-        {slot(&M::base_mtl),
-         texture(&M::color_tex, "color_tex"),
-         texture(&M::distort_tex, "distort_tex"),
-         texture(&M::opacity_tex, "opacity_tex"),
-         texture(&M::width_tex, "width_tex"),
-         value(&M::color, {}),
-         value(&M::color_tex_mult, 1.0f),
-         value(&M::distort, 0.0f),
-         value(&M::distort_tex_mult, 1.0f),
-         value(&M::opacity, 1.0f),
-         value(&M::opacity_tex_mult, 1.0f),
-         value(&M::width, 1.5f),
-         value(&M::width_tex_mult, 1.0f),
-         value(&M::z_threshold, 0.95f),
-         value(&M::trace_bias, 0.02f),
-         value(&M::normal_threshold, 0.7f),
-         value(&M::line_units, 1.0f),
-         value(&M::silhouette_mult, 1.5f),
-         value(&M::do_secondary, true),
-         value(&M::divide_by_distance, false),
-         value(&M::do_silhouette_mult, false)},
-        1,
-        {v1, join(v1, {&M::do_silhouette_mult, &M::silhouette_mult})},
-        ReadReset::Full,
-        {{"base_mtl", &M::base_mtl},
-         {"color_tex", &M::color_tex},
-         {"distort_tex", &M::distort_tex},
-         {"opacity_tex", &M::opacity_tex},
-         {"width_tex", &M::width_tex},
-         {"color", &M::color},
-         {"color_tex_mult", &M::color_tex_mult},
-         {"distort", &M::distort},
-         {"distort_tex_mult", &M::distort_tex_mult},
-         {"opacity", &M::opacity},
-         {"opacity_tex_mult", &M::opacity_tex_mult},
-         {"width", &M::width},
-         {"width_tex_mult", &M::width_tex_mult},
-         {"z_threshold", &M::z_threshold},
-         {"trace_bias", &M::trace_bias},
-         {"normal_threshold", &M::normal_threshold},
-         {"line_units", &M::line_units},
-         {"silhouette_mult", &M::silhouette_mult},
-         {"do_secondary", &M::do_secondary},
-         {"divide_by_distance", &M::divide_by_distance},
-         {"do_silhouette_mult", &M::do_silhouette_mult}}};
-    return d;
+    using F = MaterialFields<M>;
+    using Fields = FieldList<M>;
+    static const MaterialLayout<M> layout = [] {
+        KILN_FIELD(M, width);
+        KILN_FIELD(M, width_tex_mult);
+        KILN_FIELD(M, opacity);
+        KILN_FIELD(M, opacity_tex_mult);
+        KILN_FIELD(M, distort);
+        KILN_FIELD(M, distort_tex_mult);
+        KILN_FIELD(M, color);
+        KILN_FIELD(M, color_tex_mult);
+        KILN_FIELD(M, z_threshold);
+        KILN_FIELD(M, trace_bias);
+        KILN_FIELD(M, normal_threshold);
+        KILN_FIELD(M, line_units);
+        KILN_FIELD(M, silhouette_mult);
+        KILN_FIELD(M, do_secondary);
+        KILN_FIELD(M, divide_by_distance);
+        KILN_FIELD(M, do_silhouette_mult);
+        const Field<M> base_mtl = F::optional("base_mtl", &M::base_mtl);
+        const Field<M> width_tex = F::optional("width_tex", &M::width_tex, "width_tex");
+        const Field<M> opacity_tex = F::optional("opacity_tex", &M::opacity_tex, "opacity_tex");
+        const Field<M> distort_tex = F::optional("distort_tex", &M::distort_tex, "distort_tex");
+        const Field<M> color_tex = F::optional("color_tex", &M::color_tex, "color_tex");
+        const Fields v1 = {base_mtl,         width,     width_tex_mult,   width_tex,  opacity,   opacity_tex_mult,
+                           opacity_tex,      distort,   distort_tex_mult, distort_tex, color,    color_tex_mult,
+                           color_tex,        z_threshold, trace_bias,     normal_threshold, line_units, do_secondary,
+                           divide_by_distance, F::base()};
+        return MaterialLayout<M>{
+            {{"MaterialToon", 1, {v1, v1 + Fields{do_silhouette_mult, silhouette_mult}}},
+             {base_mtl,       color_tex,   distort_tex,    opacity_tex,      width_tex,  color,        color_tex_mult,
+              distort,        distort_tex_mult, opacity,   opacity_tex_mult, width,      width_tex_mult, z_threshold,
+              trace_bias,     normal_threshold, line_units, silhouette_mult, do_secondary, divide_by_distance,
+              do_silhouette_mult}}};
+    }();
+    return layout;
 }
 
 }  // namespace KilnCore

@@ -3,107 +3,107 @@
 #pragma once
 
 #include "materials/DescribedMaterial.h"
+#include "materials/MaterialIdData.h"
 
 namespace KilnCore {
 
-// Declares what every composite declares: construction through reset, its
-// type, its plugin type and its description.
-#define KILN_COMPOSITE(Class, id, plugin, resetsName)                    \
-public:                                                                  \
-    static constexpr bool kResetsName = resetsName;                      \
-    Class() { reset(); }                                                 \
-    int32_t typeId() const override { return id; }                      \
-    std::string_view pluginType() const override { return plugin; }      \
-    static const Description<Class>& description();
+// Declares what every composite declares: its type, its plugin type,
+// whether its reset renames it, and its layout.
+#define KILN_COMPOSITE(Class, id, plugin, resetsName)            \
+public:                                                          \
+    static constexpr int32_t kTypeId = MaterialType::id;         \
+    static constexpr std::string_view kPluginType = plugin;      \
+    static constexpr bool kResetsName = resetsName;              \
+    static const MaterialLayout<Class>& layout();
 
 // A list of sub-materials; writes no XML of its own.
 class MaterialMulti final : public DescribedMaterial<MaterialMulti> {
-    KILN_COMPOSITE(MaterialMulti, 2, "MtlMulti", true)
+    KILN_COMPOSITE(MaterialMulti, Multi, "MtlMulti", true)
     std::vector<MaterialRef> materials;
 };
 
 class MaterialBump final : public DescribedMaterial<MaterialBump> {
-    KILN_COMPOSITE(MaterialBump, 3, "MtlBump", true)
+    KILN_COMPOSITE(MaterialBump, Bump, "MtlBump", true)
     MaterialRef base_mtl;
     TextureRef bump_tex;
-    float bump_tex_mult;
+    float bump_tex_mult = 1.0f;
 };
 
 // An instance of another material, which its record does not carry: copies
 // share it and comparisons leave it out. Writes no XML of its own.
 class MaterialInstance final : public DescribedMaterial<MaterialInstance> {
-    KILN_COMPOSITE(MaterialInstance, 4, "", true)
+    KILN_COMPOSITE(MaterialInstance, Instance, "", true)
     MaterialRef instanceOf;
 };
 
 class Material2Sided final : public DescribedMaterial<Material2Sided> {
-    KILN_COMPOSITE(Material2Sided, 5, "Mtl2Sided", false)
+    KILN_COMPOSITE(Material2Sided, TwoSided, "Mtl2Sided", false)
     MaterialRef front, back;
     TextureRef translucency_tex, transparency_tex;
     Color translucency, transparency;
-    float translucency_tex_mult, transparency_tex_mult;
-    bool force_1sided;
+    float translucency_tex_mult = 1.0f, transparency_tex_mult = 1.0f;
+    bool force_1sided = false;
 };
 
 // A material tied to an object of the host by an identifier; writes no XML
 // of its own, and cannot be written without its linked material.
 class MaterialLinked final : public DescribedMaterial<MaterialLinked> {
-    KILN_COMPOSITE(MaterialLinked, 6, "", false)
-    using IdData = MaterialIdData;
+    KILN_COMPOSITE(MaterialLinked, Linked, "", false)
     MaterialRef linked;
-    IdData idData;
+    MaterialIdData idData;
 };
 
 class MaterialSkp2Sided final : public DescribedMaterial<MaterialSkp2Sided> {
-    KILN_COMPOSITE(MaterialSkp2Sided, 7, "MtlSkp2Sided", false)
+    KILN_COMPOSITE(MaterialSkp2Sided, SkpTwoSided, "MtlSkp2Sided", false)
     MaterialRef front, back;
-    bool force_1sided;
+    bool force_1sided = false;
 };
 
 // Its parameters reach XML only through the material document; on its own
 // it writes its base material under the URL it is given.
 class MaterialOverrideEnvironment final : public DescribedMaterial<MaterialOverrideEnvironment> {
-    KILN_COMPOSITE(MaterialOverrideEnvironment, 8, "MtlOverrideEnvironment", false)
+    KILN_COMPOSITE(MaterialOverrideEnvironment, OverrideEnvironment, "MtlOverrideEnvironment", false)
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
 
     MaterialRef base_mtl;
     TextureRef gi_tex, bg_tex, reflect_tex, refract_tex;
     Color gi_color, bg_color, reflect_color, refract_color;
-    float bg_tex_mult, gi_tex_mult, reflect_tex_mult, refract_tex_mult;
-    bool override_bg, override_gi, override_reflect, override_refract;
+    float bg_tex_mult = 1.0f, gi_tex_mult = 1.0f, reflect_tex_mult = 1.0f, refract_tex_mult = 1.0f;
+    bool override_bg = false, override_gi = false, override_reflect = false, override_refract = false;
 };
 
 // Its parameters reach XML only through the material document; on its own
 // it writes its base material under its own URL.
 class MaterialDisplaced final : public DescribedMaterial<MaterialDisplaced> {
-    KILN_COMPOSITE(MaterialDisplaced, 9, "MtlDisplaced", false)
+    KILN_COMPOSITE(MaterialDisplaced, Displaced, "MtlDisplaced", false)
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
 
     MaterialRef base_mtl;
     TextureRef displace_tex;
-    float displace_tex_mult, displace_shift, displace_edge_length;
-    int32_t displace_max_subdivs, displace_continuity, displace_view_dependent, displace_use_globals;
+    float displace_tex_mult = 1.0f, displace_shift = 0.0f, displace_edge_length = 4.0f;
+    int32_t displace_max_subdivs = 256, displace_continuity = 1, displace_view_dependent = 1,
+            displace_use_globals = 1;
 };
 
 class MaterialObjectExclusion final : public DescribedMaterial<MaterialObjectExclusion> {
-    KILN_COMPOSITE(MaterialObjectExclusion, 10, "MtlObjectExclusion", false)
+    KILN_COMPOSITE(MaterialObjectExclusion, ObjectExclusion, "MtlObjectExclusion", false)
     MaterialRef base_mtl;
-    int32_t mode;
+    int32_t mode = 0;
     std::vector<std::string> objects;
-    bool short_circuit;
+    bool short_circuit = true;
 };
 
 class MaterialAlphaContribution final : public DescribedMaterial<MaterialAlphaContribution> {
-    KILN_COMPOSITE(MaterialAlphaContribution, 11, "MtlAlphaContribution", false)
+    KILN_COMPOSITE(MaterialAlphaContribution, AlphaContribution, "MtlAlphaContribution", false)
     MaterialRef base_mtl;
     TextureRef alpha_tex;
-    float alpha_tex_mult, alpha;
+    float alpha_tex_mult = 1.0f, alpha = 1.0f;
 };
 
 class MaterialAngleBlend final : public DescribedMaterial<MaterialAngleBlend> {
-    KILN_COMPOSITE(MaterialAngleBlend, 12, "MtlAngleBlend", false)
+    KILN_COMPOSITE(MaterialAngleBlend, AngleBlend, "MtlAngleBlend", false)
     MaterialRef mtl_one, mtl_two;
-    float start_angle, stop_angle;
+    float start_angle = 75.0f, stop_angle = 150.0f;
 };
 
 // Refers to a library material by identifier. Writing the record first takes
@@ -111,7 +111,7 @@ class MaterialAngleBlend final : public DescribedMaterial<MaterialAngleBlend> {
 // record carries it as it is at that time. Its own XML is the resolved
 // material's, when there is one.
 class MaterialReference final : public DescribedMaterial<MaterialReference> {
-    KILN_COMPOSITE(MaterialReference, 13, "", true)
+    KILN_COMPOSITE(MaterialReference, Reference, "", true)
     bool serialize(QuickArchive& archive) override;
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
 
@@ -120,13 +120,15 @@ class MaterialReference final : public DescribedMaterial<MaterialReference> {
 };
 
 class MaterialToon final : public DescribedMaterial<MaterialToon> {
-    KILN_COMPOSITE(MaterialToon, 14, "MtlToon", false)
+    KILN_COMPOSITE(MaterialToon, Toon, "MtlToon", false)
     MaterialRef base_mtl;
     TextureRef color_tex, distort_tex, opacity_tex, width_tex;
     Color color;
-    float color_tex_mult, distort, distort_tex_mult, opacity, opacity_tex_mult, width, width_tex_mult;
-    float z_threshold, trace_bias, normal_threshold, line_units, silhouette_mult;
-    bool do_secondary, divide_by_distance, do_silhouette_mult;
+    float color_tex_mult = 1.0f, distort = 0.0f, distort_tex_mult = 1.0f, opacity = 1.0f, opacity_tex_mult = 1.0f,
+          width = 1.5f, width_tex_mult = 1.0f;
+    float z_threshold = 0.95f, trace_bias = 0.02f, normal_threshold = 0.7f, line_units = 1.0f,
+          silhouette_mult = 1.5f;
+    bool do_secondary = true, divide_by_distance = false, do_silhouette_mult = false;
 };
 
 #undef KILN_COMPOSITE

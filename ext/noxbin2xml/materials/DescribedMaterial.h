@@ -1,9 +1,10 @@
-// Implements the material interface from a class's description table (see
-// FieldTables.h). A class sets kResetsName when its reset also gives it a
-// free default name and clears its identifier.
+// Implements the material interface from a class's layout (MaterialFields.h).
+// A class C provides kTypeId, kPluginType, a static layout(), and
+// kResetsName when its reset also gives it a free default name and clears
+// its identifier. Its members' initialisers are its defaults.
 #pragma once
 
-#include "materials/FieldTables.h"
+#include "materials/MaterialFields.h"
 #include "materials/MaterialWalk.h"
 #include "materials/SceneMaterials.h"
 
@@ -12,9 +13,15 @@ namespace KilnCore {
 template <class C>
 class DescribedMaterial : public BaseMaterial {
 public:
+    int32_t typeId() const override { return C::kTypeId; }
+    std::string_view pluginType() const override { return C::kPluginType; }
+
+    // The class's fields back to their defaults (assignment keeps the name
+    // and identifier).
     void reset() override {
+        static const C defaults;
+        self() = defaults;
         if (C::kResetsName) resetBase();
-        fields::reset(self(), C::description().fields);
     }
     std::shared_ptr<BaseMaterial> duplicate() const override {
         auto copy = copyWith(true);
@@ -25,20 +32,20 @@ public:
     bool isEqual(const std::shared_ptr<BaseMaterial>& other) const override {
         MaterialWalk walk(this);
         const C* that = other && other->typeId() == typeId() ? dynamic_cast<const C*>(other.get()) : nullptr;
-        return that && !walk.tooDeep() && fields::equal(self(), *that, C::description().fields);
+        return that && !walk.tooDeep() && fieldsEqual(self(), *that, C::layout().record.newest());
     }
     bool serialize(QuickArchive& archive) override {
         MaterialWalk walk(this);
-        return !walk.tooDeep() && writeDescribedRecord(self(), archive, C::description());
+        return !walk.tooDeep() && writeRecord(self(), archive, C::layout().record);
     }
-    bool deserialize(QuickArchive& archive) override {
-        return readDescribedRecord(self(), archive, C::description());
-    }
+    bool deserialize(QuickArchive& archive) override { return readRecord(self(), archive, C::layout().record); }
     // Classes without parameters write no asset.
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override {
         MaterialWalk walk(this);
-        if (walk.tooDeep() || C::description().params.empty()) return;
-        fields::writeAsset(self(), writer, parentUrl + "/" + name, C::description());
+        if (walk.tooDeep() || C::layout().parameters.empty()) return;
+        std::string url = parentUrl;
+        appendAssetName(url);
+        writeMaterialAsset(writer, self(), url, C::layout());
     }
 
 protected:
@@ -51,9 +58,17 @@ private:
     std::shared_ptr<C> copyWith(bool duplicate) const {
         MaterialWalk walk(this);
         auto copy = std::make_shared<C>(self());
-        if (!walk.tooDeep()) fields::deepCopy<C>(*copy, C::description().fields, duplicate);
+        if (!walk.tooDeep()) copyChildren(*copy, C::layout().record.newest(), duplicate);
         return copy;
     }
 };
+
+// A material that reads a record of the old versions without resetting:
+// fields its record lacks keep what the material held.
+template <class C>
+MaterialLayout<C> keepingValues(MaterialLayout<C> layout) {
+    layout.record.beforeRead = nullptr;
+    return layout;
+}
 
 }  // namespace KilnCore

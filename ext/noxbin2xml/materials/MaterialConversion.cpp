@@ -5,17 +5,24 @@
 
 namespace KilnCore {
 
+namespace {
+
+void appendMaterialDocument(std::string& xml, const std::shared_ptr<BaseMaterial>& material) {
+    appendDocument(xml, [&](AssetXmlWriter& writer) { MtlTESSARConverter(material).writeXML(writer, ""); });
+}
+
+}  // namespace
+
 std::string materialDocument(const std::shared_ptr<BaseMaterial>& material) {
     std::string text;
-    AssetXmlWriter writer(text);
-    MtlTESSARConverter(material).writeXML(writer, "");
+    appendMaterialDocument(text, material);
     return text;
 }
 
 bool convertMaterialRecord(QuickArchive& archive, int32_t typeId, std::string& xml) {
     std::shared_ptr<BaseMaterial> material = createMaterial(typeId);
     if (!material || !material->deserialize(archive)) return false;
-    xml += materialDocument(material);
+    appendMaterialDocument(xml, material);
     return true;
 }
 

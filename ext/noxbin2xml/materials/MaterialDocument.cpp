@@ -20,17 +20,22 @@ std::vector<MaterialRef> partsOf(const MaterialRef& m, Members... members) {
 // The sub-materials a search descends into.
 std::vector<MaterialRef> searchedParts(const MaterialRef& m) {
     switch (m->typeId()) {
-        case 3: return partsOf<MaterialBump>(m, &MaterialBump::base_mtl);
-        case 5: return partsOf<Material2Sided>(m, &Material2Sided::front, &Material2Sided::back);
-        case 6: return partsOf<MaterialLinked>(m, &MaterialLinked::linked);
-        case 7: return partsOf<MaterialSkp2Sided>(m, &MaterialSkp2Sided::front, &MaterialSkp2Sided::back);
-        case 8: return partsOf<MaterialOverrideEnvironment>(m, &MaterialOverrideEnvironment::base_mtl);
-        case 9: return partsOf<MaterialDisplaced>(m, &MaterialDisplaced::base_mtl);
-        case 10: return partsOf<MaterialObjectExclusion>(m, &MaterialObjectExclusion::base_mtl);
-        case 11: return partsOf<MaterialAlphaContribution>(m, &MaterialAlphaContribution::base_mtl);
-        case 12: return partsOf<MaterialAngleBlend>(m, &MaterialAngleBlend::mtl_one, &MaterialAngleBlend::mtl_two);
-        case 14: return partsOf<MaterialToon>(m, &MaterialToon::base_mtl);
-        case 13:
+        case MaterialType::Bump: return partsOf<MaterialBump>(m, &MaterialBump::base_mtl);
+        case MaterialType::TwoSided: return partsOf<Material2Sided>(m, &Material2Sided::front, &Material2Sided::back);
+        case MaterialType::Linked: return partsOf<MaterialLinked>(m, &MaterialLinked::linked);
+        case MaterialType::SkpTwoSided:
+            return partsOf<MaterialSkp2Sided>(m, &MaterialSkp2Sided::front, &MaterialSkp2Sided::back);
+        case MaterialType::OverrideEnvironment:
+            return partsOf<MaterialOverrideEnvironment>(m, &MaterialOverrideEnvironment::base_mtl);
+        case MaterialType::Displaced: return partsOf<MaterialDisplaced>(m, &MaterialDisplaced::base_mtl);
+        case MaterialType::ObjectExclusion:
+            return partsOf<MaterialObjectExclusion>(m, &MaterialObjectExclusion::base_mtl);
+        case MaterialType::AlphaContribution:
+            return partsOf<MaterialAlphaContribution>(m, &MaterialAlphaContribution::base_mtl);
+        case MaterialType::AngleBlend:
+            return partsOf<MaterialAngleBlend>(m, &MaterialAngleBlend::mtl_one, &MaterialAngleBlend::mtl_two);
+        case MaterialType::Toon: return partsOf<MaterialToon>(m, &MaterialToon::base_mtl);
+        case MaterialType::Reference:
             if (const auto* ref = dynamic_cast<const MaterialReference*>(m.get())) {
                 MaterialRef target = SceneMaterials::instance().getMaterialByUuid(ref->referenceId);
                 return {target ? target : ref->resolved};
@@ -60,98 +65,106 @@ std::shared_ptr<C> firstOfType(const MaterialRef& m, int32_t typeId) {
 
 // ---------------------------------------------------------------- flattening
 
-template <class C>
-void writeParams(AssetXmlWriter& w, C& m, const std::string& url, const std::vector<Param<C>>& params) {
-    for (const Param<C>& p : params) fields::writeParam(m, w, url, p, C::description().fields);
-}
-
-// The textures among the parameters write their sub-assets, when set.
-template <class C>
-void writeTextureAssets(AssetXmlWriter& w, C* m, const std::string& url, const std::vector<Param<C>>& params) {
-    if (!m) return;
-    for (const Param<C>& p : params) {
-        const auto* texture = std::get_if<TextureRef C::*>(&p.member);
-        if (texture && m->**texture)
-            (m->**texture)->writeXML(w, url + "/" + fields::subAssetOf(C::description().fields, p.member, p.name));
-    }
-}
-
 using Bump = MaterialBump;
 using Displaced = MaterialDisplaced;
 using Override = MaterialOverrideEnvironment;
 using Alpha = MaterialAlphaContribution;
 
-const std::vector<Param<Bump>> kBumpParams = {{"bump_tex_mult", &Bump::bump_tex_mult}, {"bump_tex", &Bump::bump_tex}};
+// The parameters each wrapper adds to the flattened asset; their textures
+// write their assets under the asset's URL and the parameter name.
+template <class C>
+Field<C> texture(std::string_view name, TextureRef C::*member) {
+    return Field<C>(name, member).under(name);
+}
 
-const std::vector<Param<Displaced>> kDisplacedParams = {
-    {"displace_shift", &Displaced::displace_shift},
-    {"displace_edge_length", &Displaced::displace_edge_length},
-    {"displace_tex_mult", &Displaced::displace_tex_mult},
-    {"displace_max_subdivs", &Displaced::displace_max_subdivs},
-    {"displace_continuity", &Displaced::displace_continuity},
-    {"displace_view_dependent", &Displaced::displace_view_dependent},
-    {"displace_use_globals", &Displaced::displace_use_globals},
-    {"displace_tex", &Displaced::displace_tex}};
+const FieldList<Bump> kBumpParams = {{"bump_tex_mult", &Bump::bump_tex_mult}, texture("bump_tex", &Bump::bump_tex)};
 
-const std::vector<Param<Override>> kOverrideParams = {
-    {"gi_tex", &Override::gi_tex},
-    {"bg_tex", &Override::bg_tex},
-    {"reflect_tex", &Override::reflect_tex},
-    {"refract_tex", &Override::refract_tex},
-    {"gi_color", &Override::gi_color},
-    {"bg_color", &Override::bg_color},
-    {"reflect_color", &Override::reflect_color},
-    {"refract_color", &Override::refract_color},
-    {"bg_tex_mult", &Override::bg_tex_mult},
-    {"gi_tex_mult", &Override::gi_tex_mult},
-    {"reflect_tex_mult", &Override::reflect_tex_mult},
-    {"refract_tex_mult", &Override::refract_tex_mult},
-    {"override_bg", &Override::override_bg},
-    {"override_gi", &Override::override_gi},
-    {"override_reflect", &Override::override_reflect},
-    {"override_refract", &Override::override_refract}};
+const FieldList<Displaced> kDisplacedParams = {{"displace_shift", &Displaced::displace_shift},
+                                               {"displace_edge_length", &Displaced::displace_edge_length},
+                                               {"displace_tex_mult", &Displaced::displace_tex_mult},
+                                               {"displace_max_subdivs", &Displaced::displace_max_subdivs},
+                                               {"displace_continuity", &Displaced::displace_continuity},
+                                               {"displace_view_dependent", &Displaced::displace_view_dependent},
+                                               {"displace_use_globals", &Displaced::displace_use_globals},
+                                               texture("displace_tex", &Displaced::displace_tex)};
 
-const std::vector<Param<Alpha>> kAlphaParams = {
-    {"alpha", &Alpha::alpha}, {"alpha_tex_mult", &Alpha::alpha_tex_mult}, {"alpha_tex", &Alpha::alpha_tex}};
+const FieldList<Override> kOverrideParams = {texture("gi_tex", &Override::gi_tex),
+                                             texture("bg_tex", &Override::bg_tex),
+                                             texture("reflect_tex", &Override::reflect_tex),
+                                             texture("refract_tex", &Override::refract_tex),
+                                             {"gi_color", &Override::gi_color},
+                                             {"bg_color", &Override::bg_color},
+                                             {"reflect_color", &Override::reflect_color},
+                                             {"refract_color", &Override::refract_color},
+                                             {"bg_tex_mult", &Override::bg_tex_mult},
+                                             {"gi_tex_mult", &Override::gi_tex_mult},
+                                             {"reflect_tex_mult", &Override::reflect_tex_mult},
+                                             {"refract_tex_mult", &Override::refract_tex_mult},
+                                             {"override_bg", &Override::override_bg},
+                                             {"override_gi", &Override::override_gi},
+                                             {"override_reflect", &Override::override_reflect},
+                                             {"override_refract", &Override::override_refract}};
+
+const FieldList<Alpha> kAlphaParams = {{"alpha", &Alpha::alpha},
+                                       {"alpha_tex_mult", &Alpha::alpha_tex_mult},
+                                       texture("alpha_tex", &Alpha::alpha_tex)};
+
+// The wrapper's texture assets, when the chain holds the wrapper.
+template <class C>
+void writeTextureAssets(AssetXmlWriter& w, const C* m, const std::string& url, const FieldList<C>& params) {
+    if (m) writeChildAssets(w, *m, params, url);
+}
 
 // ---------------------------------------------------------------- layouts
+
+// A part of a layout is written flattened under its own name before the
+// layout's asset, and referred to as "/" and that name when it is set and,
+// for a reference, names what it refers to.
+struct LayoutPart : Codec<MaterialRef> {
+    static void assets(AssetXmlWriter& w, const MaterialRef& part, const FieldSpec&, std::string_view) {
+        writeFlattened(w, resolveReference(part));
+    }
+    static void param(AssetXmlWriter& w, const MaterialRef& part, const FieldSpec& f, std::string_view) {
+        const auto* ref = dynamic_cast<const MaterialReference*>(part.get());
+        if (part && (!ref || !ref->referenceId.empty())) w.writePluginParam(f.name, part.get(), "");
+    }
+};
 
 template <class C>
 struct Layout {
     const char* name;
-    std::vector<MaterialRef C::*> parts;
-    std::vector<Param<C>> params;
+    FieldList<C> params;
 };
 
-const Layout<MaterialAngleBlend> kAngleBlendLayout = {
-    "AngleBlendMatLayout",
-    {&MaterialAngleBlend::mtl_one, &MaterialAngleBlend::mtl_two},
-    {{"mtl_one", &MaterialAngleBlend::mtl_one},
-     {"mtl_two", &MaterialAngleBlend::mtl_two},
-     {"start_angle", &MaterialAngleBlend::start_angle},
-     {"stop_angle", &MaterialAngleBlend::stop_angle}}};
+template <class C>
+Field<C> part(std::string_view name, MaterialRef C::*member) {
+    return Field<C>::template with<LayoutPart>(name, member);
+}
+
+const Layout<MaterialAngleBlend> kAngleBlendLayout = {"AngleBlendMatLayout",
+                                                      {part("mtl_one", &MaterialAngleBlend::mtl_one),
+                                                       part("mtl_two", &MaterialAngleBlend::mtl_two),
+                                                       {"start_angle", &MaterialAngleBlend::start_angle},
+                                                       {"stop_angle", &MaterialAngleBlend::stop_angle}}};
 
 const Layout<Material2Sided> kTwoSidedLayout = {"TwoSidedMatLayout",
-                                                {&Material2Sided::front, &Material2Sided::back},
-                                                {{"front", &Material2Sided::front},
-                                                 {"back", &Material2Sided::back},
+                                                {part("front", &Material2Sided::front),
+                                                 part("back", &Material2Sided::back),
                                                  {"translucency", &Material2Sided::translucency},
                                                  {"force_1sided", &Material2Sided::force_1sided}}};
 
 const Layout<MaterialSkp2Sided> kSkpTwoSidedLayout = {"SkpTwoSidedMatLayout",
-                                                      {&MaterialSkp2Sided::front, &MaterialSkp2Sided::back},
-                                                      {{"front", &MaterialSkp2Sided::front},
-                                                       {"back", &MaterialSkp2Sided::back},
+                                                      {part("front", &MaterialSkp2Sided::front),
+                                                       part("back", &MaterialSkp2Sided::back),
                                                        {"force_1sided", &MaterialSkp2Sided::force_1sided}}};
 
 using Toon = MaterialToon;
 const Layout<Toon> kToonLayout = {"ToonMatLayout",
-                                  {&Toon::base_mtl},
-                                  {{"base_mtl", &Toon::base_mtl},
-                                   {"lineColorTex", &Toon::color_tex},
-                                   {"distortTex", &Toon::distort_tex},
-                                   {"opacityTex", &Toon::opacity_tex},
-                                   {"lineWidthTex", &Toon::width_tex},
+                                  {part("base_mtl", &Toon::base_mtl),
+                                   Field<Toon>("lineColorTex", &Toon::color_tex).under("color_tex"),
+                                   Field<Toon>("distortTex", &Toon::distort_tex).under("distort_tex"),
+                                   Field<Toon>("opacityTex", &Toon::opacity_tex).under("opacity_tex"),
+                                   Field<Toon>("lineWidthTex", &Toon::width_tex).under("width_tex"),
                                    {"lineColor", &Toon::color},
                                    {"lineColorTexMult", &Toon::color_tex_mult},
                                    {"distort", &Toon::distort},
@@ -168,41 +181,15 @@ const Layout<Toon> kToonLayout = {"ToonMatLayout",
                                    {"divideByDist", &Toon::divide_by_distance},
                                    {"doSilhouetteMult", &Toon::do_silhouette_mult}}};
 
-// A part is referred to only when it is set, and, for a reference, names
-// what it refers to.
-bool usable(const MaterialRef& part) {
-    if (!part) return false;
-    const auto* ref = dynamic_cast<const MaterialReference*>(part.get());
-    return !ref || !ref->referenceId.empty();
-}
-
-// Parts are written flattened under their own names, so a part parameter
-// refers to "/" and the part's name.
-template <class C>
-void writeLayoutAsset(AssetXmlWriter& w, C& m, const Layout<C>& layout) {
-    const std::string url = "/" + m.name;
-    for (MaterialRef C::*part : layout.parts) writeFlattened(w, resolveReference(m.*part));
-    writeTextureAssets(w, &m, url, layout.params);
-    w.beginAsset(url, "material", layout.name);
-    w.beginPlugin(m.pluginType(), "material");
-    w.beginParameters();
-    for (const Param<C>& p : layout.params) {
-        if (const auto* part = std::get_if<MaterialRef C::*>(&p.member)) {
-            if (usable(m.**part)) w.writePluginParam(p.name, m.**part, "");
-        } else {
-            fields::writeParam(m, w, url, p, C::description().fields);
-        }
-    }
-    w.endParameters();
-    w.endPlugin();
-    w.endAsset();
-}
-
+// The parts flattened, then the textures' assets, then the layout asset.
 template <class C>
 bool writeLayoutIf(AssetXmlWriter& w, const MaterialRef& m, const Layout<C>& layout) {
-    auto* c = dynamic_cast<C*>(m.get());
-    if (c) writeLayoutAsset(w, *c, layout);
-    return c != nullptr;
+    const auto* c = dynamic_cast<const C*>(m.get());
+    if (!c) return false;
+    const std::string url = "/" + c->name;
+    writeChildAssets(w, *c, layout.params, url);
+    writeParamAsset(w, *c, layout.params, {url, "material", layout.name, c->pluginType(), "material"});
+    return true;
 }
 
 }  // namespace
@@ -221,14 +208,14 @@ std::vector<MaterialRef> findMaterialsOfType(const MaterialRef& m, int32_t typeI
 
 void writeFlattened(AssetXmlWriter& w, MaterialRef m) {
     m = resolveReference(m);
-    const auto core = firstOfType<MaterialLayeredBRDF>(m, 1);
+    const auto core = firstOfType<MaterialLayeredBRDF>(m, MaterialType::Layered);
     if (!core) return;
     const std::string url = "/" + m->name;
-    const auto bump = firstOfType<Bump>(m, 3);
-    const auto displaced = firstOfType<Displaced>(m, 9);
-    const auto override = firstOfType<Override>(m, 8);
-    const auto exclusion = firstOfType<MaterialObjectExclusion>(m, 10);
-    const auto alpha = firstOfType<Alpha>(m, 11);
+    const auto bump = firstOfType<Bump>(m, MaterialType::Bump);
+    const auto displaced = firstOfType<Displaced>(m, MaterialType::Displaced);
+    const auto override = firstOfType<Override>(m, MaterialType::OverrideEnvironment);
+    const auto exclusion = firstOfType<MaterialObjectExclusion>(m, MaterialType::ObjectExclusion);
+    const auto alpha = firstOfType<Alpha>(m, MaterialType::AlphaContribution);
 
     writeTextureAssets(w, bump.get(), url, kBumpParams);
     writeTextureAssets(w, displaced.get(), url, kDisplacedParams);
@@ -239,21 +226,21 @@ void writeFlattened(AssetXmlWriter& w, MaterialRef m) {
     w.beginAsset(url, "material", "defkilnmat");
     w.beginPlugin("MtlTESSAR", "material");
     w.beginParameters();
-    writeParams(w, *core, url, MaterialLayeredBRDF::description().params);
+    writeParams(w, *core, MaterialLayeredBRDF::layout().parameters, url);
     if (bump) {
         w.writeBoolParam("bump_on", true);
-        writeParams(w, *bump, url, kBumpParams);
+        writeParams(w, *bump, kBumpParams, url);
     }
     if (displaced) {
         w.writeBoolParam("displace_on", true);
-        writeParams(w, *displaced, url, kDisplacedParams);
+        writeParams(w, *displaced, kDisplacedParams, url);
     }
-    if (override) writeParams(w, *override, url, kOverrideParams);
+    if (override) writeParams(w, *override, kOverrideParams, url);
     if (exclusion) {
         w.writeBoolParam("ignore_objects", exclusion->mode != 0);
         w.writeBoolParam("short_circuit", exclusion->short_circuit);
     }
-    if (alpha) writeParams(w, *alpha, url, kAlphaParams);
+    if (alpha) writeParams(w, *alpha, kAlphaParams, url);
     w.endParameters();
     w.endPlugin();
     w.endAsset();

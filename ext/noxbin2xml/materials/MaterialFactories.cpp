@@ -5,33 +5,26 @@
 namespace KilnCore {
 namespace {
 
-using M = BaseMaterial;
-const std::array<FactoryEntry<BaseMaterial>, 15> kMaterials{{
-    {0, makeDefault<MaterialSingleBRDF, M>},
-    {1, makeDefault<MaterialLayeredBRDF, M>},
-    {2, makeDefault<MaterialMulti, M>},
-    {3, makeDefault<MaterialBump, M>},
-    {4, makeDefault<MaterialInstance, M>},
-    {5, makeDefault<Material2Sided, M>},
-    {6, makeDefault<MaterialLinked, M>},
-    {7, makeDefault<MaterialSkp2Sided, M>},
-    {8, makeDefault<MaterialOverrideEnvironment, M>},
-    {9, makeDefault<MaterialDisplaced, M>},
-    {10, makeDefault<MaterialObjectExclusion, M>},
-    {11, makeDefault<MaterialAlphaContribution, M>},
-    {12, makeDefault<MaterialAngleBlend, M>},
-    {13, makeDefault<MaterialReference, M>},
-    {14, makeDefault<MaterialToon, M>},
-}};
+template <class C>
+constexpr FactoryEntry<BaseMaterial> material() {
+    return {C::kTypeId, makeDefault<C, BaseMaterial>};
+}
+template <class C>
+constexpr FactoryEntry<Base_BRDF> brdf() {
+    return {C::kTypeId, makeDefault<C, Base_BRDF>};
+}
 
-const std::array<FactoryEntry<Base_BRDF>, 6> kBRDFs{{
-    {1, makeDefault<Glass_BRDF, Base_BRDF>},
-    {2, makeDefault<Diffuse_BRDF, Base_BRDF>},
-    {4, makeDefault<Blinn_BRDF, Base_BRDF>},
-    {8, makeDefault<Phong_BRDF, Base_BRDF>},
-    {16, makeDefault<Mirror_BRDF, Base_BRDF>},
-    {32, makeDefault<Light_BRDF, Base_BRDF>},
-}};
+const std::array<FactoryEntry<BaseMaterial>, 15> kMaterials{
+    material<MaterialSingleBRDF>(),        material<MaterialLayeredBRDF>(),    material<MaterialMulti>(),
+    material<MaterialBump>(),              material<MaterialInstance>(),       material<Material2Sided>(),
+    material<MaterialLinked>(),            material<MaterialSkp2Sided>(),      material<MaterialOverrideEnvironment>(),
+    material<MaterialDisplaced>(),         material<MaterialObjectExclusion>(), material<MaterialAlphaContribution>(),
+    material<MaterialAngleBlend>(),        material<MaterialReference>(),      material<MaterialToon>(),
+};
+
+const std::array<FactoryEntry<Base_BRDF>, 6> kBRDFs{
+    brdf<Glass_BRDF>(), brdf<Diffuse_BRDF>(), brdf<Blinn_BRDF>(), brdf<Phong_BRDF>(), brdf<Mirror_BRDF>(), brdf<Light_BRDF>(),
+};
 
 }  // namespace
 

@@ -20,6 +20,7 @@ bool MaterialIdData::deserialize(QuickArchive& ar) {
     RecordScope rec(ar, "MaterialIdData");
     uint16_t version = 0;
     if (!rec.readVersion(version, 1, 1)) return false;
+    const uint64_t at = ar.readPos();
     ar.readInt32(kind);
     if (hasText())
         ar.readWString(textId);
@@ -27,6 +28,8 @@ bool MaterialIdData::deserialize(QuickArchive& ar) {
         ar.readInt32(numberId);
     else
         return rec.fail("identifier kind " + std::to_string(kind) + " unknown");
+    rec.traceField("identifier", hasText() ? "text" : "int32", at,
+                   [&] { return hasText() ? '"' + textId + '"' : std::to_string(numberId); });
     return true;
 }
 

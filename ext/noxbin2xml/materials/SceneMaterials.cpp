@@ -7,19 +7,18 @@
 
 namespace KilnCore {
 
+std::string_view withoutCounter(std::string_view name) {
+    size_t end = name.size();
+    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
+    return name.substr(0, end);
+}
+
 SceneMaterials& SceneMaterials::instance() {
     static SceneMaterials* library = new SceneMaterials();  // never destroyed
     return *library;
 }
 
 namespace {
-
-// The length of a name without its trailing decimal digits.
-size_t baseLength(std::string_view name) {
-    size_t end = name.size();
-    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
-    return end;
-}
 
 std::string counterText(unsigned counter) { return counter > 0 ? std::to_string(counter) : std::string(); }
 
@@ -29,7 +28,7 @@ std::string counterText(unsigned counter) { return counter > 0 ? std::to_string(
 // next one was free when last probed, so handing out the n-th default name
 // costs no probe at all instead of n.
 std::string SceneMaterials::uniqueName(std::string_view wanted) const {
-    const std::string_view base = wanted.substr(0, baseLength(wanted));
+    const std::string_view base = withoutCounter(wanted);
     auto hint = nameHints_.find(base);
     if (hint == nameHints_.end()) hint = nameHints_.emplace(std::string(base), NameHint{}).first;
     NameHint& h = hint->second;
@@ -47,7 +46,7 @@ bool SceneMaterials::file(const std::string& name, const MaterialRef& material) 
     const size_t before = materials_.size();
     materials_.emplace_hint(materials_.end(), name, material);
     if (materials_.size() == before) return false;
-    const size_t end = baseLength(name);
+    const size_t end = withoutCounter(name).size();
     const auto hint = nameHints_.find(std::string_view(name).substr(0, end));
     if (hint != nameHints_.end() && name.compare(end, std::string::npos, counterText(hint->second.next)) == 0)
         hint->second.nextIsFree = false;  // the name uniqueName would hand out next is taken now
@@ -132,18 +131,21 @@ bool SceneMaterials::serialize(QuickArchive& ar) {
 // as they are and reads the identifier index after them.
 bool SceneMaterials::readMaterials(RecordScope& rec, bool fileWithIdentifiers) {
     QuickArchive& ar = rec.archive();
+    const uint64_t at = ar.readPos();
     uint32_t count = 0;
     ar.readUInt32(count);
-    rec.note("count", std::to_string(count));
-    for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
+    bool ok = true;
+    for (uint32_t i = 0; ok && i < count && !ar.exhausted(); ++i) {
         MaterialRef material;
-        if (!readChild(rec, material)) return false;
+        ok = readChild(rec, material);
+        if (!ok) break;
         if (fileWithIdentifiers)
             addMaterial(material);
         else
             file(material->name, material);
     }
-    return true;
+    rec.traceField("materials", "children", at, [&] { return std::to_string(count) + " entries"; });
+    return ok;
 }
 
 bool SceneMaterials::deserialize(QuickArchive& ar) {
@@ -153,6 +155,7 @@ bool SceneMaterials::deserialize(QuickArchive& ar) {
     if (!rec.readVersion(version, 1, 2)) return false;
     if (!readMaterials(rec, version == 1)) return false;
     if (version == 1) return true;
+    const uint64_t at = ar.readPos();
     uint32_t count = 0;
     ar.readUInt32(count);
     for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
@@ -161,6 +164,7 @@ bool SceneMaterials::deserialize(QuickArchive& ar) {
         ar.readWString(name);
         uuids_.emplace(std::move(id), std::move(name));
     }
+    rec.traceField("identifiers", "texts", at, [&] { return std::to_string(count) + " entries"; });
     return true;
 }
 

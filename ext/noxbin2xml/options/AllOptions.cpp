@@ -1,7 +1,7 @@
 #include "options/AllOptions.h"
 
-#include "options/RecordFields.h"
 #include "options/SettingsGroups.h"
+#include "serial/Children.h"
 #include "textures/BaseTexture.h"
 
 namespace KilnCore {
@@ -18,13 +18,143 @@ constexpr std::string_view kChannelNames[] = {
     "Raw Total Light",    "Bump Normal",     "Sample Rate",       "SSS2",
 };
 constexpr int32_t kNormalsChannel = 123;
-constexpr int32_t kAlphaChannel = 125;
-constexpr int32_t kRgbChannel = 126;
 constexpr uint32_t kOldNormalsChannel = 8;
 // From this version on a record's channel list replaces the default one.
 constexpr uint16_t kChannelsReplaceDefaults = 0x15;
 
+using O = AllOptions;
+using Slot = EnvironmentSlot;
+
+// Fields are named after the members they are read into.
+#define MEMBER(name) #name, &O::name
+
+// A field of an environment slot.
+template <class T>
+Field<O> slot(std::string_view name, Slot O::*channel, T Slot::*member, uint16_t since = 0, Form form = Form::Plain) {
+    return Field<O>(name, channel, member, form).addedIn(since);
+}
+Field<O> slotTexture(std::string_view name, Slot O::*channel, uint16_t since = 0) {
+    return slot(name, channel, &Slot::texture, since, Form::Optional | Form::InPlace);
+}
+template <class T>
+Field<O> since(uint16_t version, std::string_view name, T O::*member, Form form = Form::Plain) {
+    return Field<O>(name, member, form).addedIn(version);
+}
+
+// The record in field order; a field is held from the version it was added
+// in.
+FieldList<O> recordFields() {
+    return {{MEMBER(params)},
+            {MEMBER(frameData)},
+            {MEMBER(stampInfo)},
+            since(5, MEMBER(physicalCamera)),
+            slotTexture("background texture", &O::background),
+            slotTexture("GI texture", &O::globalIllumination),
+            slot("background color", &O::background, &Slot::color),
+            slot("GI color", &O::globalIllumination, &Slot::color),
+            slot("use GI", &O::globalIllumination, &Slot::use),
+            slot("use background", &O::background, &Slot::use),
+            {MEMBER(imageFilterType)},
+            {MEMBER(imageHeight)},
+            {MEMBER(imageWidth)},
+            {MEMBER(overrideFov)},
+            {MEMBER(overrideViewport)},
+            {MEMBER(imageAspectLocked)},
+            {MEMBER(pixelAspectLocked)},
+            {MEMBER(rawFileOn)},
+            {MEMBER(saveRender)},
+            since(2, MEMBER(overrideFocalDistance)),
+            since(3, MEMBER(showProgressWindow)),
+            since(5, MEMBER(physicalCameraOn)),
+            since(6, MEMBER(overrideFocalLength)),
+            {MEMBER(fieldOfView)},
+            slot("GI color multiplier", &O::globalIllumination, &Slot::colorMult),
+            slot("background color multiplier", &O::background, &Slot::colorMult),
+            slot("GI texture multiplier", &O::globalIllumination, &Slot::textureMult),
+            slot("background texture multiplier", &O::background, &Slot::textureMult),
+            {MEMBER(imageFilterSize)},
+            {MEMBER(pixelAspect)},
+            {MEMBER(imageAspect)},
+            since(4, MEMBER(zDepthBlack)),
+            since(4, MEMBER(zDepthWhite)),
+            since(4, MEMBER(zDepthClamp)),
+            Field<O>::with<RenderChannelList>(MEMBER(renderChannels)),
+            {MEMBER(outputImagePath), Form::Path},
+            {MEMBER(rawImagePath), Form::Path},
+            {MEMBER(irradianceMapPath), Form::Path},
+            {MEMBER(irradianceMapAutoSavePath), Form::Path},
+            {MEMBER(lightCachePath), Form::Path},
+            {MEMBER(lightCacheAutoSavePath), Form::Path},
+            {MEMBER(photonMapPath), Form::Path},
+            {MEMBER(photonMapAutoSavePath), Form::Path},
+            {MEMBER(causticsPath), Form::Path},
+            {MEMBER(causticsAutoSavePath), Form::Path},
+            since(1, MEMBER(overrideMaterialColor)),
+            since(1, MEMBER(batchRender)),
+            since(7, MEMBER(gammaCorrectRgb)),
+            since(7, MEMBER(gammaCorrectLdrTextures)),
+            since(8, MEMBER(doAnimation)),
+            since(8, MEMBER(frameRate)),
+            since(8, MEMBER(framesPerSecond)),
+            slot("reflection color", &O::reflection, &Slot::color, 9),
+            slot("refraction color", &O::refraction, &Slot::color, 9),
+            slot("reflection color multiplier", &O::reflection, &Slot::colorMult, 9),
+            slot("refraction color multiplier", &O::refraction, &Slot::colorMult, 9),
+            slot("reflection texture multiplier", &O::reflection, &Slot::textureMult, 9),
+            slot("refraction texture multiplier", &O::refraction, &Slot::textureMult, 9),
+            slot("use reflection", &O::reflection, &Slot::use, 9),
+            slot("use refraction", &O::refraction, &Slot::use, 9),
+            slotTexture("reflection texture", &O::reflection, 9),
+            slotTexture("refraction texture", &O::refraction, 9),
+            since(0x10, MEMBER(drOn)),
+            since(0x11, MEMBER(reservedFloat1)),
+            since(0x11, MEMBER(reservedFloat2)),
+            since(0x12, MEMBER(inputGamma)),
+            since(0x13, MEMBER(reservedInt1)),
+            since(0x14, MEMBER(assetCollection)),
+            since(0x14, MEMBER(drMode)),
+            since(0x14, MEMBER(drFolder)),
+            since(0x16, MEMBER(reservedInt2)),
+            since(0x17, MEMBER(specifyFilmWidth))};
+}
+
+#undef MEMBER
+
 }  // namespace
+
+bool RenderChannelList::read(RecordScope& rec, List& v, const FieldSpec&) {
+    QuickArchive& archive = rec.archive();
+    uint32_t count = 0;
+    archive.readUInt32(count);
+    if (rec.version() >= kChannelsReplaceDefaults) v.clear();
+    for (uint32_t i = 0; i < count && !archive.exhausted(); ++i) {
+        uint32_t id = 0;
+        archive.readUInt32(id);
+        if (id == kOldNormalsChannel) id = kNormalsChannel;
+        if (id >= uint32_t(O::kFirstChannelId) && id <= uint32_t(O::kLastChannelId))
+            v.push_back(static_cast<int32_t>(id));
+    }
+    return true;
+}
+
+bool RenderChannelList::write(QuickArchive& archive, List& v, const FieldSpec&) {
+    archive.writeUInt32(static_cast<uint32_t>(v.size()));
+    for (int32_t id : v) archive.writeInt32(id);
+    return true;
+}
+
+void RenderChannelList::param(AssetXmlWriter& w, const List& v, const FieldSpec& f, std::string_view) {
+    w.beginListParam(f.name, "string", f.label);
+    for (int32_t id : v) w.writeListEntry(AllOptions::renderChannelName(id));
+    w.endListParam();
+}
+
+void RenderChannelList::text(std::string& out, const List& v) {
+    for (size_t i = 0; i < v.size(); ++i) {
+        if (i > 0) out += ' ';
+        appendNumberText(out, int64_t{v[i]});
+    }
+}
 
 std::string_view AllOptions::renderChannelName(int32_t id) {
     const int64_t index = int64_t{id} - kFirstChannelId;
@@ -32,178 +162,34 @@ std::string_view AllOptions::renderChannelName(int32_t id) {
     return kChannelNames[index];
 }
 
-void AllOptions::reset() {
-    params.reset();
-    KilnUtils::KilnParams& block = params.block;
-    block.caustics_search_distance = 20.0f;
-    block.lightCache_fileName.clear();
-    block.lightCache_autoSaveFileName.clear();
-    block.dmcSampler_adaptive_threshold = 0.01f;
-    block.lightCache_adaptive_sampling = 0;
-    block.options_mtl_maxDepth = 2;
-    block.options_mtl_limitDepth = 1;
-    block.imgSampler_type = 2;
-    block.imgFilter_on = 1;
-
-    frameData.reset();
-    stampInfo.reset();
-
-    environment = {};
-    environment[kGlobalIllumination].color = {0.8f, 0.8980392f, 1.0f};
-    overrideMaterialColor = {0.5f, 0.5f, 0.5f};
-    imageFilterType = 5;
-    imageHeight = 600;
-    imageWidth = 800;
-    overrideFov = 0;
-    overrideViewport = 0;
-    pixelAspectLocked = 0;
-    imageAspectLocked = 0;
-    rawFileOn = 0;
-    saveRender = 0;
-    batchRender = 1;
-    overrideFocalDistance = 1;
-    showProgressWindow = 1;
-    drOn = 0;
-    assetCollection = 1;
-    drMode = 0;
-    drFolder.clear();
-    reservedFloats = {0.0f, 0.0f};
-    fieldOfView = 45.0f;
-    imageFilterSize = 1.5f;
-    imageAspect = 1.333f;
-    pixelAspect = 1.0f;
-    zDepthBlack = 0.0f;
-    zDepthWhite = 1000.0f;
-    zDepthClamp = 1;
-    physicalCamera.reset();
-    physicalCameraOn = 0;
-    overrideFocalLength = 0;
-    gammaCorrectRgb = 0;
-    gammaCorrectLdrTextures = 0;
-    inputGamma = 2.2f;
-    reservedInt1 = 1;
-    doAnimation = 0;
-    frameRate = 0;
-    framesPerSecond = 30.0f;
-    reservedInt2 = 0;
-    specifyFilmWidth = 0;
-
-    renderChannels = {kRgbChannel, kAlphaChannel};
-    for (std::string& path : paths) path.clear();
+// The options change these of the renderer's defaults.
+TessarParams AllOptions::optionsParams() {
+    TessarParams params;
+    params.caustics_search_distance = 20.0f;
+    params.dmcSampler_adaptive_threshold = 0.01f;
+    params.lightCache_adaptive_sampling = 0;
+    params.options_mtl_maxDepth = 2;
+    params.options_mtl_limitDepth = 1;
+    params.imgSampler_type = 2;
+    params.imgFilter_on = 1;
+    return params;
 }
 
-// The record in field order; the first argument of each call is the first
-// record version that carries the field.
-void AllOptions::fields(RecordFields& f) {
-    EnvironmentSlot& bg = environment[kBackground];
-    EnvironmentSlot& gi = environment[kGlobalIllumination];
-    EnvironmentSlot& reflect = environment[kReflection];
-    EnvironmentSlot& refract = environment[kRefraction];
-
-    f.nested(0, params);
-    f.nested(0, frameData);
-    f.nested(0, stampInfo);
-    f.nested(5, physicalCamera);
-    f.optionalTexture(0, bg.texture);
-    f.optionalTexture(0, gi.texture);
-    f.color(0, bg.color);
-    f.color(0, gi.color);
-    f.int32(0, gi.use);
-    f.int32(0, bg.use);
-    f.int32(0, imageFilterType);
-    f.int32(0, imageHeight);
-    f.int32(0, imageWidth);
-    f.int32(0, overrideFov);
-    f.int32(0, overrideViewport);
-    f.int32(0, imageAspectLocked);
-    f.int32(0, pixelAspectLocked);
-    f.int32(0, rawFileOn);
-    f.int32(0, saveRender);
-    f.int32(2, overrideFocalDistance);
-    f.int32(3, showProgressWindow);
-    f.int32(5, physicalCameraOn);
-    f.int32(6, overrideFocalLength);
-    f.real(0, fieldOfView);
-    f.real(0, gi.colorMult);
-    f.real(0, bg.colorMult);
-    f.real(0, gi.textureMult);
-    f.real(0, bg.textureMult);
-    f.real(0, imageFilterSize);
-    f.real(0, pixelAspect);
-    f.real(0, imageAspect);
-    f.real(4, zDepthBlack);
-    f.real(4, zDepthWhite);
-    f.int32(4, zDepthClamp);
-    renderChannelField(f);
-    for (std::string& path : paths) f.text(0, path, kPathMaxUnits);
-    f.color(1, overrideMaterialColor);
-    f.int32(1, batchRender);
-    f.int32(7, gammaCorrectRgb);
-    f.int32(7, gammaCorrectLdrTextures);
-    f.int32(8, doAnimation);
-    f.int32(8, frameRate);
-    f.real(8, framesPerSecond);
-    f.color(9, reflect.color);
-    f.color(9, refract.color);
-    f.real(9, reflect.colorMult);
-    f.real(9, refract.colorMult);
-    f.real(9, reflect.textureMult);
-    f.real(9, refract.textureMult);
-    f.int32(9, reflect.use);
-    f.int32(9, refract.use);
-    f.optionalTexture(9, reflect.texture);
-    f.optionalTexture(9, refract.texture);
-    f.int32(0x10, drOn);
-    f.real(0x11, reservedFloats[0]);
-    f.real(0x11, reservedFloats[1]);
-    f.real(0x12, inputGamma);
-    f.int32(0x13, reservedInt1);
-    f.int32(0x14, assetCollection);
-    f.int32(0x14, drMode);
-    f.text(0x14, drFolder);
-    f.int32(0x16, reservedInt2);
-    f.int32(0x17, specifyFilmWidth);
+// Versions 0 to 9 and 0x10 to 0x17 are read; the tag is 1.
+const RecordLayout<AllOptions>& AllOptions::layout() {
+    static const RecordLayout<O> layout = [] {
+        auto layout = RecordLayout<O>::since("AllOptions", 0, 0x17, recordFields());
+        layout.tag = kTag;
+        layout.skipsVersion = [](uint16_t version) { return version > 9 && version < 0x10; };
+        layout.acceptedText = "0..9, 0x10..0x17";
+        return layout;
+    }();
+    return layout;
 }
 
-// A count, then the channel ids. Older records add their ids to the
-// default list; ids outside the known range are dropped.
-void AllOptions::renderChannelField(RecordFields& f) {
-    if (!f.ok()) return;
-    QuickArchive& archive = f.archive();
-    if (!f.reading()) {
-        archive.writeUInt32(static_cast<uint32_t>(renderChannels.size()));
-        for (int32_t id : renderChannels) archive.writeInt32(id);
-        return;
-    }
-    uint32_t count = 0;
-    archive.readUInt32(count);
-    if (f.version() >= kChannelsReplaceDefaults) renderChannels.clear();
-    for (uint32_t i = 0; i < count && !archive.exhausted(); ++i) {
-        uint32_t id = 0;
-        archive.readUInt32(id);
-        if (id == kOldNormalsChannel) id = kNormalsChannel;
-        if (id >= uint32_t(kFirstChannelId) && id <= uint32_t(kLastChannelId))
-            renderChannels.push_back(static_cast<int32_t>(id));
-    }
-}
+bool AllOptions::serialize(QuickArchive& archive) { return writeRecord(*this, archive, layout()); }
 
-bool AllOptions::serialize(QuickArchive& archive) {
-    archive.writeUInt32(versionWord(kVersion, kTag));
-    RecordFields f = RecordFields::writer(archive, kVersion);
-    fields(f);
-    return f.ok();
-}
-
-bool AllOptions::deserialize(QuickArchive& archive) {
-    RecordScope rec(archive, "AllOptions");
-    reset();
-    const uint32_t word = rec.readVersionWord();
-    const uint16_t version = recordVersion(word);
-    if (!rec.acceptIf(word, isAcceptedVersion(version), "0..9, 0x10..0x17", kTag)) return false;
-    RecordFields f = RecordFields::reader(rec, version);
-    fields(f);
-    return f.ok();
-}
+bool AllOptions::deserialize(QuickArchive& archive) { return readRecord(*this, archive, layout()); }
 
 void AllOptions::writeXML(AssetXmlWriter& writer, const std::string& prefix) {
     writeSettingsGroups(writer, *this, prefix);

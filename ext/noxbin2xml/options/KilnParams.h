@@ -7,7 +7,7 @@
 // binary record unchanged (`..._unnamedN`).
 //
 // The initialisers below are the renderer defaults: this declaration is
-// the one table of default values, and setDefaults restores it.
+// the one table of default values.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +16,6 @@
 namespace KilnUtils {
 
 struct KilnParams {
-    // Restores every field to the value given in this declaration; the file
-    // names become empty.
-    void setDefaults() { *this = KilnParams(); }
-
     int32_t imgFilter_on = 1;
 
     int32_t imgSampler_type = 1;

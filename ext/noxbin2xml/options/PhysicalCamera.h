@@ -9,55 +9,46 @@
 
 namespace KilnCore {
 
-class RecordFields;
-
 class PhysicalCamera : public BaseCamera {
 public:
-    static constexpr uint16_t kVersion = 2;
-
-    PhysicalCamera() { reset(); }
-
     bool serialize(QuickArchive& archive) override;
     bool deserialize(QuickArchive& archive) override;
     int32_t typeId() const override { return 0; }
     std::shared_ptr<BaseCamera> clone() const override { return std::make_shared<PhysicalCamera>(*this); }
-    void reset() override;
+    void reset() override { *this = PhysicalCamera(); }
 
     // The camera is written as a settings group of the options.
     void writeXML(AssetXmlWriter&, const std::string&) override {}
     std::string_view pluginType() const override { return "CameraPhysical"; }
 
-    int32_t type;
-    float film_width;
-    AnimatedReal focal_length;
-    float zoom_factor;
-    float distortion;
-    float f_number;
-    float lens_shift;
-    float shutter_speed;
-    float shutter_angle;
-    float shutter_offset;
-    float latency;
-    float ISO;
-    int32_t specify_focus;
-    AnimatedReal focus_distance;
-    int32_t targeted;
-    float target_distance;
-    float dof_display_threshold;
-    int32_t exposure;
-    Color white_balance;
-    int32_t vignetting;
-    int32_t blades_enable;
-    int32_t blades_num;
-    float blades_rotation;
-    float center_bias;
-    float anisotropy;
-    int32_t use_dof;
-    int32_t use_moblur;
-    int32_t subdivs;
-
-private:
-    void fields(RecordFields& f);
+    int32_t type = 0;
+    float film_width = 36.0f;
+    AnimatedReal focal_length = AnimatedReal::single(40.0f);
+    float zoom_factor = 1.0f;
+    float distortion = 0.0f;
+    float f_number = 8.0f;
+    float lens_shift = 0.0f;
+    float shutter_speed = 30.0f;
+    float shutter_angle = 180.0f;
+    float shutter_offset = 0.0f;
+    float latency = 0.0f;
+    float ISO = 200.0f;
+    int32_t specify_focus = 0;
+    AnimatedReal focus_distance = AnimatedReal::single(200.0f);
+    int32_t targeted = 0;
+    float target_distance = 200.0f;
+    float dof_display_threshold = 0.0f;
+    int32_t exposure = 1;
+    Color white_balance{1.0f, 1.0f, 1.0f};
+    int32_t vignetting = 1;
+    int32_t blades_enable = 0;
+    int32_t blades_num = 5;
+    float blades_rotation = 0.0f;
+    float center_bias = 0.0f;
+    float anisotropy = 0.0f;
+    int32_t use_dof = 0;
+    int32_t use_moblur = 0;
+    int32_t subdivs = 6;
 };
 
 }  // namespace KilnCore

@@ -1,7 +1,6 @@
 #include "options/SettingsGroups.h"
 
 #include "options/AllOptions.h"
-#include "options/SettingParams.h"
 #include "serial/AssetXmlWriter.h"
 #include "textures/BaseTexture.h"
 
@@ -12,58 +11,53 @@ using P = KilnUtils::KilnParams;
 using F = KilnUtils::KilnFrameData;
 using O = AllOptions;
 using C = PhysicalCamera;
+using Slot = EnvironmentSlot;
 
-// The URL names of the environment textures, by channel.
-constexpr std::string_view kTextureUrlNames[kEnvironmentChannels] = {"bg_texture", "gi_texture",
-                                                                     "reflect_texture", "refract_texture"};
-
-std::string textureUrl(std::string_view groupUrl, int channel) {
-    std::string url(groupUrl);
-    url += '/';
-    url += kTextureUrlNames[channel];
-    return url;
+// Parameters from the parameter block, the frame data and the physical
+// camera, which the options hold, and from the options themselves.
+Field<O> integer(std::string_view name, int32_t P::*field) { return {name, &O::params, field}; }
+Field<O> boolean(std::string_view name, int32_t P::*field) { return {name, &O::params, field, Form::Flag}; }
+Field<O> real(std::string_view name, float P::*field) { return {name, &O::params, field}; }
+template <class T>
+Field<O> frame(std::string_view name, T F::*field, Form form = Form::Plain) {
+    return {name, &O::frameData, field, form};
+}
+template <class T>
+Field<O> camera(std::string_view name, T C::*field, Form form = Form::Plain) {
+    return {name, &O::physicalCamera, field, form};
+}
+template <class T>
+Field<O> own(std::string_view name, T O::*field, Form form = Form::Plain) {
+    return {name, field, form};
 }
 
 // The stored filter types 1 and 2 are numbered the other way round in the
 // settings document.
-void writeFilterType(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    const int32_t stored = s.container->imageFilterType;
-    w.writeIntParam(p.name, stored == 1 ? 2 : stored == 2 ? 1 : stored, p.label);
+struct FilterType : Codec<int32_t> {
+    static void param(AssetXmlWriter& w, int32_t stored, const FieldSpec& f, std::string_view) {
+        w.writeIntParam(f.name, stored == 1 ? 2 : stored == 2 ? 1 : stored, f.label);
+    }
+};
+
+// A channel's multiplier: the texture's when a texture is set, else the
+// colour's.
+struct EnvironmentMult : ParamCodec<Slot> {
+    static void param(AssetXmlWriter& w, const Slot& slot, const FieldSpec& f, std::string_view) {
+        w.writeFloatParam(f.name, slot.texture ? slot.textureMult : slot.colorMult, f.label);
+    }
+};
+
+// The four parameters of an environment channel; its texture's asset goes
+// under the group's URL and `textureName`.
+FieldList<O> environment(std::string_view use, std::string_view color, std::string_view texture,
+                         std::string_view mult, Slot O::*slot, std::string_view textureName) {
+    return {{use, slot, &Slot::use, Form::Flag},
+            {color, slot, &Slot::color},
+            Field<O>(texture, slot, &Slot::texture).under(textureName),
+            Field<O>::with<EnvironmentMult>(mult, slot)};
 }
 
-void writeChannelNames(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    w.beginListParam(p.name, "string", p.label);
-    for (int32_t id : s.container->renderChannels) w.writeListEntry(AllOptions::renderChannelName(id));
-    w.endListParam();
-}
-
-void writePath(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    w.writeFileParam(p.name, s.container->paths[p.index], p.label);
-}
-
-void writeEnvironmentUse(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    w.writeBoolParam(p.name, s.container->environment[p.index].use != 0, p.label);
-}
-
-void writeEnvironmentColor(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    w.writeColorParam(p.name, s.container->environment[p.index].color, p.label);
-}
-
-// The texture's own asset was written under textureUrl just before.
-void writeEnvironmentTexture(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    w.writePluginParam(p.name, s.container->environment[p.index].texture, textureUrl(s.url, p.index), p.label);
-}
-
-void writeEnvironmentMult(AssetXmlWriter& w, const SettingParam& p, const SettingSources& s) {
-    const EnvironmentSlot& slot = s.container->environment[p.index];
-    w.writeFloatParam(p.name, slot.texture ? slot.textureMult : slot.colorMult, p.label);
-}
-
-SettingParam path(std::string_view name, PathSlot slot, std::string_view label = {}) {
-    return custom(name, writePath, slot, label);
-}
-
-const SettingParam kImageSampler[] = {
+const FieldList<O> kImageSampler = {
     integer("type", &P::imgSampler_type),
     integer("fixed_subdivs", &P::imgSampler_fixed_subdivs),
     integer("dmc_minSubdivs", &P::imgSampler_dmc_minSubdivs),
@@ -79,36 +73,36 @@ const SettingParam kImageSampler[] = {
     boolean("subdivision_show_samples", &P::imgSampler_subdivision_show_samples),
 };
 
-const SettingParam kImageFilter[] = {
+const FieldList<O> kImageFilter = {
     boolean("on", &P::imgFilter_on),
-    custom("type", writeFilterType),
-    real("size", &O::imageFilterSize),
+    Field<O>::with<FilterType>("type", &O::imageFilterType),
+    own("size", &O::imageFilterSize),
 };
 
-const SettingParam kCamera[] = {
+const FieldList<O> kCamera = {
     integer("type", &P::camera_type),
-    real("height", &F::height),
-    real("dist", &F::distance),
-    real("fov", &O::fieldOfView),
-    boolean("auto_fit", &F::autoFit),
-    real("curve", &F::curve),
-    boolean("override_fov", &O::overrideFov),
+    frame("height", &F::height),
+    frame("dist", &F::distance),
+    own("fov", &O::fieldOfView),
+    frame("auto_fit", &F::autoFit, Form::Flag),
+    frame("curve", &F::curve),
+    own("override_fov", &O::overrideFov, Form::Flag),
 };
 
-const SettingParam kCameraDof[] = {
-    boolean("override_focal_dist", &O::overrideFocalDistance),
+const FieldList<O> kCameraDof = {
+    own("override_focal_dist", &O::overrideFocalDistance, Form::Flag),
     boolean("on", &P::dof_on),
-    real("aperture", &F::aperture),
+    frame("aperture", &F::aperture),
     real("center_bias", &P::dof_center_bias),
-    real("focal_dist", &F::focalDistance),
+    frame("focal_dist", &F::focalDistance),
     boolean("sides_on", &P::dof_sides_on),
     integer("sides_num", &P::dof_sides_num),
-    real("rotation", &F::rotation),
+    frame("rotation", &F::rotation),
     real("anisotropy", &P::dof_anisotropy),
     integer("subdivs", &P::dof_subdivs),
 };
 
-const SettingParam kMotionBlur[] = {
+const FieldList<O> kMotionBlur = {
     boolean("on", &P::moblur_on),
     integer("geom_samples", &P::moblur_geom_samples),
     integer("low_samples", &P::moblur_low_samples),
@@ -118,7 +112,7 @@ const SettingParam kMotionBlur[] = {
     real("interval_center", &P::moblur_interval_center),
 };
 
-const SettingParam kGI[] = {
+const FieldList<O> kGI = {
     boolean("on", &P::gi_on),
     boolean("refract_caustics", &P::gi_refract_caustics),
     boolean("reflect_caustics", &P::gi_reflect_caustics),
@@ -132,7 +126,7 @@ const SettingParam kGI[] = {
     boolean("save_maps_per_frame", &P::gi_save_maps_per_frame),
 };
 
-const SettingParam kIrradianceMap[] = {
+const FieldList<O> kIrradianceMap = {
     integer("min_rate", &P::irrMap_min_rate),
     integer("max_rate", &P::irrMap_max_rate),
     integer("subdivs", &P::irrMap_subdivs),
@@ -151,7 +145,7 @@ const SettingParam kIrradianceMap[] = {
     integer("lookup_mode", &P::irrMap_lookup_mode),
     integer("mode", &P::irrMap_mode),
     boolean("dont_delete", &P::irrMap_dont_delete),
-    path("file", kIrradianceMapPath),
+    own("file", &O::irradianceMapPath, Form::Path),
     boolean("show_samples", &P::irrMap_show_samples),
     boolean("show_calc_phase", &P::irrMap_show_calc_phase),
     boolean("show_direct_light", &P::irrMap_show_direct_light),
@@ -159,22 +153,22 @@ const SettingParam kIrradianceMap[] = {
     boolean("multipass", &P::irrMap_multipass),
     boolean("check_sample_visibility", &P::irrMap_check_sample_visibility),
     boolean("auto_save", &P::irrMap_auto_save),
-    path("auto_save_file", kIrradianceMapAutoSavePath),
+    own("auto_save_file", &O::irradianceMapAutoSavePath, Form::Path),
 };
 
-const SettingParam kPhotonMap[] = {
+const FieldList<O> kPhotonMap = {
     integer("bounces", &P::photonMap_bounces),
     integer("max_photons", &P::photonMap_max_photons),
     boolean("prefilter", &P::photonMap_prefilter),
     integer("prefilter_samples", &P::photonMap_prefilter_samples),
     integer("mode", &P::photonMap_mode),
-    path("file", kPhotonMapPath),
+    own("file", &O::photonMapPath, Form::Path),
     boolean("auto_search_distance", &P::photonMap_auto_search_distance),
     real("search_distance", &P::photonMap_search_distance),
     boolean("convex_hull_estimate", &P::photonMap_convex_hull_estimate),
     boolean("dont_delete", &P::photonMap_dont_delete),
     boolean("auto_save", &P::photonMap_auto_save),
-    path("auto_save_file", kPhotonMapAutoSavePath),
+    own("auto_save_file", &O::photonMapAutoSavePath, Form::Path),
     boolean("store_direct_light", &P::photonMap_store_direct_light),
     real("multiplier", &P::photonMap_multiplier),
     real("max_density", &P::photonMap_max_density),
@@ -185,7 +179,7 @@ const SettingParam kPhotonMap[] = {
     boolean("search_distance_toggle", &P::photonMap_auto_search_distance),
 };
 
-const SettingParam kLightCache[] = {
+const FieldList<O> kLightCache = {
     integer("subdivs", &P::lightCache_subdivs),
     real("sample_size", &P::lightCache_sample_size),
     integer("filter_type", &P::lightCache_filter_type),
@@ -198,10 +192,10 @@ const SettingParam kLightCache[] = {
     boolean("store_direct_light", &P::lightCache_store_direct_light),
     integer("world_scale", &P::lightCache_world_scale),
     integer("mode", &P::lightCache_mode),
-    path("file", kLightCachePath),
+    own("file", &O::lightCachePath, Form::Path),
     boolean("dont_delete", &P::lightCache_dont_delete),
     boolean("auto_save", &P::lightCache_auto_save),
-    path("auto_save_file", kLightCacheAutoSavePath),
+    own("auto_save_file", &O::lightCacheAutoSavePath, Form::Path),
     integer("num_passes", &P::lightCache_num_passes),
     boolean("use_for_glossy_rays", &P::lightCache_use_for_glossy_rays),
     boolean("adaptive_sampling", &P::lightCache_adaptive_sampling),
@@ -210,21 +204,21 @@ const SettingParam kLightCache[] = {
     boolean("adaptive_dirs_only", &P::lightCache_adaptive_dirs_only),
 };
 
-const SettingParam kCaustics[] = {
+const FieldList<O> kCaustics = {
     boolean("on", &P::caustics_on),
     integer("max_photons", &P::caustics_max_photons),
     real("search_distance", &P::caustics_search_distance),
     real("max_density", &P::caustics_max_density),
     real("multiplier", &P::caustics_multiplier),
     integer("mode", &P::caustics_mode),
-    path("file", kCausticsPath),
+    own("file", &O::causticsPath, Form::Path),
     boolean("dont_delete", &P::caustics_dont_delete),
     boolean("auto_save", &P::caustics_auto_save),
-    path("auto_save_file", kCausticsAutoSavePath),
+    own("auto_save_file", &O::causticsAutoSavePath, Form::Path),
     boolean("show_calc_phase", &P::caustics_show_calc_phase),
 };
 
-const SettingParam kRaycaster[] = {
+const FieldList<O> kRaycaster = {
     integer("maxLevels", &P::raycaster_maxLevels),
     real("minLeafSize", &P::raycaster_minLeafSize),
     real("faceLevelCoef", &P::raycaster_faceLevelCoef),
@@ -232,7 +226,7 @@ const SettingParam kRaycaster[] = {
     integer("optLevel", &P::raycaster_optLevel),
 };
 
-const SettingParam kRegionsGenerator[] = {
+const FieldList<O> kRegionsGenerator = {
     integer("xc", &P::regions_xc),
     integer("yc", &P::regions_yc),
     integer("xymeans", &P::regions_xymeans),
@@ -240,12 +234,12 @@ const SettingParam kRegionsGenerator[] = {
     integer("reverse", &P::regions_reverse),
 };
 
-const SettingParam kDMCGI[] = {
+const FieldList<O> kDMCGI = {
     integer("subdivs", &P::dmcgi_subdivs),
     integer("depth", &P::dmcgi_depth),
 };
 
-const SettingParam kDMCSampler[] = {
+const FieldList<O> kDMCSampler = {
     boolean("time_dependent", &P::dmcSampler_time_dependent),
     real("adaptive_amount", &P::dmcSampler_adaptive_amount),
     real("adaptive_threshold", &P::dmcSampler_adaptive_threshold),
@@ -254,14 +248,14 @@ const SettingParam kDMCSampler[] = {
     integer("path_sampler_type", &P::dmcSampler_path_sampler_type),
 };
 
-const SettingParam kColorMapping[] = {
-    boolean("gamma_correct_rgb", &O::gammaCorrectRgb),
-    boolean("gamma_correct_ldr_textures", &O::gammaCorrectLdrTextures),
-    real("input_gamma", &O::inputGamma),
+const FieldList<O> kColorMapping = {
+    own("gamma_correct_rgb", &O::gammaCorrectRgb, Form::Flag),
+    own("gamma_correct_ldr_textures", &O::gammaCorrectLdrTextures, Form::Flag),
+    own("input_gamma", &O::inputGamma),
     integer("type", &P::colorMapping_type),
     boolean("affect_background", &P::colorMapping_affect_background),
-    real("dark_mult", &F::darkMult),
-    real("bright_mult", &F::brightMult),
+    frame("dark_mult", &F::darkMult),
+    frame("bright_mult", &F::brightMult),
     real("gamma", &P::colorMapping_gamma),
     boolean("subpixel_mapping", &P::colorMapping_subpixel_mapping),
     boolean("clamp_output", &P::colorMapping_clamp_output),
@@ -270,14 +264,14 @@ const SettingParam kColorMapping[] = {
     boolean("linearWorkflow", &P::colorMapping_linearWorkflow),
 };
 
-const SettingParam kRenderChannels[] = {
-    boolean("zdepth_clamp", &O::zDepthClamp),
-    real("zdepth_black", &O::zDepthBlack),
-    real("zdepth_white", &O::zDepthWhite),
-    custom("channel_names", writeChannelNames, 0, "KFB Channels"),
+const FieldList<O> kRenderChannels = {
+    own("zdepth_clamp", &O::zDepthClamp, Form::Flag),
+    own("zdepth_black", &O::zDepthBlack),
+    own("zdepth_white", &O::zDepthWhite),
+    Field<O>::with<RenderChannelList>("channel_names", &O::renderChannels).labelled("KFB Channels"),
 };
 
-const SettingParam kOptions[] = {
+const FieldList<O> kOptions = {
     boolean("geom_displacement", &P::options_geom_displacement),
     boolean("geom_doHidden", &P::options_geom_doHidden),
     boolean("light_doLights", &P::options_light_doLights),
@@ -299,12 +293,12 @@ const SettingParam kOptions[] = {
     boolean("geom_backfaceCull", &P::options_geom_backfaceCull),
     real("ray_bias", &P::options_ray_bias),
     boolean("misc_lowThreadPriority", &P::options_misc_lowThreadPriority),
-    integer("show_progress_window", &O::showProgressWindow),
-    integer("batch_render", &O::batchRender),
-    color("mtl_override_color", &O::overrideMaterialColor),
+    own("show_progress_window", &O::showProgressWindow),
+    own("batch_render", &O::batchRender),
+    own("mtl_override_color", &O::overrideMaterialColor),
 };
 
-const SettingParam kDefaultDisplacement[] = {
+const FieldList<O> kDefaultDisplacement = {
     boolean("override_on", &P::displacement_override_on),
     real("edgeLength", &P::displacement_edgeLength),
     boolean("viewDependent", &P::displacement_viewDependent),
@@ -314,97 +308,83 @@ const SettingParam kDefaultDisplacement[] = {
     boolean("relative", &P::displacement_relative),
 };
 
-const SettingParam kEnvironment[] = {
-    custom("use_bg", writeEnvironmentUse, kBackground),
-    custom("bg_color", writeEnvironmentColor, kBackground),
-    custom("bg_tex", writeEnvironmentTexture, kBackground),
-    custom("bg_mult", writeEnvironmentMult, kBackground),
-    custom("use_gi", writeEnvironmentUse, kGlobalIllumination),
-    custom("gi_color", writeEnvironmentColor, kGlobalIllumination),
-    custom("gi_tex", writeEnvironmentTexture, kGlobalIllumination),
-    custom("gi_mult", writeEnvironmentMult, kGlobalIllumination),
-    custom("use_reflect", writeEnvironmentUse, kReflection),
-    custom("reflect_color", writeEnvironmentColor, kReflection),
-    custom("reflect_tex", writeEnvironmentTexture, kReflection),
-    custom("reflect_mult", writeEnvironmentMult, kReflection),
-    custom("use_refract", writeEnvironmentUse, kRefraction),
-    custom("refract_color", writeEnvironmentColor, kRefraction),
-    custom("refract_tex", writeEnvironmentTexture, kRefraction),
-    custom("refract_mult", writeEnvironmentMult, kRefraction),
+const FieldList<O> kEnvironment =
+    environment("use_bg", "bg_color", "bg_tex", "bg_mult", &O::background, "bg_texture") +
+    environment("use_gi", "gi_color", "gi_tex", "gi_mult", &O::globalIllumination, "gi_texture") +
+    environment("use_reflect", "reflect_color", "reflect_tex", "reflect_mult", &O::reflection, "reflect_texture") +
+    environment("use_refract", "refract_color", "refract_tex", "refract_mult", &O::refraction, "refract_texture");
+
+const FieldList<O> kOutput = {
+    own("img_width", &O::imageWidth),
+    own("img_height", &O::imageHeight),
+    own("img_pixelAspect", &O::pixelAspect),
+    own("img_imageAspect", &O::imageAspect),
+    own("img_file", &O::outputImagePath, Form::Path),
+    own("img_rawFile", &O::rawFileOn, Form::Flag),
+    own("frames_per_second", &O::framesPerSecond),
+    frame("rgn_left", &F::regionLeft),
+    frame("rgn_width", &F::regionWidth),
+    frame("rgn_top", &F::regionTop),
+    frame("rgn_height", &F::regionHeight),
+    frame("bmp_width", &F::bitmapWidth),
+    frame("bmp_height", &F::bitmapHeight),
+    frame("r_left", &F::renderLeft),
+    frame("r_width", &F::renderWidth),
+    frame("r_top", &F::renderTop),
+    frame("r_height", &F::renderHeight),
+    own("kilnimg_file", &O::rawImagePath, Form::Path).labelled("KilnImage Output File"),
+    own("override_viewport", &O::overrideViewport, Form::Flag).labelled("Override Viewport"),
+    own("do_animation", &O::doAnimation, Form::Flag),
+    own("save_render", &O::saveRender, Form::Flag),
+    own("frame_rate", &O::frameRate),
+    own("img_imageAspectLocked", &O::imageAspectLocked, Form::Flag),
+    own("img_pixelAspectLocked", &O::pixelAspectLocked, Form::Flag),
 };
 
-const SettingParam kOutput[] = {
-    integer("img_width", &O::imageWidth),
-    integer("img_height", &O::imageHeight),
-    real("img_pixelAspect", &O::pixelAspect),
-    real("img_imageAspect", &O::imageAspect),
-    path("img_file", kOutputImagePath),
-    boolean("img_rawFile", &O::rawFileOn),
-    real("frames_per_second", &O::framesPerSecond),
-    real("rgn_left", &F::regionLeft),
-    real("rgn_width", &F::regionWidth),
-    real("rgn_top", &F::regionTop),
-    real("rgn_height", &F::regionHeight),
-    integer("bmp_width", &F::bitmapWidth),
-    integer("bmp_height", &F::bitmapHeight),
-    integer("r_left", &F::renderLeft),
-    integer("r_width", &F::renderWidth),
-    integer("r_top", &F::renderTop),
-    integer("r_height", &F::renderHeight),
-    path("kilnimg_file", kRawImagePath, "KilnImage Output File"),
-    boolean("override_viewport", &O::overrideViewport, "Override Viewport"),
-    boolean("do_animation", &O::doAnimation),
-    boolean("save_render", &O::saveRender),
-    integer("frame_rate", &O::frameRate),
-    boolean("img_imageAspectLocked", &O::imageAspectLocked),
-    boolean("img_pixelAspectLocked", &O::pixelAspectLocked),
+const FieldList<O> kCameraPhysical = {
+    own("on", &O::physicalCameraOn, Form::Flag),
+    camera("type", &C::type),
+    camera("film_width", &C::film_width),
+    camera("focal_length", &C::focal_length),
+    camera("zoom_factor", &C::zoom_factor),
+    camera("distortion", &C::distortion),
+    camera("f_number", &C::f_number),
+    camera("lens_shift", &C::lens_shift),
+    camera("shutter_speed", &C::shutter_speed),
+    camera("shutter_angle", &C::shutter_angle),
+    camera("shutter_offset", &C::shutter_offset),
+    camera("latency", &C::latency),
+    camera("ISO", &C::ISO),
+    camera("specify_focus", &C::specify_focus, Form::Flag),
+    camera("focus_distance", &C::focus_distance),
+    camera("targeted", &C::targeted, Form::Flag),
+    camera("target_distance", &C::target_distance),
+    camera("dof_display_threshold", &C::dof_display_threshold),
+    camera("exposure", &C::exposure, Form::Flag),
+    camera("white_balance", &C::white_balance),
+    camera("vignetting", &C::vignetting, Form::Flag),
+    camera("blades_enable", &C::blades_enable, Form::Flag),
+    camera("blades_num", &C::blades_num),
+    camera("blades_rotation", &C::blades_rotation),
+    camera("center_bias", &C::center_bias),
+    camera("anisotropy", &C::anisotropy),
+    camera("use_dof", &C::use_dof, Form::Flag),
+    camera("use_moblur", &C::use_moblur, Form::Flag),
+    camera("subdivs", &C::subdivs),
+    own("specify_film_width", &O::specifyFilmWidth, Form::Flag),
+    own("override_focal_length", &O::overrideFocalLength, Form::Flag),
 };
 
-const SettingParam kCameraPhysical[] = {
-    boolean("on", &O::physicalCameraOn),
-    integer("type", &C::type),
-    real("film_width", &C::film_width),
-    real("focal_length", &C::focal_length),
-    real("zoom_factor", &C::zoom_factor),
-    real("distortion", &C::distortion),
-    real("f_number", &C::f_number),
-    real("lens_shift", &C::lens_shift),
-    real("shutter_speed", &C::shutter_speed),
-    real("shutter_angle", &C::shutter_angle),
-    real("shutter_offset", &C::shutter_offset),
-    real("latency", &C::latency),
-    real("ISO", &C::ISO),
-    boolean("specify_focus", &C::specify_focus),
-    real("focus_distance", &C::focus_distance),
-    boolean("targeted", &C::targeted),
-    real("target_distance", &C::target_distance),
-    real("dof_display_threshold", &C::dof_display_threshold),
-    boolean("exposure", &C::exposure),
-    color("white_balance", &C::white_balance),
-    boolean("vignetting", &C::vignetting),
-    boolean("blades_enable", &C::blades_enable),
-    integer("blades_num", &C::blades_num),
-    real("blades_rotation", &C::blades_rotation),
-    real("center_bias", &C::center_bias),
-    real("anisotropy", &C::anisotropy),
-    boolean("use_dof", &C::use_dof),
-    boolean("use_moblur", &C::use_moblur),
-    integer("subdivs", &C::subdivs),
-    boolean("specify_film_width", &O::specifyFilmWidth),
-    boolean("override_focal_length", &O::overrideFocalLength),
-};
-
-const SettingParam kDR[] = {
-    boolean("on", &O::drOn),
-    boolean("asset_coll", &O::assetCollection),
-    integer("mode", &O::drMode),
-    file("folder", &O::drFolder),
+const FieldList<O> kDR = {
+    own("on", &O::drOn, Form::Flag),
+    own("asset_coll", &O::assetCollection, Form::Flag),
+    own("mode", &O::drMode),
+    own("folder", &O::drFolder, Form::File),
 };
 
 struct SettingsGroup {
     std::string_view name;
-    SettingParamList params;
-    bool environmentTextures = false;  // writes the environment textures first
+    const FieldList<O>& params;
 };
 
 const SettingsGroup kGroups[] = {
@@ -426,31 +406,22 @@ const SettingsGroup kGroups[] = {
     {"SettingsRenderChannels", kRenderChannels},
     {"SettingsOptions", kOptions},
     {"SettingsDefaultDisplacement", kDefaultDisplacement},
-    {"SettingsEnvironment", kEnvironment, true},
+    {"SettingsEnvironment", kEnvironment},
     {"SettingsOutput", kOutput},
     {"CameraPhysical", kCameraPhysical},
     {"SettingsDR", kDR},
 };
 
-void writeEnvironmentTextures(AssetXmlWriter& writer, const AllOptions& options, const std::string& groupUrl) {
-    for (int channel = 0; channel < kEnvironmentChannels; ++channel)
-        if (const auto& texture = options.environment[channel].texture)
-            texture->writeXML(writer, textureUrl(groupUrl, channel));
-}
-
 }  // namespace
 
+// Each group in its own "Assets" element: its children's assets (the
+// environment's textures), then its settings asset.
 void writeSettingsGroups(AssetXmlWriter& writer, const AllOptions& options, const std::string& prefix) {
-    SettingSources sources;
-    sources.block = &options.params.block;
-    sources.frame = &options.frameData;
-    sources.container = &options;
-    sources.camera = &options.physicalCamera;
     for (const SettingsGroup& group : kGroups) {
         const std::string url = prefix + "/" + std::string(group.name);
         writer.beginElement("Assets");
-        if (group.environmentTextures) writeEnvironmentTextures(writer, options, url);
-        writeSettingsAsset(writer, url, group.name, group.params, sources);
+        writeChildAssets(writer, options, group.params, url);
+        writeParamAsset(writer, options, group.params, {url, "settings", "", group.name, "settings"});
         writer.endElement("Assets");
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "options/TessarOptionsBase.h"
+#include "serial/Fields.h"
 #include "serial/Types.h"
 
 namespace KilnUtils {
@@ -63,15 +64,9 @@ struct KilnFrameData {
 
 namespace KilnCore {
 
-class RecordFields;
-
 class TessarFrameData : public TessarOptionsBase, public KilnUtils::KilnFrameData {
 public:
-    static constexpr uint16_t kVersion = 1;
-
-    TessarFrameData() { reset(); }
-
-    void reset() override { static_cast<KilnFrameData&>(*this) = KilnFrameData(); }
+    void reset() override { *this = TessarFrameData(); }
     bool serialize(QuickArchive& archive) override;
     bool deserialize(QuickArchive& archive) override;
 
@@ -79,9 +74,6 @@ public:
     // "Assets" element.
     void writeXML(AssetXmlWriter& writer, const std::string& prefix) override;
     std::string_view pluginType() const override { return "FrameData"; }
-
-private:
-    void fields(RecordFields& f);
 };
 
 }  // namespace KilnCore

@@ -1,34 +1,25 @@
 #include "options/TessarKFBStampInfo.h"
 
-#include "serial/RecordScope.h"
-
 namespace KilnCore {
+namespace {
 
-bool TessarKFBStampInfo::serialize(QuickArchive& archive) {
-    archive.writeUInt32(versionWord(kVersion));
-    archive.writeInt32(stampOn);
-    archive.writeInt32(word1);
-    archive.writeInt32(word2);
-    archive.writeWString(text);
-    archive.writeByteArray(font.data(), kFontSize);
-    return true;
+using S = TessarKFBStampInfo;
+
+// Version 1 stored the font without its count.
+const RecordLayout<S>& stampRecord() {
+    static const RecordLayout<S> layout = [] {
+        const FieldList<S> head = {{"stampOn", &S::stampOn}, {"word1", &S::word1}, {"word2", &S::word2}, {"text", &S::text}};
+        return RecordLayout<S>{"TessarKFBStampInfo",
+                               1,
+                               {head + Field<S>("font", &S::font, Form::Bare), head + Field<S>("font", &S::font)}};
+    }();
+    return layout;
 }
 
-bool TessarKFBStampInfo::deserialize(QuickArchive& archive) {
-    RecordScope rec(archive, "TessarKFBStampInfo");
-    reset();
-    uint16_t version;
-    if (!rec.readVersion(version, 1, kVersion)) return false;
-    archive.readInt32(stampOn);
-    archive.readInt32(word1);
-    archive.readInt32(word2);
-    archive.readWString(text);
-    // Version 1 stored the font without its count.
-    if (version >= 2)
-        archive.readByteArray(font.data(), kFontSize, false);
-    else
-        archive.readBytes(font.data(), kFontSize);
-    return true;
-}
+}  // namespace
+
+bool TessarKFBStampInfo::serialize(QuickArchive& archive) { return writeRecord(*this, archive, stampRecord()); }
+
+bool TessarKFBStampInfo::deserialize(QuickArchive& archive) { return readRecord(*this, archive, stampRecord()); }
 
 }  // namespace KilnCore

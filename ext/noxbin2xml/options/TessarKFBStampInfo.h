@@ -7,6 +7,7 @@
 #include <string>
 
 #include "options/TessarOptionsBase.h"
+#include "serial/Fields.h"
 
 namespace KilnUtils {
 
@@ -27,11 +28,7 @@ namespace KilnCore {
 
 class TessarKFBStampInfo : public TessarOptionsBase, public KilnUtils::KilnKFBStampInfo {
 public:
-    static constexpr uint16_t kVersion = 2;
-
-    TessarKFBStampInfo() { reset(); }
-
-    void reset() override { static_cast<KilnKFBStampInfo&>(*this) = KilnKFBStampInfo(); }
+    void reset() override { *this = TessarKFBStampInfo(); }
     bool serialize(QuickArchive& archive) override;
     bool deserialize(QuickArchive& archive) override;
 

@@ -3,21 +3,19 @@
 
 #include "options/KilnParams.h"
 #include "options/TessarOptionsBase.h"
+#include "serial/Fields.h"
 
 namespace KilnCore {
 
-class RecordFields;
-
-class TessarParams : public TessarOptionsBase {
+// The renderer's defaults, with the order of regions the options always
+// render in.
+class TessarParams : public TessarOptionsBase, public KilnUtils::KilnParams {
 public:
-    static constexpr uint16_t kVersion = 5;
-    // The order of regions the options always render in.
     static constexpr int32_t kRegionSequence = 4;
 
-    TessarParams() { reset(); }
+    TessarParams() { regions_seqtype = kRegionSequence; }
 
-    // The renderer defaults, then the region sequence.
-    void reset() override;
+    void reset() override { *this = TessarParams(); }
     bool serialize(QuickArchive& archive) override;
     bool deserialize(QuickArchive& archive) override;
 
@@ -25,10 +23,7 @@ public:
     void writeXML(AssetXmlWriter&, const std::string&) override {}
     std::string_view pluginType() const override { return "TessarParams"; }
 
-    KilnUtils::KilnParams block;
-
-private:
-    void fields(RecordFields& f);
+    static const RecordLayout<TessarParams>& layout();
 };
 
 }  // namespace KilnCore

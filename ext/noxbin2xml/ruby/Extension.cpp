@@ -1,7 +1,7 @@
 // Entry point of the Ruby extension Noxbin2xml (.so, or .bundle on macOS).
 #include <ruby.h>
 
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 #include "ruby/HostAccess.h"
 #include "ruby/ModuleFunctions.h"
 #include "ruby/SceneUpgrade.h"

@@ -12,7 +12,7 @@
 #include "Version.h"
 #include "lights/LightConversion.h"
 #include "materials/MaterialConversion.h"
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 #include "ruby/ByteArrays.h"
 #include "ruby/HostAccess.h"
 #include "ruby/ModuleCall.h"

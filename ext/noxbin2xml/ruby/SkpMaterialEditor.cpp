@@ -15,7 +15,6 @@
 #include "ruby/ValueClasses.h"
 #include "serial/QuickArchive.h"
 #include "serial/Text.h"
-#include "textures/BitmapBuffer.h"
 #include "textures/TextureMakers.h"
 #include "textures/Textures.h"
 
@@ -25,7 +24,6 @@ namespace KilnRuby {
 namespace {
 
 constexpr const char* kDefaultMaterialName = "Default_Kiln_Material";
-constexpr int32_t kLinkedMaterialType = 6;
 constexpr const char* kConversionFailed =
     "[SkpMaterialEditor::SetBasicKilnMaterial] - failed to convert sketchup material to our representation\n";
 
@@ -55,9 +53,9 @@ long materialCount(VALUE materials) {
 // The diffuse layers of the BRDF-holding materials under `material`.
 std::vector<std::shared_ptr<Diffuse_BRDF>> diffuseLayers(const MaterialRef& material) {
     std::vector<BrdfRef> brdfs;
-    for (const MaterialRef& m : findMaterialsOfType(material, 1))
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Layered))
         for (const BrdfRef& brdf : static_cast<const MaterialLayeredBRDF&>(*m).brdfs) brdfs.push_back(brdf);
-    for (const MaterialRef& m : findMaterialsOfType(material, 0))
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::SingleBRDF))
         brdfs.push_back(static_cast<const MaterialSingleBRDF&>(*m).brdf);
     std::vector<std::shared_ptr<Diffuse_BRDF>> diffuse;
     for (const BrdfRef& brdf : brdfs)
@@ -77,13 +75,6 @@ bool madeFromSkpTexture(const TextureRef& texture) {
     const TextureRef& b = blend->color_b;
     return (isTextureType(a, BitmapTexture::kTypeId) && isTextureType(b, AColorTexture::kTypeId)) ||
            (isTextureType(a, AColorTexture::kTypeId) && isTextureType(b, BitmapTexture::kTypeId));
-}
-
-// The image file of a bitmap texture; empty for anything else.
-std::string bitmapFile(const TextureRef& texture) {
-    const auto* bitmap = dynamic_cast<const BitmapTexture*>(texture.get());
-    const auto* buffer = bitmap ? dynamic_cast<const BitmapBuffer*>(bitmap->bitmap.get()) : nullptr;
-    return buffer ? buffer->file : std::string();
 }
 
 float unitRange(float value) { return std::clamp(value, 0.0f, 1.0f); }
@@ -115,7 +106,7 @@ bool SkpMaterialEditor::evaluateMaterial(VALUE skpMaterial, const MaterialRef& m
         const Color& t = diffuse.transparency;
         alpha.set(floatToRuby(1.0f - unitRange((t.r + t.g + t.b) / 3.0f)));
         if (alpha.truthy()) protectedCall(ignored, skpMaterial, ids().alphaSet, alpha.get());
-        const std::string file = bitmapFile(diffuse.color_tex);
+        const std::string file = bitmapFileOf(diffuse.color_tex);
         if (!file.empty()) texture.set(wideToRuby(file));
         if (texture.truthy()) protectedCall(ignored, skpMaterial, ids().textureSet, texture.get());
     }
@@ -149,7 +140,7 @@ bool SkpMaterialEditor::setMaterialFromSkp(VALUE skpMaterial, const MaterialRef&
     std::string name;
     if (!rubyToWide(displayName.get(), name)) return false;
     bool matched = false;
-    for (const MaterialRef& m : findMaterialsOfType(material, kLinkedMaterialType)) {
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Linked)) {
         const auto& linked = static_cast<const MaterialLinked&>(*m);
         if (!linked.idData.hasText() || !equalsNoCase(linked.idData.textId, name)) continue;
         matched = true;
@@ -204,9 +195,7 @@ void SkpMaterialEditor::addSkpMaterial(const std::string& name, RubyValueGuard& 
 }
 
 std::string SkpMaterialEditor::freeMaterialName(const std::string& wanted) {
-    size_t end = wanted.size();
-    while (end > 0 && wanted[end - 1] >= '0' && wanted[end - 1] <= '9') --end;
-    const std::string base = wanted.substr(0, end);
+    const std::string base(withoutCounter(wanted));
     // Each library name, and each name or display name in the model, rules
     // out at most one candidate: past that many a sane host has a free one.
     std::vector<std::string> names;
@@ -247,7 +236,7 @@ void SkpMaterialEditor::convertSelfContained(const std::string& name, const Mate
 void SkpMaterialEditor::convertLinking(const std::string& name, const MaterialRef& material, SkpMaterialMap& map) {
     // The linked parts first take the look of the SketchUp materials they
     // name, so the stored record carries it.
-    for (const MaterialRef& m : findMaterialsOfType(material, kLinkedMaterialType)) {
+    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Linked)) {
         const auto& linked = static_cast<const MaterialLinked&>(*m);
         if (!linked.idData.hasText()) continue;
         RubyValueGuard linkedName(wideToRuby(linked.idData.textId)), skpMaterial;
@@ -270,7 +259,7 @@ void SkpMaterialEditor::convertSceneMaterials(SkpMaterialMap& map) {
     for (const std::string& name : names) {
         const MaterialRef material = library.getMaterial(name);
         if (!material || equalsNoCase(name, kDefaultMaterialName)) continue;
-        if (findMaterialsOfType(material, kLinkedMaterialType).empty())
+        if (findMaterialsOfType(material, MaterialType::Linked).empty())
             convertSelfContained(name, material, map);
         else
             convertLinking(name, material, map);

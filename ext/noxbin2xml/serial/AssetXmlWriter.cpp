@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "serial/NumberFormat.h"
+#include "serial/Serializable.h"
 #include "serial/TransformComponents.h"
 
 using namespace KilnCore;
@@ -362,17 +363,16 @@ void AssetXmlWriter::writeComponentTransformParam(std::string_view name, const T
     componentLines("componentTransform", name, components, label);
 }
 
-void AssetXmlWriter::writePluginParam(std::string_view name, const PluginRef& ref, std::string_view baseUrl,
-                                      std::string_view label) {
+void AssetXmlWriter::writePluginParam(std::string_view name, const TessarXMLSerializable* object,
+                                      std::string_view baseUrl, std::string_view label) {
     beginParam("plugin", name, "default", "none", label, false);
-    const size_t mark = out_.size();
-    line(depth_, {"<value>"});
-    const size_t from = out_.size();
-    if (appendPluginReference(out_, ref, baseUrl)) {
+    if (object) {
+        line(depth_, {"<value>"});
+        const size_t from = out_.size();
+        appendEscapedXml(out_, baseUrl);
+        object->appendAssetName(out_);
         checkPiece(from, XmlPlace::Text);
         out_ += "</value>\n";
-    } else {
-        out_.resize(mark);  // an empty reference has no value line
     }
     endParam();
 }
@@ -395,10 +395,4 @@ void AssetXmlWriter::endListParam() {
     line(depth_, {"</list>\n"});
     line(depth_, {"</value>\n"});
     endParam();
-}
-
-void AssetXmlWriter::writeQuotedString(std::string_view text) {
-    line(depth_, {"<string>\""});
-    recordText(text, XmlPlace::Text, false);
-    out_ += "\"</string>\n";
 }

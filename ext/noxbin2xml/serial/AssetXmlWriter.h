@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "serial/PluginRef.h"
 #include "serial/Types.h"
 #include "serial/XmlCheck.h"
 
@@ -67,6 +66,8 @@ private:
 };
 }  // namespace KilnCore
 
+class TessarXMLSerializable;
+
 class AssetXmlWriter {
 public:
     // Makes room for a typical document up front instead of growing the
@@ -103,15 +104,14 @@ public:
                                    std::string_view label = {});
     void writeComponentTransformParam(std::string_view name, const KilnCore::TransformComponents& components,
                                       std::string_view label = {});
-    // No value line at all when the reference is empty.
-    void writePluginParam(std::string_view name, const KilnCore::PluginRef& ref, std::string_view baseUrl,
+    // A reference to the object whose asset was written under baseUrl; no
+    // value line at all for no object.
+    void writePluginParam(std::string_view name, const TessarXMLSerializable* object, std::string_view baseUrl,
                           std::string_view label = {});
 
     void beginListParam(std::string_view name, std::string_view listType, std::string_view label = {});
     void writeListEntry(std::string_view text);
     void endListParam();
-
-    void writeQuotedString(std::string_view text);
 
     // The suns already written into this document, by identifier, with the
     // URL each was written under.
@@ -144,3 +144,22 @@ private:
     int depth_ = 0;
     std::map<std::string, std::string> sunTable_;
 };
+
+namespace KilnCore {
+
+// Writes straight onto the end of `xml` through one writer; should the
+// writing throw (a document past its size limit), `xml` is cut back to what
+// it held before.
+template <class Write>
+void appendDocument(std::string& xml, Write&& write) {
+    const size_t start = xml.size();
+    try {
+        AssetXmlWriter writer(xml);
+        write(writer);
+    } catch (...) {
+        xml.resize(start);
+        throw;
+    }
+}
+
+}  // namespace KilnCore

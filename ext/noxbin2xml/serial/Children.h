@@ -8,11 +8,13 @@
 // `create(int32_t, Tag<Base>)` found by argument-dependent lookup.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "serial/Codec.h"
 #include "serial/RecordScope.h"
 
 namespace KilnCore {
@@ -98,5 +100,138 @@ bool readOptionalChild(RecordScope& parent, std::shared_ptr<Base>& slot) {
     parent.archive().readBool(present);
     return !present || Read(parent, slot);
 }
+
+// A copy of a child for a copy of its owner. Families whose copies differ
+// from clone (materials) overload it.
+template <class Base>
+std::shared_ptr<Base> copyOf(const std::shared_ptr<Base>& child, bool /*duplicate*/) {
+    return child ? child->clone() : child;
+}
+
+template <class Base>
+using IfFamily = std::enable_if_t<std::is_base_of_v<TessarSerializable, Base>>;
+
+// An owned child: mandatory, or optional (Form::Optional) behind its
+// presence byte. Its asset is written under the owner's URL (and the field's
+// child name), and its parameter refers to that asset.
+template <class Base>
+struct Codec<std::shared_ptr<Base>, IfFamily<Base>> {
+    using Ref = std::shared_ptr<Base>;
+    static constexpr std::string_view kType = "child";
+
+    static bool read(RecordScope& rec, Ref& v, const FieldSpec& f) {
+        if (f.has(Form::ClearFirst)) v = nullptr;
+        if (f.has(Form::InPlace)) return readOptionalChild<Base, readChildInPlace<Base>>(rec, v);
+        return f.has(Form::Optional) ? readOptionalChild(rec, v) : readChild(rec, v);
+    }
+    static bool write(QuickArchive& ar, Ref& v, const FieldSpec& f) {
+        return f.has(Form::Optional) ? writeOptionalChild(ar, v) : writeChild(ar, v);
+    }
+    static void param(AssetXmlWriter& w, const Ref& v, const FieldSpec& f, std::string_view url) {
+        w.writePluginParam(f.name, v.get(), f.childUrl(url), f.label);
+    }
+    static bool equal(const Ref& a, const Ref& b) { return a ? b && a->isEqual(b) : !b; }
+    static void text(std::string& out, const Ref& v) {
+        if (!v) {
+            out += "none";
+            return;
+        }
+        out += "type ";
+        appendNumberText(out, int64_t{v->typeId()});
+    }
+    static void assets(AssetXmlWriter& w, const Ref& v, const FieldSpec& f, std::string_view url) {
+        if (v) v->writeXML(w, f.childUrl(url));
+    }
+    static void copy(Ref& v, bool duplicate) { v = copyOf(v, duplicate); }
+    static bool ready(const Ref& v, const FieldSpec& f) { return v || f.has(Form::Optional); }
+};
+
+// A mandatory child stored in two parts, for records that keep the type
+// identifiers of several children ahead of their records: ChildType reads
+// the identifier and creates the child, ChildRecord reads its record.
+template <class Base>
+struct ChildType : Codec<std::shared_ptr<Base>> {
+    static constexpr std::string_view kType = "int32";
+    using Ref = std::shared_ptr<Base>;
+    static bool read(RecordScope& rec, Ref& v, const FieldSpec&) {
+        const uint64_t at = rec.archive().readPos();
+        int32_t id = -1;  // a record that ends here names no child
+        rec.archive().readInt32(id);
+        v = create(id, FamilyTag<Base>{});
+        return v || rec.failAt(at, std::string("unknown ") + Base::kFamilyNoun + " type " + std::to_string(id));
+    }
+    static bool write(QuickArchive& ar, Ref& v, const FieldSpec&) {
+        ar.writeInt32(v->typeId());
+        return true;
+    }
+    // The ChildRecord field compares and copies the child.
+    static bool equal(const Ref&, const Ref&) { return true; }
+    static void copy(Ref&, bool) {}
+};
+
+template <class Base>
+struct ChildRecord : Codec<std::shared_ptr<Base>> {
+    static constexpr std::string_view kType = "record";
+    using Ref = std::shared_ptr<Base>;
+    static bool read(RecordScope& rec, Ref& v, const FieldSpec&) {
+        const uint64_t at = rec.archive().readPos();
+        if (v->deserialize(rec.archive())) return true;
+        rec.markChildFailed(at);
+        return rec.failAt(at, "nested record failed");
+    }
+    static bool write(QuickArchive& ar, Ref& v, const FieldSpec&) { return v->serialize(ar); }
+};
+
+// A list of mandatory children behind their count. Its parameter lists the
+// URLs of their assets.
+template <class Base>
+struct Codec<std::vector<std::shared_ptr<Base>>, IfFamily<Base>> {
+    static constexpr std::string_view kType = "children";
+    using Ref = std::shared_ptr<Base>;
+    using List = std::vector<Ref>;
+    using One = Codec<Ref>;
+
+    static bool read(RecordScope& rec, List& v, const FieldSpec&) {
+        QuickArchive& ar = rec.archive();
+        uint32_t count = 0;
+        ar.readUInt32(count);
+        v.clear();
+        for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
+            Ref child;
+            if (!readChild(rec, child)) return false;
+            v.push_back(std::move(child));
+        }
+        return true;
+    }
+    static bool write(QuickArchive& ar, List& v, const FieldSpec&) {
+        ar.writeUInt32(static_cast<uint32_t>(v.size()));
+        for (Ref& child : v)
+            if (!writeChild(ar, child)) return false;
+        return true;
+    }
+    static void param(AssetXmlWriter& w, const List& v, const FieldSpec& f, std::string_view url) {
+        w.beginListParam(f.name, "plugin", f.label);
+        for (const Ref& child : v) {
+            std::string entry = f.childUrl(url);
+            child->appendAssetName(entry);
+            w.writeListEntry(entry);
+        }
+        w.endListParam();
+    }
+    static bool equal(const List& a, const List& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), One::equal);
+    }
+    static void text(std::string& out, const List& v) {
+        appendNumberText(out, static_cast<int64_t>(v.size()));
+        out += v.size() == 1 ? " entry" : " entries";
+    }
+    static void assets(AssetXmlWriter& w, const List& v, const FieldSpec& f, std::string_view url) {
+        for (const Ref& child : v) One::assets(w, child, f, url);
+    }
+    static void copy(List& v, bool duplicate) {
+        for (Ref& child : v) One::copy(child, duplicate);
+    }
+    static bool ready(const List&, const FieldSpec&) { return true; }
+};
 
 }  // namespace KilnCore

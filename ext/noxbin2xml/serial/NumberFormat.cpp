@@ -82,11 +82,6 @@ void appendFloat(std::string& out, double value) {
     out.append(buf, static_cast<size_t>(writeExact(buf, value) - buf));
 }
 
-void appendFloat(std::string& out, float value) {
-    char buf[kMaxFloatText];
-    out.append(buf, static_cast<size_t>(writeFloat(buf, value) - buf));
-}
-
 // Whole numbers below a million are written as their digits. For other
 // floats, the shortest text that reads back as the float is much cheaper to
 // find than a correctly rounded 6-digit one. When it has at most 6 significant
@@ -115,12 +110,6 @@ char* writeFloat(char* out, float value) {
     int exponent = 0;
     std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
     return writeGeneral(out, negative, digits, count, exponent);
-}
-
-std::string formatFloat(double value) {
-    std::string out;
-    appendFloat(out, value);
-    return out;
 }
 
 char* writeInt(char* out, int64_t value) { return std::to_chars(out, out + kMaxIntText, value).ptr; }

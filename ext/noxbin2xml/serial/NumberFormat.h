@@ -12,12 +12,9 @@ namespace KilnCore {
 // 1000000 -> "1e+006", 1234567 -> "1.23457e+006", 1e-7 -> "1e-007".
 // Infinities and NaNs are written "inf", "-inf", "nan", "-nan".
 void appendFloat(std::string& out, double value);
-// The same text for a float, found faster.
-void appendFloat(std::string& out, float value);
-std::string formatFloat(double value);
 
-// The float's text written at `out`, which has room for kMaxFloatText
-// characters; returns the end of the text.
+// The same text for a float, found faster, written at `out`, which has room
+// for kMaxFloatText characters; returns the end of the text.
 constexpr size_t kMaxFloatText = 32;
 char* writeFloat(char* out, float value);
 

@@ -11,14 +11,32 @@ std::string hexOffset(uint64_t offset) {
     return buf;
 }
 
+void appendField(std::string& out, const ReadTrace::FieldRead& field, int depth) {
+    out.append(2 * depth, ' ');
+    out += field.name + ' ' + hexOffset(field.offset);
+    if (!field.value.empty()) out += " = " + field.value;
+    out += '\n';
+}
+
 void appendTree(std::string& out, const ReadTrace::Node& node, int depth) {
     out.append(2 * depth, ' ');
     out += node.className + ' ' + hexOffset(node.offset);
     if (node.version) out += " v" + std::to_string(*node.version);
-    for (const auto& [key, value] : node.notes) out += ' ' + key + "=\"" + value + '"';
     if (node.failed) out += "  FAILED " + hexOffset(node.failureOffset) + ": " + node.failure;
     out += '\n';
-    for (const auto& child : node.children) appendTree(out, *child, depth + 1);
+    // Fields and nested records in record order; a record lies inside the
+    // field that holds it and is shown below that field.
+    const ReadTrace::FieldRead* holder = nullptr;
+    size_t nextField = 0;
+    for (const auto& child : node.children) {
+        for (; nextField < node.fields.size() && node.fields[nextField].offset <= child->offset; ++nextField) {
+            holder = &node.fields[nextField];
+            appendField(out, *holder, depth + 1);
+        }
+        const bool held = holder && child->offset < holder->offset + holder->size;
+        appendTree(out, *child, depth + (held ? 2 : 1));
+    }
+    for (; nextField < node.fields.size(); ++nextField) appendField(out, node.fields[nextField], depth + 1);
 }
 
 }  // namespace
@@ -40,8 +58,9 @@ void ReadTrace::leave() {
 
 void ReadTrace::setVersion(uint32_t version) { stack_.back()->version = version; }
 
-void ReadTrace::note(std::string_view key, std::string value) {
-    stack_.back()->notes.emplace_back(std::string(key), std::move(value));
+void ReadTrace::field(std::string_view name, uint64_t offset, uint64_t size, uint16_t since, std::string_view type,
+                      std::string value) {
+    stack_.back()->fields.push_back({std::string(name), offset, size, since, type, std::move(value)});
 }
 
 void ReadTrace::fail(uint64_t offset, std::string reason) {

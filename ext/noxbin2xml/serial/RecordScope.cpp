@@ -25,6 +25,7 @@ uint32_t RecordScope::readVersionWord() {
     uint32_t word = 0;
     if (tooDeep_) return word;  // nothing is read below the depth limit
     archive_.readUInt32(word);
+    version_ = recordVersion(word);
     if (ReadTrace* trace = archive_.trace()) trace->setVersion(recordVersion(word));
     return word;
 }
@@ -43,10 +44,11 @@ bool RecordScope::acceptIf(uint32_t word, bool versionOk, std::string_view accep
                 std::string(accepted) + ")");
 }
 
-bool RecordScope::accept(uint32_t word, uint16_t lo, uint16_t hi, uint16_t tag) {
+bool RecordScope::accept(uint32_t word, uint16_t lo, uint16_t hi, uint16_t tag, bool (*skips)(uint16_t),
+                         std::string_view accepted) {
     const uint16_t version = recordVersion(word);
-    const bool ok = version >= lo && version <= hi;
-    if (ok || !tracing()) return acceptIf(word, ok, {}, tag);
+    const bool ok = version >= lo && version <= hi && !(skips && skips(version));
+    if (ok || !tracing() || !accepted.empty()) return acceptIf(word, ok, accepted, tag);
     return acceptIf(word, ok, describeRange(lo, hi), tag);
 }
 
@@ -66,8 +68,9 @@ void RecordScope::markChildFailed(uint64_t offset) {
     if (ReadTrace* trace = archive_.trace()) trace->failLastChild(offset, "read failed");
 }
 
-void RecordScope::note(std::string_view key, const std::string& value) {
-    if (ReadTrace* trace = archive_.trace()) trace->note(key, value);
+void RecordScope::failPart(uint64_t offset, std::string_view reason) {
+    partFailed_ = true;
+    failAt(offset, reason);
 }
 
 }  // namespace KilnCore

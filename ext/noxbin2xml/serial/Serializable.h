@@ -39,4 +39,11 @@ public:
     virtual std::string_view pluginType() const = 0;
     // "material", "BRDF", "texture", "bitmap", "uvw", "light" or "settings".
     virtual std::string_view category() const = 0;
+    // Appends to the URL an owner hands the object the part that names the
+    // object's own asset: "/" and the plugin type unless the family says
+    // otherwise. A reference to the object is that URL.
+    virtual void appendAssetName(std::string& url) const {
+        url += '/';
+        url += pluginType();
+    }
 };

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "serial/QuickArchive.h"
-#include "serial/RecordScope.h"
 
 namespace KilnCore {
 namespace {
@@ -30,39 +28,32 @@ void multiply(const Rows& a, const Rows& b, Rows& out) {
 
 }  // namespace
 
-void TransformComponents::reset() {
-    x_rotation = y_rotation = z_rotation = 0.0f;
-    x_scale = y_scale = z_scale = 1.0f;
-    x_offset = y_offset = z_offset = 0.0f;
-    x_mirror = y_mirror = z_mirror = 0;
-}
-
 bool TransformComponents::operator==(const TransformComponents& o) const {
-    return x_rotation == o.x_rotation && y_rotation == o.y_rotation && z_rotation == o.z_rotation &&
-           x_scale == o.x_scale && y_scale == o.y_scale && z_scale == o.z_scale && x_offset == o.x_offset &&
-           y_offset == o.y_offset && z_offset == o.z_offset && x_mirror == o.x_mirror &&
-           y_mirror == o.y_mirror && z_mirror == o.z_mirror;
+    return fieldsEqual(*this, o, layout().newest());
 }
 
-bool TransformComponents::serialize(QuickArchive& ar) {
-    ar.writeUInt32(kVersionWord);
-    for (float v : {x_rotation, y_rotation, z_rotation, x_scale, y_scale, z_scale, x_offset, y_offset, z_offset})
-        ar.writeFloat(v);
-    for (int32_t v : {x_mirror, y_mirror, z_mirror}) ar.writeInt32(v);
-    return true;
+const RecordLayout<TransformComponents>& TransformComponents::layout() {
+    using C = TransformComponents;
+    static const RecordLayout<C> layout{"TransformComponents",
+                                        1,
+                                        {{{"x_rotation", &C::x_rotation},
+                                          {"y_rotation", &C::y_rotation},
+                                          {"z_rotation", &C::z_rotation},
+                                          {"x_scale", &C::x_scale},
+                                          {"y_scale", &C::y_scale},
+                                          {"z_scale", &C::z_scale},
+                                          {"x_offset", &C::x_offset},
+                                          {"y_offset", &C::y_offset},
+                                          {"z_offset", &C::z_offset},
+                                          {"x_mirror", &C::x_mirror},
+                                          {"y_mirror", &C::y_mirror},
+                                          {"z_mirror", &C::z_mirror}}}};
+    return layout;
 }
 
-bool TransformComponents::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, "TransformComponents");
-    const uint32_t word = rec.readVersionWord();
-    reset();
-    if (!rec.accept(word, 1, 1)) return false;
-    for (float* v : {&x_rotation, &y_rotation, &z_rotation, &x_scale, &y_scale, &z_scale, &x_offset, &y_offset,
-                     &z_offset})
-        ar.readFloat(*v);
-    for (int32_t* v : {&x_mirror, &y_mirror, &z_mirror}) ar.readInt32(*v);
-    return true;
-}
+bool TransformComponents::serialize(QuickArchive& ar) { return writeRecord(*this, ar, layout()); }
+
+bool TransformComponents::deserialize(QuickArchive& ar) { return readRecord(*this, ar, layout()); }
 
 Matrix3 TransformComponents::toMatrix() const {
     const Axis x = axis(x_rotation, x_scale, x_mirror);

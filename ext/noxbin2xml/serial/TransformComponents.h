@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "serial/Fields.h"
 #include "serial/Serializable.h"
 #include "serial/Types.h"
 
@@ -11,16 +12,13 @@ namespace KilnCore {
 
 class TransformComponents : public TessarSerializable {
 public:
-    static constexpr uint32_t kVersionWord = 0x00010000;
-
-    float x_rotation, y_rotation, z_rotation;
-    float x_scale, y_scale, z_scale;
-    float x_offset, y_offset, z_offset;
+    float x_rotation = 0.0f, y_rotation = 0.0f, z_rotation = 0.0f;
+    float x_scale = 1.0f, y_scale = 1.0f, z_scale = 1.0f;
+    float x_offset = 0.0f, y_offset = 0.0f, z_offset = 0.0f;
     // Full integers: any non-zero value mirrors, but 1 and 2 compare unequal.
-    int32_t x_mirror, y_mirror, z_mirror;
+    int32_t x_mirror = 0, y_mirror = 0, z_mirror = 0;
 
-    TransformComponents() { reset(); }
-    void reset();
+    void reset() { *this = TransformComponents(); }
 
     bool operator==(const TransformComponents& o) const;
     bool operator!=(const TransformComponents& o) const { return !(*this == o); }
@@ -33,6 +31,21 @@ public:
     Matrix3 toMatrix() const;
     // toMatrix with the offsets carried unchanged.
     Transform toTransform() const;
+
+    static const RecordLayout<TransformComponents>& layout();
+};
+
+// Components are a record of their own; as a parameter they are written
+// whole (a componentTransform) or, with Form::MatrixOnly, as a
+// componentMatrix.
+template <>
+struct Codec<TransformComponents> : NestedRecordCodec<TransformComponents> {
+    static void param(AssetXmlWriter& w, const TransformComponents& v, const FieldSpec& f, std::string_view) {
+        if (f.has(Form::MatrixOnly))
+            w.writeComponentMatrixParam(f.name, v, f.label);
+        else
+            w.writeComponentTransformParam(f.name, v, f.label);
+    }
 };
 
 }  // namespace KilnCore

@@ -10,6 +10,34 @@
 
 namespace KilnCore {
 
+// Type identifiers, as records give them, per family.
+namespace TextureType {
+constexpr int32_t Bitmap = 0;
+constexpr int32_t Fresnel = 1;
+constexpr int32_t Uvw = 2;
+constexpr int32_t Noise = 3;
+constexpr int32_t Checker = 4;
+constexpr int32_t AColor = 5;
+constexpr int32_t Grid = 6;
+constexpr int32_t Cloth = 7;
+constexpr int32_t Bulge = 8;
+constexpr int32_t Invert = 9;
+constexpr int32_t Blend = 10;
+constexpr int32_t Ramp = 11;
+constexpr int32_t Sky = 12;
+}  // namespace TextureType
+
+namespace UvwType {
+constexpr int32_t PlanarWorld = 0;
+constexpr int32_t Object = 1;
+constexpr int32_t Environment = 3;
+constexpr int32_t Channel = 4;
+}  // namespace UvwType
+
+namespace BitmapType {
+constexpr int32_t Buffer = 0;
+}  // namespace BitmapType
+
 class BaseTexture : public TessarSerializable, public TessarXMLSerializable {
 public:
     static constexpr const char* kFamilyNoun = "texture";

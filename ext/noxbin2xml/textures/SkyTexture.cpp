@@ -3,9 +3,58 @@
 #include "lights/SunLight.h"
 #include "serial/Text.h"
 #include "serial/Uuid.h"
-#include "textures/TextureFields.h"
 
 namespace KilnCore {
+namespace {
+
+using S = SkyTexture;
+
+// The sky's own sun: a presence byte, then a sun light's record, kept even
+// when its read fails part-way (the sky's read goes on). Only a sun light
+// is written.
+struct HeldSun : Codec<std::shared_ptr<BaseLight>> {
+    static bool read(RecordScope& rec, std::shared_ptr<BaseLight>& sun, const FieldSpec&) {
+        bool present = false;
+        rec.archive().readBool(present);
+        if (present) {
+            sun = createLight(LightType::Sun);
+            sun->deserialize(rec.archive());
+        }
+        return true;
+    }
+    static bool write(QuickArchive& ar, std::shared_ptr<BaseLight>& sun, const FieldSpec&) {
+        const bool holdsSun = sun && sun->typeId() == LightType::Sun;
+        ar.writeBool(holdsSun);
+        return !holdsSun || sun->serialize(ar);
+    }
+};
+
+// Version 1 holds the sun alone; version 2 adds its placement as a plain
+// transform, the settings and the identifier; version 3 moves the placement
+// after the identifier as an animated transform and adds the default sun.
+const ObjectLayout<S>& skyLayout() {
+    static const ObjectLayout<S> layout = [] {
+        using Fields = FieldList<S>;
+        const Field<S> sun = Field<S>::with<HeldSun>("sun", &S::sun);
+        const Fields settings = sunSettingsFields<S>() + Fields{{"skyFlag1", &S::skyFlag1}, {"skyFlag2", &S::skyFlag2}};
+        const Field<S> skyGuid = Field<S>::with<NoCaseText>("skyGuid", &S::skyGuid);
+        return ObjectLayout<S>{
+            {"SkyTexture",
+             1,
+             {{sun},
+              Fields{sun, {"transform", &S::transform, Form::AtTimeZero}} + settings + skyGuid,
+              Fields{sun} + settings +
+                  Fields{skyGuid, {"transform", &S::transform},
+                         Field<S>::step<&S::readDefaultSun, &S::writeDefaultSun>("default sun"),
+                         Field<S>::step<&S::readUsesDefaultSun, &S::writeUsesDefaultSun>("uses default sun")}}},
+            {}};
+    }();
+    return layout;
+}
+
+}  // namespace
+
+const ObjectLayout<SkyTexture>& SkyTexture::layout() { return skyLayout(); }
 
 SkyTexture::SkyTexture() : sun(defaultSun()), skyGuid(newUuid()) {}
 
@@ -18,59 +67,26 @@ std::shared_ptr<BaseTexture> SkyTexture::clone() const {
     return copy;
 }
 
-bool SkyTexture::isEqual(const std::shared_ptr<BaseTexture>& other) const {
-    const auto* o = dynamic_cast<const SkyTexture*>(other.get());
-    return o && equalsNoCase(skyGuid, o->skyGuid) && field_io::sameChild(sun, o->sun) &&
-           settingsOf(*this) == settingsOf(*o) && transform.isEqual(o->transform);
+bool SkyTexture::readDefaultSun(RecordScope& owner, std::string*) {
+    const uint64_t at = owner.archive().readPos();
+    if (defaultSun()->deserialize(owner.archive())) return true;
+    owner.markChildFailed(at);
+    return owner.failAt(at, "default sun record rejected");
 }
 
-// Version 3: the held sun behind a flag, the settings, the identifier, the
-// transform, a full copy of the default sun, and whether the held sun is
-// the default sun.
-bool SkyTexture::serialize(QuickArchive& ar) {
-    ar.writeUInt32(versionWord(3));
-    const bool holdsSun = sun && sun->typeId() == BaseLight::kSunLightTypeId;
-    ar.writeBool(holdsSun);
-    if (holdsSun && !sun->serialize(ar)) return false;
-    std::apply([&](const auto&... value) { (field_io::write(ar, value), ...); }, settingsOf(*this));
-    ar.writeWString(skyGuid);
-    if (!transform.serialize(ar) || !defaultSun()->serialize(ar)) return false;
-    const SunLight* held = heldSun();
-    ar.writeBool(held && equalsNoCase(held->sunGuid, defaultSun()->sunGuid));
+bool SkyTexture::writeDefaultSun(QuickArchive& ar) { return defaultSun()->serialize(ar); }
+
+bool SkyTexture::readUsesDefaultSun(RecordScope& owner, std::string* text) {
+    bool usesDefaultSun = false;
+    owner.archive().readBool(usesDefaultSun);
+    if (usesDefaultSun) sun = defaultSun();
+    if (text) Codec<bool>::text(*text, usesDefaultSun);
     return true;
 }
 
-bool SkyTexture::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, "SkyTexture");
-    const uint32_t word = rec.readVersionWord();
-    reset();
-    if (!rec.accept(word, 1, 3)) return false;
-    const uint16_t version = recordVersion(word);
-
-    bool holdsSun = false;
-    ar.readBool(holdsSun);
-    if (holdsSun) {
-        // Kept even when its read fails part-way.
-        sun = createLight(BaseLight::kSunLightTypeId);
-        sun->deserialize(ar);
-    }
-    if (version == 1) return true;
-    if (version == 2) {
-        Transform placement;
-        ar.readTransform(placement);
-        transform.setValue(placement, 0.0);
-    }
-    std::apply([&](auto&... value) { (field_io::read(ar, value), ...); }, settingsOf(*this));
-    ar.readWString(skyGuid);
-    if (version == 2) return true;
-
-    if (!transform.deserialize(ar)) return rec.fail("transform rejected");
-    // The record carries the default sun's settings; they replace the
-    // process-wide sun's own.
-    if (!defaultSun()->deserialize(ar)) return rec.fail("default sun rejected");
-    bool usesDefaultSun = false;
-    ar.readBool(usesDefaultSun);
-    if (usesDefaultSun) sun = defaultSun();
+bool SkyTexture::writeUsesDefaultSun(QuickArchive& ar) {
+    const SunLight* held = heldSun();
+    ar.writeBool(held && equalsNoCase(held->sunGuid, defaultSun()->sunGuid));
     return true;
 }
 
@@ -83,8 +99,9 @@ void SkyTexture::writeXML(AssetXmlWriter& w, const std::string& parentUrl) {
             if (written != w.sunTable().end()) sunUrl = written->second;
         }
     }
-    writeTextureAsset(w, joinUrl(parentUrl, pluginType()), *this,
-                      [&] { w.writePluginParam("sun", PluginRef(sun), sunUrl); });
+    std::string url = parentUrl;
+    appendAssetName(url);
+    writeAssetFrame(w, {url, category(), "", url, pluginType()}, [&] { w.writePluginParam("sun", sun.get(), sunUrl); });
 }
 
 }  // namespace KilnCore

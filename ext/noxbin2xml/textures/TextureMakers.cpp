@@ -18,4 +18,10 @@ std::shared_ptr<BaseTexture> makeBitmapTexture(const std::string& path) {
 
 std::shared_ptr<BaseTexture> makeFresnelTexture() { return std::make_shared<FresnelTexture>(); }
 
+std::string bitmapFileOf(const std::shared_ptr<BaseTexture>& texture) {
+    const auto* bitmap = dynamic_cast<const BitmapTexture*>(texture.get());
+    const auto* buffer = bitmap ? dynamic_cast<const BitmapBuffer*>(bitmap->bitmap.get()) : nullptr;
+    return buffer ? buffer->file : std::string();
+}
+
 }  // namespace KilnCore

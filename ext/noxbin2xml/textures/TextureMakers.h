@@ -1,4 +1,5 @@
-// Ready-made textures that older BRDF and material records imply.
+// Ready-made textures that older BRDF and material records imply, and the
+// file a bitmap texture shows.
 #pragma once
 
 #include <memory>
@@ -14,5 +15,8 @@ std::shared_ptr<BaseTexture> makeBitmapTexture(const std::string& path);
 
 // A Fresnel texture with its defaults.
 std::shared_ptr<BaseTexture> makeFresnelTexture();
+
+// The image file of a bitmap texture; empty for anything else.
+std::string bitmapFileOf(const std::shared_ptr<BaseTexture>& texture);
 
 }  // namespace KilnCore

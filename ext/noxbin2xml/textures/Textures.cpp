@@ -3,187 +3,152 @@
 namespace KilnCore {
 
 // Each list gives the fields in record order, which is also their XML
-// parameter order and the order in which sub-objects are written.
+// parameter order and the order in which children write their assets.
 
-const TextureFields<BitmapTexture>& BitmapTexture::fields() {
+namespace {
+
+template <class T>
+ObjectLayout<T> layout(std::string_view className, uint16_t newest, const FieldList<T>& fields) {
+    return layoutFromOneList(className, 1, newest, fields);
+}
+
+}  // namespace
+
+// The record keeps both type identifiers ahead of both records.
+const ObjectLayout<BitmapTexture>& BitmapTexture::layout() {
     using T = BitmapTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),
-        slot(&T::bitmap, "bitmap", "buffer"),
-        value(&T::tile, "tile"),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "BitmapTexture", 1,
+        {Field<T>::with<ChildType<BaseUVW>>("uvwgen type", &T::uvwgen, Form::RecordOnly),
+         Field<T>::with<ChildType<BaseBitmap>>("bitmap type", &T::bitmap, Form::RecordOnly),
+         Field<T>::with<ChildRecord<BaseUVW>>("uvwgen", &T::uvwgen).under("uvwgen"),
+         Field<T>::with<ChildRecord<BaseBitmap>>("bitmap", &T::bitmap).under("buffer"), {"tile", &T::tile}});
     return list;
 }
 
-const TextureFields<FresnelTexture>& FresnelTexture::fields() {
+const ObjectLayout<FresnelTexture>& FresnelTexture::layout() {
     using T = FresnelTexture;
-    static const TextureFields<T> list{
-        value(&T::white_color, "white_color"),
-        value(&T::black_color, "black_color"),
-        value(&T::fresnel_ior, "fresnel_ior"),
-        value(&T::refract_ior, "refract_ior"),
-        value(&T::black_color_tex_mult, "black_color_tex_mult", 2),
-        value(&T::white_color_tex_mult, "white_color_tex_mult", 2),
-        value(&T::fresnel_ior_tex_mult, "fresnel_ior_tex_mult", 2),
-        value(&T::refract_ior_tex_mult, "refract_ior_tex_mult", 2),
-        optionalSlot(&T::black_color_tex, "black_color_tex", "reflection_tex"),
-        optionalSlot(&T::white_color_tex, "white_color_tex", "refraction_tex"),
-        optionalSlot(&T::fresnel_ior_tex, "fresnel_ior_tex"),
-        optionalSlot(&T::refract_ior_tex, "refract_ior_tex"),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "FresnelTexture", 2,
+        {{"white_color", &T::white_color},
+         {"black_color", &T::black_color},
+         {"fresnel_ior", &T::fresnel_ior},
+         {"refract_ior", &T::refract_ior},
+         Field<T>("black_color_tex_mult", &T::black_color_tex_mult).addedIn(2),
+         Field<T>("white_color_tex_mult", &T::white_color_tex_mult).addedIn(2),
+         Field<T>("fresnel_ior_tex_mult", &T::fresnel_ior_tex_mult).addedIn(2),
+         Field<T>("refract_ior_tex_mult", &T::refract_ior_tex_mult).addedIn(2),
+         optionalSlot("black_color_tex", &T::black_color_tex, "reflection_tex"),
+         optionalSlot("white_color_tex", &T::white_color_tex, "refraction_tex"),
+         optionalSlot("fresnel_ior_tex", &T::fresnel_ior_tex),
+         optionalSlot("refract_ior_tex", &T::refract_ior_tex)});
     return list;
 }
 
-const TextureFields<UVWTexture>& UVWTexture::fields() {
+const ObjectLayout<UVWTexture>& UVWTexture::layout() {
     using T = UVWTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),
-    };
+    static const auto list = KilnCore::layout<T>("UVWTexture", 1, {slot("uvwgen", &T::uvwgen)});
     return list;
 }
 
-const TextureFields<NoiseTexture>& NoiseTexture::fields() {
+const ObjectLayout<NoiseTexture>& NoiseTexture::layout() {
     using T = NoiseTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),
-        optionalSlot(&T::color1_tex, "color1_tex"),
-        optionalSlot(&T::color2_tex, "color2_tex"),
-        value(&T::color1, "color1"),
-        value(&T::color2, "color2"),
-        value(&T::persistence, "persistence"),
-        value(&T::amplitude_ratio, "amplitude_ratio"),
-        value(&T::frequency_ratio, "frequency_ratio"),
-        value(&T::frequency1, "frequency1"),
-        value(&T::amplitude1, "amplitude1"),
-        value(&T::size, "size"),
-        value(&T::mix_ratio, "mix_ratio"),
-        value(&T::bias, "bias"),
-        value(&T::color1_tex_mult, "color1_tex_mult"),
-        value(&T::color2_tex_mult, "color2_tex_mult"),
-        value(&T::octaves, "octaves"),
-        value(&T::noiseType, "noiseType"),
-        value(&T::inflection, "inflection"),
-    };
+    static const auto list = KilnCore::layout<T>("NoiseTexture", 1,
+                                                 {slot("uvwgen", &T::uvwgen),
+                                                  optionalSlot("color1_tex", &T::color1_tex),
+                                                  optionalSlot("color2_tex", &T::color2_tex),
+                                                  {"color1", &T::color1},
+                                                  {"color2", &T::color2},
+                                                  {"persistence", &T::persistence},
+                                                  {"amplitude_ratio", &T::amplitude_ratio},
+                                                  {"frequency_ratio", &T::frequency_ratio},
+                                                  {"frequency1", &T::frequency1},
+                                                  {"amplitude1", &T::amplitude1},
+                                                  {"size", &T::size},
+                                                  {"mix_ratio", &T::mix_ratio},
+                                                  {"bias", &T::bias},
+                                                  {"color1_tex_mult", &T::color1_tex_mult},
+                                                  {"color2_tex_mult", &T::color2_tex_mult},
+                                                  {"octaves", &T::octaves},
+                                                  {"noiseType", &T::noiseType},
+                                                  {"inflection", &T::inflection}});
     return list;
 }
 
-const TextureFields<AColorTexture>& AColorTexture::fields() {
+const ObjectLayout<AColorTexture>& AColorTexture::layout() {
     using T = AColorTexture;
-    static const TextureFields<T> list{
-        value(&T::texture, "texture"),
-    };
+    static const auto list = KilnCore::layout<T>("AColorTexture", 1, {{"texture", &T::texture}});
     return list;
 }
 
-const TextureFields<CheckerTexture>& CheckerTexture::fields() {
+const ObjectLayout<CheckerTexture>& CheckerTexture::layout() {
     using T = CheckerTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),        slot(&T::white_color, "white_color"), slot(&T::black_color, "black_color"),
-        value(&T::tile_u, "tile_u"),       value(&T::tile_v, "tile_v"),          recordOnly(&T::checkerFactor1, 2),
-        recordOnly(&T::checkerFactor2, 2),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "CheckerTexture", 2,
+        {slot("uvwgen", &T::uvwgen), slot("white_color", &T::white_color), slot("black_color", &T::black_color),
+         {"tile_u", &T::tile_u}, {"tile_v", &T::tile_v},
+         Field<T>("checkerFactor1", &T::checkerFactor1, Form::RecordOnly).addedIn(2),
+         Field<T>("checkerFactor2", &T::checkerFactor2, Form::RecordOnly).addedIn(2)});
     return list;
 }
 
-const TextureFields<GridTexture>& GridTexture::fields() {
+const ObjectLayout<GridTexture>& GridTexture::layout() {
     using T = GridTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),       slot(&T::line_color, "line_color"), slot(&T::fill_color, "fill_color"),
-        recordOnly(&T::gridFactor1, 2),   recordOnly(&T::gridFactor2, 2),     value(&T::u_width, "u_width", 2),
-        value(&T::v_width, "v_width", 2),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "GridTexture", 2,
+        {slot("uvwgen", &T::uvwgen), slot("line_color", &T::line_color), slot("fill_color", &T::fill_color),
+         Field<T>("gridFactor1", &T::gridFactor1, Form::RecordOnly).addedIn(2),
+         Field<T>("gridFactor2", &T::gridFactor2, Form::RecordOnly).addedIn(2),
+         Field<T>("u_width", &T::u_width).addedIn(2), Field<T>("v_width", &T::v_width).addedIn(2)});
     return list;
 }
 
-const TextureFields<ClothTexture>& ClothTexture::fields() {
+// One flag tiles both ways; it is written as both parameters.
+const ObjectLayout<ClothTexture>& ClothTexture::layout() {
     using T = ClothTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),    value(&T::gap_color, "gap_color"), value(&T::u_color, "u_color"),
-        value(&T::v_color, "v_color"), value(&T::u_width, "u_width"),     value(&T::v_width, "v_width"),
-        value(&T::tile, "tile_u", 2),  alsoWrittenAs(&T::tile, "tile_v"),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "ClothTexture", 2,
+        {slot("uvwgen", &T::uvwgen), {"gap_color", &T::gap_color}, {"u_color", &T::u_color},
+         {"v_color", &T::v_color}, {"u_width", &T::u_width}, {"v_width", &T::v_width},
+         Field<T>("tile_u", &T::tile).addedIn(2), Field<T>("tile_v", &T::tile, Form::ParamOnly)});
     return list;
 }
 
-const TextureFields<BulgeTexture>& BulgeTexture::fields() {
+const ObjectLayout<BulgeTexture>& BulgeTexture::layout() {
     using T = BulgeTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),
-        value(&T::u_width, "u_width"),
-        value(&T::v_width, "v_width"),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "BulgeTexture", 1, {slot("uvwgen", &T::uvwgen), {"u_width", &T::u_width}, {"v_width", &T::v_width}});
     return list;
 }
 
-const TextureFields<InvertTexture>& InvertTexture::fields() {
+const ObjectLayout<InvertTexture>& InvertTexture::layout() {
     using T = InvertTexture;
-    static const TextureFields<T> list{
-        slot(&T::texture, "texture", "base_texture"),
-        value(&T::invert_alpha, "invert_alpha"),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "InvertTexture", 1, {slot("texture", &T::texture, "base_texture"), {"invert_alpha", &T::invert_alpha}});
     return list;
 }
 
-const TextureFields<BlendTexture>& BlendTexture::fields() {
+const ObjectLayout<BlendTexture>& BlendTexture::layout() {
     using T = BlendTexture;
-    static const TextureFields<T> list{
-        optionalSlot(&T::color_a, "color_a"),       recordOnly(&T::color_a_mult, 2),
-        optionalSlot(&T::color_b, "color_b"),       recordOnly(&T::color_b_mult, 2),
-        value(&T::blend_amount, "blend_amount", 2),
-    };
+    static const auto list = KilnCore::layout<T>(
+        "BlendTexture", 2,
+        {optionalSlot("color_a", &T::color_a), Field<T>("color_a_mult", &T::color_a_mult, Form::RecordOnly).addedIn(2),
+         optionalSlot("color_b", &T::color_b), Field<T>("color_b_mult", &T::color_b_mult, Form::RecordOnly).addedIn(2),
+         Field<T>("blend_amount", &T::blend_amount).addedIn(2)});
     return list;
 }
 
-const TextureFields<RampTexture>& RampTexture::fields() {
+const ObjectLayout<RampTexture>& RampTexture::layout() {
     using T = RampTexture;
-    static const TextureFields<T> list{
-        slot(&T::uvwgen, "uvwgen"),
-        slot(&T::colors, "colors"),
-        value(&T::positions, "positions"),
-        value(&T::u_wave, "u_wave"),
-        value(&T::v_wave, "v_wave"),
-        value(&T::type, "type"),
-        value(&T::interpolation, "interpolation"),
-    };
+    static const auto list = KilnCore::layout<T>("RampTexture", 1,
+                                                 {slot("uvwgen", &T::uvwgen),
+                                                  slot("colors", &T::colors),
+                                                  {"positions", &T::positions},
+                                                  {"u_wave", &T::u_wave},
+                                                  {"v_wave", &T::v_wave},
+                                                  {"type", &T::type},
+                                                  {"interpolation", &T::interpolation}});
     return list;
-}
-
-// BitmapTexture's record: version word, both type identifiers, both
-// records, then tile.
-
-bool BitmapTexture::serialize(QuickArchive& ar) {
-    if (!uvwgen || !bitmap) return false;
-    ar.writeUInt32(versionWord(kVersion));
-    ar.writeInt32(uvwgen->typeId());
-    ar.writeInt32(bitmap->typeId());
-    if (!uvwgen->serialize(ar) || !bitmap->serialize(ar)) return false;
-    ar.writeBool(tile);
-    return true;
-}
-
-bool BitmapTexture::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, kClassName);
-    reset();
-    uint16_t version;
-    if (!rec.readVersion(version, 1, kVersion)) return false;
-    const uint64_t idsAt = ar.readPos();
-    int32_t uvwId = -1, bitmapId = -1;  // a record that ends here names nothing
-    ar.readInt32(uvwId);
-    ar.readInt32(bitmapId);
-    uvwgen = createUVW(uvwId);
-    if (!uvwgen) return rec.failAt(idsAt, "unknown UVW type " + std::to_string(uvwId));
-    bitmap = createBitmap(bitmapId);
-    if (!bitmap) return rec.failAt(idsAt + 4, "unknown bitmap type " + std::to_string(bitmapId));
-    for (TessarSerializable* child :
-         {static_cast<TessarSerializable*>(uvwgen.get()), static_cast<TessarSerializable*>(bitmap.get())}) {
-        const uint64_t at = ar.readPos();
-        if (!child->deserialize(ar)) {
-            rec.markChildFailed(at);
-            return rec.failAt(at, "nested record failed");
-        }
-    }
-    ar.readBool(tile);
-    return true;
 }
 
 }  // namespace KilnCore

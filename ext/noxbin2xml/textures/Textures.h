@@ -1,37 +1,29 @@
 // The texture family: a bitmap texture, a constant colour and the
 // procedural and combining textures. Each class is its fields with their
-// defaults, its constants and its field list (Textures.cpp); FieldTexture
-// does the rest. The sky is SkyTexture.h.
+// defaults, its constants and its layout (Textures.cpp); RecordTexture does
+// the rest. The sky is SkyTexture.h.
 #pragma once
 
-#include "textures/TextureFields.h"
+#include "textures/RecordTexture.h"
 
 namespace KilnCore {
 
-class BitmapTexture final : public FieldTexture<BitmapTexture> {
+class BitmapTexture final : public RecordTexture<BitmapTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 0;
-    static constexpr uint16_t kVersion = 1;
-    static constexpr std::string_view kClassName = "BitmapTexture";
+    static constexpr int32_t kTypeId = TextureType::Bitmap;
     static constexpr std::string_view kPluginType = "TexBitmap";
-    static const TextureFields<BitmapTexture>& fields();
+    static const ObjectLayout<BitmapTexture>& layout();
 
     std::shared_ptr<BaseUVW> uvwgen;
     std::shared_ptr<BaseBitmap> bitmap;
     bool tile = true;
-
-    // The record keeps both type identifiers ahead of both records.
-    bool serialize(QuickArchive& archive) override;
-    bool deserialize(QuickArchive& archive) override;
 };
 
-class FresnelTexture final : public FieldTexture<FresnelTexture> {
+class FresnelTexture final : public RecordTexture<FresnelTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 1;
-    static constexpr uint16_t kVersion = 2;
-    static constexpr std::string_view kClassName = "FresnelTexture";
+    static constexpr int32_t kTypeId = TextureType::Fresnel;
     static constexpr std::string_view kPluginType = "TexFresnel";
-    static const TextureFields<FresnelTexture>& fields();
+    static const ObjectLayout<FresnelTexture>& layout();
 
     std::shared_ptr<BaseTexture> black_color_tex;
     std::shared_ptr<BaseTexture> white_color_tex;
@@ -47,24 +39,20 @@ public:
     float refract_ior_tex_mult = 1.0f;
 };
 
-class UVWTexture final : public FieldTexture<UVWTexture> {
+class UVWTexture final : public RecordTexture<UVWTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 2;
-    static constexpr uint16_t kVersion = 1;
-    static constexpr std::string_view kClassName = "UVWTexture";
+    static constexpr int32_t kTypeId = TextureType::Uvw;
     static constexpr std::string_view kPluginType = "TexUVW";
-    static const TextureFields<UVWTexture>& fields();
+    static const ObjectLayout<UVWTexture>& layout();
 
     std::shared_ptr<BaseUVW> uvwgen;
 };
 
-class NoiseTexture final : public FieldTexture<NoiseTexture> {
+class NoiseTexture final : public RecordTexture<NoiseTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 3;
-    static constexpr uint16_t kVersion = 1;
-    static constexpr std::string_view kClassName = "NoiseTexture";
+    static constexpr int32_t kTypeId = TextureType::Noise;
     static constexpr std::string_view kPluginType = "TexNoise";
-    static const TextureFields<NoiseTexture>& fields();
+    static const ObjectLayout<NoiseTexture>& layout();
 
     std::shared_ptr<BaseUVW> uvwgen;
     std::shared_ptr<BaseTexture> color1_tex;
@@ -87,13 +75,11 @@ public:
 };
 
 // A constant colour.
-class AColorTexture final : public FieldTexture<AColorTexture> {
+class AColorTexture final : public RecordTexture<AColorTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 5;
-    static constexpr uint16_t kVersion = 1;
-    static constexpr std::string_view kClassName = "AColorTexture";
+    static constexpr int32_t kTypeId = TextureType::AColor;
     static constexpr std::string_view kPluginType = "TexAColor";
-    static const TextureFields<AColorTexture>& fields();
+    static const ObjectLayout<AColorTexture>& layout();
 
     AColor texture{1.0f, 1.0f, 1.0f, 1.0f};
 
@@ -103,15 +89,13 @@ public:
 
 // Unlike the others, a default checker is complete: a planar generator and
 // white and black constant colours.
-class CheckerTexture final : public FieldTexture<CheckerTexture> {
+class CheckerTexture final : public RecordTexture<CheckerTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 4;
-    static constexpr uint16_t kVersion = 2;
-    static constexpr std::string_view kClassName = "CheckerTexture";
+    static constexpr int32_t kTypeId = TextureType::Checker;
     static constexpr std::string_view kPluginType = "TexChecker";
-    static const TextureFields<CheckerTexture>& fields();
+    static const ObjectLayout<CheckerTexture>& layout();
 
-    std::shared_ptr<BaseUVW> uvwgen = createUVW(0);
+    std::shared_ptr<BaseUVW> uvwgen = createUVW(UvwType::PlanarWorld);
     std::shared_ptr<BaseTexture> white_color = std::make_shared<AColorTexture>(AColor{1.0f, 1.0f, 1.0f, 1.0f});
     std::shared_ptr<BaseTexture> black_color = std::make_shared<AColorTexture>(AColor{0.0f, 0.0f, 0.0f, 1.0f});
     float checkerFactor1 = 1.0f;
@@ -120,13 +104,11 @@ public:
     bool tile_v = true;
 };
 
-class GridTexture final : public FieldTexture<GridTexture> {
+class GridTexture final : public RecordTexture<GridTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 6;
-    static constexpr uint16_t kVersion = 2;
-    static constexpr std::string_view kClassName = "GridTexture";
+    static constexpr int32_t kTypeId = TextureType::Grid;
     static constexpr std::string_view kPluginType = "TexGrid";
-    static const TextureFields<GridTexture>& fields();
+    static const ObjectLayout<GridTexture>& layout();
 
     std::shared_ptr<BaseUVW> uvwgen;
     std::shared_ptr<BaseTexture> line_color;
@@ -137,13 +119,11 @@ public:
     float v_width = 0.1f;
 };
 
-class ClothTexture final : public FieldTexture<ClothTexture> {
+class ClothTexture final : public RecordTexture<ClothTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 7;
-    static constexpr uint16_t kVersion = 2;
-    static constexpr std::string_view kClassName = "ClothTexture";
+    static constexpr int32_t kTypeId = TextureType::Cloth;
     static constexpr std::string_view kPluginType = "TexCloth";
-    static const TextureFields<ClothTexture>& fields();
+    static const ObjectLayout<ClothTexture>& layout();
 
     std::shared_ptr<BaseUVW> uvwgen;
     AColor gap_color{1.0f, 1.0f, 1.0f, 1.0f};
@@ -154,38 +134,32 @@ public:
     bool tile = true;  // tiles in both directions
 };
 
-class BulgeTexture final : public FieldTexture<BulgeTexture> {
+class BulgeTexture final : public RecordTexture<BulgeTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 8;
-    static constexpr uint16_t kVersion = 1;
-    static constexpr std::string_view kClassName = "BulgeTexture";
+    static constexpr int32_t kTypeId = TextureType::Bulge;
     static constexpr std::string_view kPluginType = "TexBulge";
-    static const TextureFields<BulgeTexture>& fields();
+    static const ObjectLayout<BulgeTexture>& layout();
 
     std::shared_ptr<BaseUVW> uvwgen;
     float u_width = 0.1f;
     float v_width = 0.1f;
 };
 
-class InvertTexture final : public FieldTexture<InvertTexture> {
+class InvertTexture final : public RecordTexture<InvertTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 9;
-    static constexpr uint16_t kVersion = 1;
-    static constexpr std::string_view kClassName = "InvertTexture";
+    static constexpr int32_t kTypeId = TextureType::Invert;
     static constexpr std::string_view kPluginType = "TexInvert";
-    static const TextureFields<InvertTexture>& fields();
+    static const ObjectLayout<InvertTexture>& layout();
 
     std::shared_ptr<BaseTexture> texture;
     bool invert_alpha = false;
 };
 
-class BlendTexture final : public FieldTexture<BlendTexture> {
+class BlendTexture final : public RecordTexture<BlendTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 10;
-    static constexpr uint16_t kVersion = 2;
-    static constexpr std::string_view kClassName = "BlendTexture";
+    static constexpr int32_t kTypeId = TextureType::Blend;
     static constexpr std::string_view kPluginType = "TexBlend";
-    static const TextureFields<BlendTexture>& fields();
+    static const ObjectLayout<BlendTexture>& layout();
 
     std::shared_ptr<BaseTexture> color_a;
     std::shared_ptr<BaseTexture> color_b;
@@ -194,13 +168,11 @@ public:
     float blend_amount = 0.5f;
 };
 
-class RampTexture final : public FieldTexture<RampTexture> {
+class RampTexture final : public RecordTexture<RampTexture, BaseTexture> {
 public:
-    static constexpr int32_t kTypeId = 11;
-    static constexpr uint16_t kVersion = 1;
-    static constexpr std::string_view kClassName = "RampTexture";
+    static constexpr int32_t kTypeId = TextureType::Ramp;
     static constexpr std::string_view kPluginType = "TexRamp";
-    static const TextureFields<RampTexture>& fields();
+    static const ObjectLayout<RampTexture>& layout();
 
     std::shared_ptr<BaseUVW> uvwgen;
     std::shared_ptr<BaseTexture> colors;

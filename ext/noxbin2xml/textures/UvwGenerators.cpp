@@ -2,124 +2,97 @@
 
 #include <array>
 
-#include "serial/QuickArchive.h"
-#include "serial/RecordScope.h"
-
 namespace KilnCore {
 namespace {
 
+using TC = TransformComponents;
+
+// A generator's layout; only GenObjectUVW starts a read from its defaults.
+template <class D>
+ObjectLayout<D> uvwLayout(std::string_view className, std::vector<FieldList<D>> versions, FieldList<D> params,
+                          bool resets = false) {
+    ObjectLayout<D> layout{{className, 1, std::move(versions)}, std::move(params)};
+    if (!resets) layout.record.beforeRead = nullptr;
+    return layout;
+}
+
 constexpr std::array<std::string_view, 4> kMappingNames{"angular", "cubic", "spherical", "mirror_ball"};
 
-}  // namespace
+// The mapping type: an index into kMappingNames, written as its name.
+struct MappingType : Codec<int32_t> {
+    static bool read(RecordScope& rec, int32_t& v, const FieldSpec&) {
+        const uint64_t at = rec.archive().readPos();
+        int32_t mapping = v;
+        rec.archive().readInt32(mapping);
+        if (mapping < 0 || mapping >= static_cast<int32_t>(kMappingNames.size()))
+            return rec.failAt(at, "mapping type " + std::to_string(mapping) + " outside 0..3");
+        v = mapping;
+        return true;
+    }
+    // Only a value set in code can be out of range; it has no name.
+    static void param(AssetXmlWriter& w, int32_t v, const FieldSpec& f, std::string_view) {
+        const bool known = v >= 0 && v < static_cast<int32_t>(kMappingNames.size());
+        w.writeStringParam(f.name, known ? kMappingNames[static_cast<size_t>(v)] : std::string_view());
+    }
+};
 
-// Channel generator. Version 1 kept two texture rotations and mirror flags
-// in place of the component records.
+}  // namespace
 
 void GenChannelUVW::updateMatrices() {
     uvw_transform = uvwComponents.toTransform();
     tex_transform = texComponents.toTransform();
 }
 
-bool GenChannelUVW::serialize(QuickArchive& ar) {
-    ar.writeUInt32(versionWord(2));
-    ar.writeTransform(uvw_transform);
-    ar.writeTransform(tex_transform);
-    ar.writeInt32(wrap_u);
-    ar.writeInt32(wrap_v);
-    ar.writeInt32(uvw_channel);
-    return uvwComponents.serialize(ar) && texComponents.serialize(ar);
+const ObjectLayout<GenChannelUVW>& GenChannelUVW::layout() {
+    using G = GenChannelUVW;
+    using Fields = FieldList<G>;
+    static const ObjectLayout<G> layout = [] {
+        KILN_FIELD(G, uvw_transform);
+        KILN_FIELD(G, tex_transform);
+        KILN_FIELD(G, wrap_u);
+        KILN_FIELD(G, wrap_v);
+        KILN_FIELD(G, uvw_channel);
+        const Fields placements = {uvw_transform, tex_transform};
+        const Fields wraps = {wrap_u, wrap_v, uvw_channel};
+        const Fields texV1 = {{"tex x_rotation", &G::texComponents, &TC::x_rotation},
+                              {"tex y_rotation", &G::texComponents, &TC::y_rotation},
+                              {"tex x_mirror", &G::texComponents, &TC::x_mirror},
+                              {"tex y_mirror", &G::texComponents, &TC::y_mirror}};
+        return uvwLayout<G>(
+            "GenChannelUVW",
+            {placements + texV1 + wraps,
+             placements + wraps + Fields{{"uvwComponents", &G::uvwComponents}, {"texComponents", &G::texComponents}}},
+            Fields{{"uvw_transform", &G::uvwComponents}, tex_transform} + wraps);
+    }();
+    return layout;
 }
-
-bool GenChannelUVW::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, "GenChannelUVW");
-    uint16_t version;
-    if (!rec.readVersion(version, 1, 2)) return false;
-    ar.readTransform(uvw_transform);
-    ar.readTransform(tex_transform);
-    if (version == 1) {
-        ar.readFloat(texComponents.x_rotation);
-        ar.readFloat(texComponents.y_rotation);
-        ar.readInt32(texComponents.x_mirror);
-        ar.readInt32(texComponents.y_mirror);
-    }
-    ar.readInt32(wrap_u);
-    ar.readInt32(wrap_v);
-    ar.readInt32(uvw_channel);
-    return version == 1 || (uvwComponents.deserialize(ar) && texComponents.deserialize(ar));
-}
-
-bool GenChannelUVW::sameValues(const GenChannelUVW& o) const {
-    return uvw_transform == o.uvw_transform && tex_transform == o.tex_transform && uvwComponents == o.uvwComponents &&
-           texComponents == o.texComponents && wrap_u == o.wrap_u && wrap_v == o.wrap_v && uvw_channel == o.uvw_channel;
-}
-
-void GenChannelUVW::writeParameters(AssetXmlWriter& w) const {
-    w.writeComponentTransformParam("uvw_transform", uvwComponents);
-    w.writeTransformParam("tex_transform", tex_transform);
-    w.writeIntParam("wrap_u", wrap_u);
-    w.writeIntParam("wrap_v", wrap_v);
-    w.writeIntParam("uvw_channel", uvw_channel);
-}
-
-// Environment generator. Version 1 kept the z and x rotations and mirror
-// flags in place of the component record.
 
 void GenEnvironmentUVW::updateMatrices() { uvw_matrix = uvwComponents.toMatrix(); }
 
-bool GenEnvironmentUVW::serialize(QuickArchive& ar) {
-    ar.writeUInt32(versionWord(2));
-    ar.writeMatrix(uvw_matrix);
-    ar.writeInt32(mapping_type);
-    return uvwComponents.serialize(ar);
-}
-
-bool GenEnvironmentUVW::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, "GenEnvironmentUVW");
-    uint16_t version;
-    if (!rec.readVersion(version, 1, 2)) return false;
-    ar.readMatrix(uvw_matrix);
-    const uint64_t at = ar.readPos();
-    int32_t mapping = mapping_type;
-    ar.readInt32(mapping);
-    if (mapping < 0 || mapping >= static_cast<int32_t>(kMappingNames.size()))
-        return rec.failAt(at, "mapping type " + std::to_string(mapping) + " outside 0..3");
-    mapping_type = mapping;
-    if (version == 2) return uvwComponents.deserialize(ar);
-    ar.readFloat(uvwComponents.z_rotation);
-    ar.readFloat(uvwComponents.x_rotation);
-    ar.readInt32(uvwComponents.z_mirror);
-    ar.readInt32(uvwComponents.x_mirror);
-    return true;
-}
-
-bool GenEnvironmentUVW::sameValues(const GenEnvironmentUVW& o) const {
-    return uvw_matrix == o.uvw_matrix && uvwComponents == o.uvwComponents && mapping_type == o.mapping_type;
-}
-
-void GenEnvironmentUVW::writeParameters(AssetXmlWriter& w) const {
-    w.writeComponentMatrixParam("uvw_matrix", uvwComponents);
-    // Only a value set in code can be out of range; it has no name.
-    const bool known = mapping_type >= 0 && mapping_type < static_cast<int32_t>(kMappingNames.size());
-    w.writeStringParam("mapping_type", known ? kMappingNames[mapping_type] : std::string_view());
-}
-
-// Planar-world and object generators.
-
-template <class D>
-bool ProjectionUVW<D>::serialize(QuickArchive& ar) {
-    ar.writeUInt32(versionWord(1));
-    ar.writeTransform(uvw_transform);
-    return uvwComponents.serialize(ar);
+const ObjectLayout<GenEnvironmentUVW>& GenEnvironmentUVW::layout() {
+    using E = GenEnvironmentUVW;
+    using Fields = FieldList<E>;
+    static const ObjectLayout<E> layout = [] {
+        KILN_FIELD(E, uvw_matrix);
+        const auto mapping_type = Field<E>::with<MappingType>("mapping_type", &E::mapping_type);
+        const Fields head = {uvw_matrix, mapping_type};
+        return uvwLayout<E>("GenEnvironmentUVW",
+                            {head + Fields{{"uvw z_rotation", &E::uvwComponents, &TC::z_rotation},
+                                           {"uvw x_rotation", &E::uvwComponents, &TC::x_rotation},
+                                           {"uvw z_mirror", &E::uvwComponents, &TC::z_mirror},
+                                           {"uvw x_mirror", &E::uvwComponents, &TC::x_mirror}},
+                             head + Field<E>("uvwComponents", &E::uvwComponents)},
+                            {{"uvw_matrix", &E::uvwComponents, Form::MatrixOnly}, mapping_type});
+    }();
+    return layout;
 }
 
 template <class D>
-bool ProjectionUVW<D>::deserialize(QuickArchive& ar) {
-    if constexpr (D::kResetsBeforeRead) this->reset();
-    RecordScope rec(ar, D::kClassName);
-    uint16_t version;
-    if (!rec.readVersion(version, 1, 1)) return false;
-    ar.readTransform(uvw_transform);
-    return uvwComponents.deserialize(ar);
+const ObjectLayout<D>& ProjectionUVW<D>::layout() {
+    static const ObjectLayout<D> layout = uvwLayout<D>(
+        D::kClassName, {{{"uvw_transform", &D::uvw_transform}, {"uvwComponents", &D::uvwComponents}}},
+        {{"uvw_transform", &D::uvwComponents}}, D::kResetsBeforeRead);
+    return layout;
 }
 
 // The two projections are the only users of the template.

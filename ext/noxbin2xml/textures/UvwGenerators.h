@@ -7,42 +7,28 @@
 #include <string_view>
 
 #include "serial/TransformComponents.h"
-#include "textures/BaseTexture.h"
-#include "textures/TextureXml.h"
+#include "textures/RecordTexture.h"
 
 namespace KilnCore {
 
-// What the generators share: identity, reset, copying, comparison and the
-// XML frame. D provides kTypeId, kPluginType, sameValues(const D&) and
-// writeParameters(AssetXmlWriter&).
+// The matrix forms are recomputed before the XML is written, so the XML
+// always follows the components.
 template <class D>
-class UvwGenerator : public BaseUVW {
+class RecordUvw : public RecordTexture<D, BaseUVW> {
 public:
-    int32_t typeId() const override { return D::kTypeId; }
-    std::string_view pluginType() const override { return D::kPluginType; }
-    void reset() override { derived() = D(); }
-    std::shared_ptr<BaseUVW> clone() const override { return std::make_shared<D>(derived()); }
-    bool isEqual(const std::shared_ptr<BaseUVW>& other) const override {
-        const auto* o = dynamic_cast<const D*>(other.get());
-        return o && derived().sameValues(*o);
-    }
-    // The matrix forms are recomputed first, so the XML always follows the
-    // components.
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override {
-        updateMatrices();
-        writeTextureAsset(writer, joinUrl(parentUrl, pluginType()), *this, [&] { derived().writeParameters(writer); });
+        this->updateMatrices();
+        writeTextureAsset(writer, this->self(), parentUrl);
     }
-
-private:
-    D& derived() { return static_cast<D&>(*this); }
-    const D& derived() const { return static_cast<const D&>(*this); }
 };
 
-// Mapping by a mesh UV channel.
-class GenChannelUVW final : public UvwGenerator<GenChannelUVW> {
+// Mapping by a mesh UV channel. Version 1 kept two texture rotations and
+// mirror flags in place of the component records.
+class GenChannelUVW final : public RecordUvw<GenChannelUVW> {
 public:
-    static constexpr int32_t kTypeId = 4;
+    static constexpr int32_t kTypeId = UvwType::Channel;
     static constexpr std::string_view kPluginType = "UVWGenChannel";
+    static const ObjectLayout<GenChannelUVW>& layout();
 
     Transform uvw_transform;
     Transform tex_transform;
@@ -53,17 +39,15 @@ public:
     int32_t uvw_channel = 1;
 
     void updateMatrices() override;
-    bool serialize(QuickArchive& archive) override;
-    bool deserialize(QuickArchive& archive) override;
-    bool sameValues(const GenChannelUVW& o) const;
-    void writeParameters(AssetXmlWriter& writer) const;
 };
 
-// Mapping for environment lookups.
-class GenEnvironmentUVW final : public UvwGenerator<GenEnvironmentUVW> {
+// Mapping for environment lookups. Version 1 kept the z and x rotations and
+// mirror flags in place of the component record.
+class GenEnvironmentUVW final : public RecordUvw<GenEnvironmentUVW> {
 public:
-    static constexpr int32_t kTypeId = 3;
+    static constexpr int32_t kTypeId = UvwType::Environment;
     static constexpr std::string_view kPluginType = "UVWGenEnvironment";
+    static const ObjectLayout<GenEnvironmentUVW>& layout();
 
     // Index into "angular", "cubic", "spherical", "mirror_ball"; a record
     // holding any other value is rejected.
@@ -72,31 +56,23 @@ public:
     TransformComponents uvwComponents;  // its offsets do not enter the matrix
 
     void updateMatrices() override;
-    bool serialize(QuickArchive& archive) override;
-    bool deserialize(QuickArchive& archive) override;
-    bool sameValues(const GenEnvironmentUVW& o) const;
-    void writeParameters(AssetXmlWriter& writer) const;
 };
 
 // A projection placed by one transform: world-space planar or object space.
 template <class D>
-class ProjectionUVW : public UvwGenerator<D> {
+class ProjectionUVW : public RecordUvw<D> {
 public:
+    static const ObjectLayout<D>& layout();
+
     Transform uvw_transform;
     TransformComponents uvwComponents;
 
     void updateMatrices() override { uvw_transform = uvwComponents.toTransform(); }
-    bool serialize(QuickArchive& archive) override;
-    bool deserialize(QuickArchive& archive) override;
-    bool sameValues(const D& o) const { return uvw_transform == o.uvw_transform && uvwComponents == o.uvwComponents; }
-    void writeParameters(AssetXmlWriter& writer) const {
-        writer.writeComponentTransformParam("uvw_transform", uvwComponents);
-    }
 };
 
 class GenPlanarWorldUVW final : public ProjectionUVW<GenPlanarWorldUVW> {
 public:
-    static constexpr int32_t kTypeId = 0;
+    static constexpr int32_t kTypeId = UvwType::PlanarWorld;
     static constexpr std::string_view kPluginType = "UVWGenPlanarWorld";
     static constexpr std::string_view kClassName = "GenPlanarWorldUVW";
     static constexpr bool kResetsBeforeRead = false;
@@ -104,7 +80,7 @@ public:
 
 class GenObjectUVW final : public ProjectionUVW<GenObjectUVW> {
 public:
-    static constexpr int32_t kTypeId = 1;
+    static constexpr int32_t kTypeId = UvwType::Object;
     static constexpr std::string_view kPluginType = "UVWGenObject";
     static constexpr std::string_view kClassName = "GenObjectUVW";
     static constexpr bool kResetsBeforeRead = true;

@@ -1,4 +1,4 @@
-#include "options/SkpModule.h"
+#include "scene/SkpModule.h"
 
 #include <array>
 
