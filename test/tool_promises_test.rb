@@ -16,11 +16,14 @@ class ToolPromisesTest < Minitest::Test
 
   def test_outputs_are_planned_and_never_replace_an_input
     in_tmp do
-      %w[d1 d2].each { |d| copy("lights/omni-2.rec", "#{d}/x-2.rec") }
+      %w[d1/x-2.rec d2/x-2.rec d3/X-2.rec].each { |f| copy("lights/omni-2.rec", f) }
       File.binwrite("d2/x-2.rec", File.binread(sample("lights/spot-4.rec"))) # same name, another light
-      _, err, status = run_tool("light", "auto", "d1/x-2.rec", "d2/x-2.rec", "-o", "out")
+      _, err, status = run_tool("light", "auto", "d1/x-2.rec", "d2/x-2.rec", "d3/X-2.rec", "-o", "out")
       assert_equal 1, status
-      assert_includes err, "d2/x-2.rec: its output out/x-2.xml is already the output of d1/x-2.rec"
+      assert_includes err, "d2/x-2.rec: its output out/x-2.xml is already the output of d1/x-2.rec\n"
+      # one file where Windows and macOS ignore case
+      assert_includes err, "d3/X-2.rec: its output out/X-2.xml is already the output of d1/x-2.rec " \
+                           "(the names differ only in letter case)"
       assert_equal run_tool("light", "2", "d1/x-2.rec").first, File.binread("out/x-2.xml")
 
       copy("scenes/kind2-library.rec", "sc/options.xml")

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 
+#include "FileNames.h"
 #include "platform/Signals.h"
 #include "platform/Utf8Path.h"
 
@@ -117,7 +118,10 @@ InputPaths::InputPaths(const InputList& list) {
 
 void planOutputs(InputList& list, const OutputTarget& target, const std::string& extension,
                  const InputPaths& inputs) {
-    std::map<fs::path, const Input*> claims;  // resolved output -> the input that has it
+    // Resolved outputs by the case key of their names (folders ignoring case
+    // make one file of names that differ only in letter case), each with the
+    // input that has it.
+    std::map<fs::path, const Input*> claims;
     for (Input& input : list.inputs) {
         if (!input.error.empty() || target.kind == OutputTarget::Kind::StandardOutput) continue;
         input.output = target.kind == OutputTarget::Kind::File
@@ -128,9 +132,14 @@ void planOutputs(InputList& list, const OutputTarget& target, const std::string&
             input.error = "its output " + platform::utf8FromPath(input.output) + " would replace an input";
             continue;
         }
-        const auto [claim, fresh] = claims.emplace(resolved, &input);
-        if (!fresh) input.error = "its output " + platform::utf8FromPath(input.output) + " is already the output of " +
-                                  platform::utf8FromPath(claim->second->path);
+        const std::string name = platform::utf8FromPath(resolved.filename());
+        const fs::path key = resolved.parent_path() / platform::pathFromUtf8(caseKey(name));
+        const auto [claim, fresh] = claims.emplace(key, &input);
+        if (fresh) continue;
+        input.error = "its output " + platform::utf8FromPath(input.output) + " is already the output of " +
+                      platform::utf8FromPath(claim->second->path);
+        if (claim->second->output.filename() != input.output.filename())
+            input.error += " (the names differ only in letter case)";
     }
 }
 
