@@ -3,13 +3,14 @@
 #include <cstdio>
 
 namespace KilnCore {
-namespace {
 
 std::string hexOffset(uint64_t offset) {
     char buf[24];
     std::snprintf(buf, sizeof buf, "@0x%llx", static_cast<unsigned long long>(offset));
     return buf;
 }
+
+namespace {
 
 void appendField(std::string& out, const ReadTrace::FieldRead& field, int depth) {
     out.append(2 * depth, ' ');

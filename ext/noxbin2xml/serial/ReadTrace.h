@@ -15,6 +15,9 @@
 
 namespace KilnCore {
 
+// An offset as traces and failure chains print it: "@0x1f".
+std::string hexOffset(uint64_t offset);
+
 class ReadTrace {
 public:
     struct FieldRead {
