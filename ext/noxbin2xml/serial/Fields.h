@@ -307,6 +307,9 @@ bool readFields(C& object, RecordScope& rec, const FieldList<C>& fields) {
         const uint64_t at = rec.archive().readPos();
         std::string text;
         const bool ok = f.ops().read(f, object, rec, &text);
+        // A failed field holds no value of its own (a failed child is not
+        // stored), so its text would say what it held before.
+        if (!ok) text = "(read failed)";
         trace->field(f.name, at, rec.archive().readPos() - at, f.since, f.ops().type, std::move(text));
         if (!ok) return false;
     }
