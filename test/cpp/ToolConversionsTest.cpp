@@ -66,9 +66,13 @@ TEST(FileNames, EveryPlatformTakesTheNameAndCaseKeysMatchAcrossScripts) {
     const std::pair<std::string, std::string> sameFile[] = {
         {"Ärger.XML", "äRGER.xml"}, {"ΣΊΣΥΦΟΣ", "σίσυφος"}, {"Жук", "жУК"},
         {"ı", "I"}, {"\u212A", "k"} /* Kelvin sign */, {"ſ", "S"}, {"𐐀", "𐐨"} /* Deseret */,
+        {"Straße", "STRASSE"}, {"\u1E9E", "ss"}, {"\uFB01", "FI"},              // full case folding
+        {"\u00E9tude", "E\u0301TUDE"}, {"\uD55C", "\u1112\u1161\u11AB"},      // composed and decomposed
+        {"a\u0323\u0301", "A\u0301\u0323"}, {"\u1E69", "s\u0307\u0323"},     // marks in any order
     };
-    for (const auto& [a, b] : sameFile) EXPECT_EQ(caseKey(a), caseKey(b)) << a << " " << b;
-    EXPECT_NE(caseKey("é"), caseKey("e"));
+    for (const auto& [a, b] : sameFile) EXPECT_EQ(nameKey(a), nameKey(b)) << a << " " << b;
+    EXPECT_NE(nameKey("é"), nameKey("e"));
+    EXPECT_NE(nameKey("\xE9"), nameKey("é"));  // a stray byte is no character
 }
 
 TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
@@ -77,13 +81,16 @@ TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
     SceneOutcome scene;
     scene.optionsXml = "<Assets/>";
     scene.materials = {
-        {"Wall/North", "1"}, {"wall_north", "2"}, {"Glass", "3"}, {"ärger", "4"}, {"ÄRGER", "5"}};
+        {"Wall/North", "1"}, {"wall_north", "2"}, {"Glass", "3"}, {"ärger", "4"}, {"ÄRGER", "5"},
+        {"\u00E9tude", "6"}, {"e\u0301tude", "7"}, {"Maß", "8"}, {"MASS", "9"}};
     std::string error;
     const InputPaths noInputs(InputList{});
     ASSERT_TRUE(writeSceneFolder(dir / "ok", scene, noInputs, error)) << error;
     EXPECT_EQ(readText(dir / "ok" / "materials" / "Wall_North.xml"), "1");
     EXPECT_EQ(readText(dir / "ok" / "materials" / "wall_north-2.xml"), "2");
     EXPECT_EQ(readText(dir / "ok" / "materials" / fs::u8path("ÄRGER-2.xml")), "5");
+    EXPECT_EQ(readText(dir / "ok" / "materials" / fs::u8path("e\u0301tude-2.xml")), "7");
+    EXPECT_EQ(readText(dir / "ok" / "materials" / "MASS-2.xml"), "9");
     EXPECT_EQ(readText(dir / "ok" / "options.xml"), "<Assets/>");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "ok"), fs::directory_iterator()), 2);  // no staging left
 

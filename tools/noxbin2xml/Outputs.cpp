@@ -118,7 +118,7 @@ InputPaths::InputPaths(const InputList& list) {
 
 void planOutputs(InputList& list, const OutputTarget& target, const std::string& extension,
                  const InputPaths& inputs) {
-    // Resolved outputs by the case key of their names (folders ignoring case
+    // Resolved outputs by the name key of their names (folders ignoring case
     // make one file of names that differ only in letter case), each with the
     // input that has it.
     std::map<fs::path, const Input*> claims;
@@ -133,7 +133,7 @@ void planOutputs(InputList& list, const OutputTarget& target, const std::string&
             continue;
         }
         const std::string name = platform::utf8FromPath(resolved.filename());
-        const fs::path key = resolved.parent_path() / platform::pathFromUtf8(caseKey(name));
+        const fs::path key = resolved.parent_path() / platform::pathFromUtf8(nameKey(name));
         const auto [claim, fresh] = claims.emplace(key, &input);
         if (fresh) continue;
         input.error = "its output " + platform::utf8FromPath(input.output) + " is already the output of " +
