@@ -5,6 +5,7 @@
 
 #include "Conversions.h"
 #include "FileNames.h"
+#include "OutputPlan.h"
 #include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
@@ -84,7 +85,7 @@ TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
         {"Wall/North", "1"}, {"wall_north", "2"}, {"Glass", "3"}, {"ärger", "4"}, {"ÄRGER", "5"},
         {"\u00E9tude", "6"}, {"e\u0301tude", "7"}, {"Maß", "8"}, {"MASS", "9"}};
     std::string error;
-    const InputPaths noInputs(InputList{});
+    const InputFiles noInputs(InputList{});
     ASSERT_TRUE(writeSceneFolder(dir / "ok", scene, noInputs, error)) << error;
     EXPECT_EQ(readText(dir / "ok" / "materials" / "Wall_North.xml"), "1");
     EXPECT_EQ(readText(dir / "ok" / "materials" / "wall_north-2.xml"), "2");

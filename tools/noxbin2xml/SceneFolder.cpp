@@ -26,7 +26,7 @@ std::string materialFileName(const std::string& name, std::set<std::string>& use
 
 }  // namespace
 
-bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, const InputPaths& inputs, std::string& error) {
+bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, const InputFiles& inputs, std::string& error) {
     std::vector<std::pair<fs::path, const std::string*>> files = {{"options.xml", &scene.optionsXml}};
     std::set<std::string> used;
     for (const auto& [name, document] : scene.materials)

@@ -9,6 +9,7 @@
 #include "Conversions.h"
 #include "Explain.h"
 #include "InspectorPage.h"
+#include "OutputPlan.h"
 #include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
@@ -155,10 +156,11 @@ int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<st
     if (const std::string problem = chooseTarget(choices.output, list, target); !problem.empty())
         return usageError(problem);
     if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
-    const InputPaths inputs(list);
+    const InputFiles inputs(list);
     planOutputs(list, target, ".xml", inputs);
     const bool toStdout = target.kind == OutputTarget::Kind::StandardOutput;
-    const BatchOptions batch{common.quiet, common.verbose, toStdout ? stderr : stdout};
+    const bool documentsOnStdout = toStdout && target.streamFile() == stdout;
+    const BatchOptions batch{common.quiet, common.verbose, documentsOnStdout ? stderr : stdout};
     return runBatch(list.inputs, batch, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
         int32_t typeId = 0;
@@ -167,11 +169,13 @@ int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<st
             return {false, failure, {}};
         const Outcome outcome = convertRecord(kind, typeId, bytes, choices.writeOptions());
         if (!outcome.ok) return {false, oneLine(outcome.error), {}};
-        const std::string destination = toStdout ? "standard output" : platform::utf8FromPath(input.output);
+        const std::string destination = !toStdout            ? platform::utf8FromPath(input.output)
+                                        : documentsOnStdout ? "standard output"
+                                                            : "standard error";
         JobResult result{true, "-> " + destination, {}};
         if (!applyXmlChoice(choices, outcome.malformed, result)) return result;
         if (toStdout) {
-            std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
+            std::fwrite(outcome.text.data(), 1, outcome.text.size(), target.streamFile());
         } else if (!writeOutputFile(input.output, outcome.text, failure)) {
             return {false, failure, result.notes};
         }
@@ -185,8 +189,8 @@ int sceneCommand(const std::vector<std::string>& files, const WriteChoices& choi
     // One scene writes into DIR itself, several into a folder each under it.
     const OutputTarget target{several ? OutputTarget::Kind::Folder : OutputTarget::Kind::File, choices.output};
     if (!folderReady(target.path)) return 1;
-    const InputPaths inputs(list);
-    planOutputs(list, target, "", inputs);
+    const InputFiles inputs(list);
+    planSceneOutputs(list, target, inputs);
     return runBatch(list.inputs, {common.quiet, !common.quiet, stdout}, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
         std::string failure;
@@ -236,7 +240,7 @@ int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& t
     OutputTarget target;
     if (const std::string problem = chooseTarget(option, list, target); !problem.empty()) return usageError(problem);
     if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
-    planOutputs(list, target, ".html", InputPaths(list));
+    planOutputs(list, target, ".html", InputFiles(list));
     const Input& input = list.inputs.front();
     std::vector<uint8_t> bytes;
     int32_t typeId = 0;
@@ -252,7 +256,7 @@ int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& t
     readForPage(kind, typeId, bytes, trace, record);
     const std::string html = inspectorPage(record);
     if (target.kind == OutputTarget::Kind::StandardOutput) {
-        std::fwrite(html.data(), 1, html.size(), stdout);
+        std::fwrite(html.data(), 1, html.size(), target.streamFile());
     } else if (!writeOutputFile(input.output, html, error)) {
         std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
         return 1;
