@@ -107,6 +107,20 @@ class ToolPromisesTest < Minitest::Test
     end
   end
 
+  # explain gives each input the guard the converting commands have.
+  def test_explain_fails_one_input_and_goes_on
+    in_tmp do
+      name = "N" * (14 << 20) # 21 URLs repeat it: past the 256 MB a document may have
+      File.binwrite("huge-1.rec", material("PLACEHOLDER", 20).sub([11].pack("V") + "PLACEHOLDER",
+                                                                   [name.size].pack("V") + name))
+      copy("materials/layered-1.rec", "small-1.rec")
+      out, err, status = run_tool("explain", "material", "1", "huge-1.rec", "small-1.rec")
+      assert_equal 1, status
+      assert_includes err, "huge-1.rec: document would exceed 256 MB"
+      assert_includes out, "== small-1.rec\nMaterialLayered"
+    end
+  end
+
   def test_each_input_fails_on_its_own_and_only_regular_files_are_read
     in_tmp do
       copy("lights/omni-2.rec", "in/sub/good-2.rec")

@@ -41,6 +41,8 @@ private:
     size_t columns_;
 };
 
+}  // namespace
+
 JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const Input& input) {
     if (!input.error.empty()) return {false, input.error, {}};
     try {
@@ -55,8 +57,6 @@ JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const In
         return {false, "unexpected failure", {}};
     }
 }
-
-}  // namespace
 
 int runBatch(const std::vector<Input>& inputs, const BatchOptions& options,
              const std::function<JobResult(const Input&)>& job) {

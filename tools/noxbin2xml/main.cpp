@@ -233,22 +233,18 @@ void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& byte
     record.note = overrunNote(bytes.size(), record.readEnd);
 }
 
-// --html: the inspector page of one record, to standard output or -o.
-int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& type, InputList& list,
-                const std::string& option) {
-    if (list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
-    OutputTarget target;
-    if (const std::string problem = chooseTarget(option, list, target); !problem.empty()) return usageError(problem);
-    if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
-    planOutputs(list, target, ".html", InputFiles(list));
-    const Input& input = list.inputs.front();
+// "FILE: reason" on standard error.
+void reportFailure(const Input& input, const std::string& reason) {
+    std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), reason.c_str());
+}
+
+// The page of one input; false with the reason when it cannot be written.
+JobResult writePage(RecordKind kind, const std::string& kindArg, const TypeChoice& type, const Input& input,
+                    const OutputTarget& target) {
     std::vector<uint8_t> bytes;
     int32_t typeId = 0;
-    std::string error = input.error;
-    if (!error.empty() || !type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
-        std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
-        return 1;
-    }
+    std::string error;
+    if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) return {false, error, {}};
     KilnCore::ReadTrace trace;
     InspectedRecord record;
     record.title = platform::utf8FromPath(input.path.filename());
@@ -258,10 +254,36 @@ int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& t
     if (target.kind == OutputTarget::Kind::StandardOutput) {
         std::fwrite(html.data(), 1, html.size(), target.streamFile());
     } else if (!writeOutputFile(input.output, html, error)) {
-        std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
-        return 1;
+        return {false, error, {}};
     }
-    return record.converted ? 0 : 1;
+    return {record.converted, {}, {}};
+}
+
+// --html: the inspector page of one record, to standard output or -o.
+int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& type, InputList& list,
+                const std::string& option) {
+    if (list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
+    OutputTarget target;
+    if (const std::string problem = chooseTarget(option, list, target); !problem.empty()) return usageError(problem);
+    if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
+    planOutputs(list, target, ".html", InputFiles(list));
+    const Input& input = list.inputs.front();
+    const JobResult result = runGuarded(
+        [&](const Input& in) { return writePage(kind, kindArg, type, in, target); }, input);
+    if (!result.message.empty()) reportFailure(input, result.message);
+    return result.ok ? 0 : 1;
+}
+
+// Prints what one record holds, or where and why it does not convert.
+JobResult explainInput(RecordKind kind, const TypeChoice& type, const Input& input) {
+    std::vector<uint8_t> bytes;
+    int32_t typeId = 0;
+    std::string error;
+    if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) return {false, error, {}};
+    const Outcome outcome = explainRecord(kind, typeId, bytes);
+    if (!outcome.ok) std::printf("does not convert:\n%s\nread:\n", outcome.error.c_str());
+    std::fputs(outcome.text.c_str(), stdout);
+    return {outcome.ok, {}, {}};
 }
 
 // KIND [TYPE] FILE...: prints what each record holds, or where and why it
@@ -286,20 +308,10 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
     int status = 0;
     for (const Input& input : list.inputs) {
         if (list.inputs.size() > 1) std::printf("== %s\n", platform::utf8FromPath(input.path).c_str());
-        std::vector<uint8_t> bytes;
-        int32_t typeId = 0;
-        std::string error = input.error;
-        if (!error.empty() || !type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
-            std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
-            status = 1;
-            continue;
-        }
-        const Outcome outcome = explainRecord(kind, typeId, bytes);
-        if (!outcome.ok) {
-            std::printf("does not convert:\n%s\nread:\n", outcome.error.c_str());
-            status = 1;
-        }
-        std::fputs(outcome.text.c_str(), stdout);
+        std::fflush(stdout);  // the header before a failure's line on standard error
+        const JobResult result = runGuarded([&](const Input& in) { return explainInput(kind, type, in); }, input);
+        if (!result.ok) status = 1;
+        if (!result.message.empty()) reportFailure(input, result.message);
     }
     return status;
 }
