@@ -107,6 +107,27 @@ class ToolPromisesTest < Minitest::Test
     end
   end
 
+  # Terminal text: file names and record text reach the terminal and report
+  # lines escaped; the progress line fits its width after escaping.
+  def test_names_and_record_text_are_shown_escaped
+    in_tmp do
+      evil = "x\e]0;owned\a\n\e[2J\t-2.rec"
+      12.times { |i| copy("lights/omni-2.rec", "in/#{i}#{evil}") }
+      out, err, = run_tool("light", "auto", "in", "-o", "out", "-v")
+      [out, err].each { |text| refute_match(/[\e\a\t]/, text) }
+      assert_equal 12, out.lines.size # no name starts a line of its own
+      assert_includes out, "x\\x1B]0;owned\\x07\\x0A\\x1B[2J\\x09-2.rec: -> out/"
+      screen = terminal_output(40, "light", "auto", "in", "-o", "out2")
+      refute_match(/[\e\a\t]/, screen)
+      assert screen.split(/\r\n?/).all? { |line| line.size < 40 }, screen
+
+      File.binwrite("title-1.rec", material("\e]2;owned\a\e[41m"))
+      out, = run_tool("explain", "material", "1", "title-1.rec")
+      refute_match(/[\e\a]/, out)
+      assert_includes out, "\\x1B]2;owned\\x07\\x1B[41m"
+    end
+  end
+
   # explain gives each input the guard the converting commands have.
   def test_explain_fails_one_input_and_goes_on
     in_tmp do

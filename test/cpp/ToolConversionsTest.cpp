@@ -9,6 +9,7 @@
 #include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
+#include "TerminalText.h"
 
 using namespace noxbin2xml;
 namespace fs = std::filesystem;
@@ -101,4 +102,12 @@ TEST(SceneFolder, CollidingNamesGetNumbersAndAFailureLeavesNothing) {
     EXPECT_NE(error.find("materials"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "blocked"), fs::directory_iterator()), 1);
     fs::remove_all(dir);
+}
+
+TEST(TerminalText, ControlsAndStrayBytesShowAsBytesAndLinesFit) {
+    EXPECT_EQ(printable("a\x1B]0;t\x07\n\t\x7F\xFF\u009B\u202Eé"),
+              "a\\x1B]0;t\\x07\\x0A\\x09\\x7F\\xFF\\xC2\\x9B\\xE2\\x80\\xAEé");
+    EXPECT_EQ(printable("one\ntwo\r", true), "one\ntwo\\x0D");
+    EXPECT_EQ(fittedTo("été", 2), "ét");
+    EXPECT_EQ(fittedTo("é", 3), "é  ");
 }

@@ -13,6 +13,7 @@
 #include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
+#include "TerminalText.h"
 #include "Version.h"
 #include "lights/BaseLight.h"
 #include "materials/BaseMaterial.h"
@@ -87,7 +88,7 @@ std::string oneLine(std::string text) {
 }
 
 int usageError(const std::string& message) {
-    std::fprintf(stderr, "noxbin2xml: %s\n", message.c_str());
+    std::fprintf(stderr, "noxbin2xml: %s\n", printable(message).c_str());
     return kUsageError;
 }
 
@@ -141,7 +142,7 @@ InputList inputsOf(const std::vector<std::string>& files) {
 // Creates the output folder, or prints the one message for the whole call.
 bool folderReady(const std::filesystem::path& folder) {
     const std::string problem = prepareFolder(folder);
-    if (!problem.empty()) std::fprintf(stderr, "noxbin2xml: %s\n", problem.c_str());
+    if (!problem.empty()) std::fprintf(stderr, "noxbin2xml: %s\n", printable(problem).c_str());
     return problem.empty();
 }
 
@@ -235,7 +236,7 @@ void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& byte
 
 // "FILE: reason" on standard error.
 void reportFailure(const Input& input, const std::string& reason) {
-    std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), reason.c_str());
+    std::fprintf(stderr, "%s: %s\n", printable(platform::utf8FromPath(input.path)).c_str(), printable(reason).c_str());
 }
 
 // The page of one input; false with the reason when it cannot be written.
@@ -281,8 +282,8 @@ JobResult explainInput(RecordKind kind, const TypeChoice& type, const Input& inp
     std::string error;
     if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) return {false, error, {}};
     const Outcome outcome = explainRecord(kind, typeId, bytes);
-    if (!outcome.ok) std::printf("does not convert:\n%s\nread:\n", outcome.error.c_str());
-    std::fputs(outcome.text.c_str(), stdout);
+    if (!outcome.ok) std::printf("does not convert:\n%s\nread:\n", printable(outcome.error, true).c_str());
+    std::fputs(printable(outcome.text, true).c_str(), stdout);
     return {outcome.ok, {}, {}};
 }
 
@@ -307,7 +308,7 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
 
     int status = 0;
     for (const Input& input : list.inputs) {
-        if (list.inputs.size() > 1) std::printf("== %s\n", platform::utf8FromPath(input.path).c_str());
+        if (list.inputs.size() > 1) std::printf("== %s\n", printable(platform::utf8FromPath(input.path)).c_str());
         std::fflush(stdout);  // the header before a failure's line on standard error
         const JobResult result = runGuarded([&](const Input& in) { return explainInput(kind, type, in); }, input);
         if (!result.ok) status = 1;
