@@ -142,6 +142,23 @@ class ToolPromisesTest < Minitest::Test
     end
   end
 
+  # "--" ends the options of every command; make_samples takes no option
+  # for its folder.
+  def test_double_dash_ends_options
+    in_tmp do
+      copy("materials/bump-3.rec", "-q-3.rec")
+      out, _, status = run_tool("explain", "material", "3", "--", "-q-3.rec")
+      assert_equal [0, true], [status, out.start_with?("MaterialBump")]
+      assert_equal 0, run_tool("material", "auto", "-o", "x.xml", "--", "-q-3.rec").last
+      assert File.file?("x.xml")
+      make_samples = File.join(File.dirname(TOOL), "make_samples")
+      next unless File.executable?(make_samples)
+
+      out, _, status = Open3.capture3(make_samples, "--help")
+      assert_equal [0, "usage: make_samples [--check] DIR\n", []], [status.exitstatus, out, Dir.children(".") - %w[-q-3.rec x.xml]]
+    end
+  end
+
   def test_each_input_fails_on_its_own_and_only_regular_files_are_read
     in_tmp do
       copy("lights/omni-2.rec", "in/sub/good-2.rec")

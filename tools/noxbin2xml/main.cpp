@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "Batch.h"
@@ -330,7 +331,14 @@ void addWriteOptions(CLI::App& command, WriteChoices& choices) {
         ->check(CLI::Range(size_t{1}, size_t{1} << 20));
 }
 
-void addConvertCommand(CLI::App& app, RecordKind kind, const CommonOptions& common, int& status) {
+// The command the parse chose: where its FILE arguments go, and running it
+// (after the arguments that follow "--" were added).
+struct ChosenCommand {
+    std::vector<std::string>* files = nullptr;
+    std::function<int()> run;
+};
+
+void addConvertCommand(CLI::App& app, RecordKind kind, const CommonOptions& common, ChosenCommand& chosen) {
     const std::string name = kindName(kind);
     auto* command = app.add_subcommand(name, "Convert " + name + " records to the XML text convert_" + name +
                                                  " returns");
@@ -346,8 +354,8 @@ void addConvertCommand(CLI::App& app, RecordKind kind, const CommonOptions& comm
     addWriteOptions(*command, *choices);
     command->footer("Each input gives one document; with a folder for -o, FILE.rec becomes FILE.xml under it.\n"
                     "An -o that is a link is written through; a device or FIFO is written straight.");
-    command->callback([=, &common, &status] {
-        status = convertCommand(kind, TypeChoice(kind, *type), *files, *choices, common);
+    command->callback([=, &common, &chosen] {
+        chosen = {files.get(), [=, &common] { return convertCommand(kind, TypeChoice(kind, *type), *files, *choices, common); }};
     });
 }
 
@@ -385,28 +393,31 @@ int main(int argc, char** argv) {
     CommonOptions common;
     app.add_flag("-q,--quiet", common.quiet, "no progress line and no summaries");
     app.add_flag("-v,--verbose", common.verbose, "one line for each input converted");
-    int status = 0;
-
-    addConvertCommand(app, RecordKind::Light, common, status);
-    addConvertCommand(app, RecordKind::Material, common, status);
+    ChosenCommand chosen;
+    addConvertCommand(app, RecordKind::Light, common, chosen);
+    addConvertCommand(app, RecordKind::Material, common, chosen);
 
     auto* scene = app.add_subcommand("scene", "Read scene records: the options document and one document per library material");
     std::vector<std::string> sceneFiles;
     WriteChoices sceneChoices;
-    scene->add_option("FILE", sceneFiles, "scene record files or folders (- for standard input)")->required();
+    scene->add_option("FILE", sceneFiles, "scene record files or folders (- for standard input)");
     scene->add_option("-o,--output", sceneChoices.output, "output folder")->required();
     addWriteOptions(*scene, sceneChoices);
     scene->footer("Writes DIR/options.xml (what serialize_to_xml returns after old_deserialize) and\n"
                   "DIR/materials/NAME.xml (what convert_material returns for each library material).\n"
                   "Several inputs get a folder each under DIR. The scene upgrade does not run.");
-    scene->callback([&] { status = sceneCommand(sceneFiles, sceneChoices, common); });
+    scene->callback([&] {
+        chosen = {&sceneFiles, [&] {
+                      if (sceneFiles.empty()) return usageError("scene needs a FILE");
+                      return sceneCommand(sceneFiles, sceneChoices, common);
+                  }};
+    });
 
     auto* explain = app.add_subcommand("explain", "Show what a record holds, or where and why it does not convert");
     std::string kindArg;
     std::vector<std::string> rest;
     explain->add_option("KIND", kindArg, "light, material or scene")->required();
-    explain->add_option("ARGS", rest, "TYPE FILE... (light, material) or FILE... (scene); TYPE may be \"auto\"")
-        ->required();
+    explain->add_option("ARGS", rest, "TYPE FILE... (light, material) or FILE... (scene); TYPE may be \"auto\"");
     bool html = false;
     std::string page;
     explain->add_flag("--html", html, "write the inspector page of one record: its bytes, records and fields, "
@@ -418,16 +429,21 @@ int main(int argc, char** argv) {
                     "  BitmapTexture @0x11: unknown UVW type 2\n"
                     "The page of a record, to open in a browser:\n"
                     "  noxbin2xml explain --html material 3 bump-3.rec -o bump.html");
-    explain->callback([&] { status = explainCommand(kindArg, rest, html, page); });
+    explain->callback([&] { chosen = {&rest, [&] { return explainCommand(kindArg, rest, html, page); }}; });
 
-    if (const std::string problem = unknownCommand(arguments); !problem.empty()) return usageError(problem);
+    // "--" ends the options: every argument after it is a FILE, even "-q-3.rec".
+    const auto end = std::find(arguments.begin() + std::min<long>(1, static_cast<long>(arguments.size())), arguments.end(), "--");
+    const std::vector<std::string> options(arguments.begin(), end);
+    if (const std::string problem = unknownCommand(options); !problem.empty()) return usageError(problem);
     platform::removeOnStopSignals();
     try {
         std::vector<const char*> pointers;
-        for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+        for (const std::string& argument : options) pointers.push_back(argument.c_str());
         app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : kUsageError;  // --help and --version are no errors
     }
-    return status;
+    if (!chosen.run) return kUsageError;
+    if (end != arguments.end()) chosen.files->insert(chosen.files->end(), end + 1, arguments.end());
+    return chosen.run();
 }
