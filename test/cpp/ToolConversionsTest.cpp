@@ -111,3 +111,34 @@ TEST(TerminalText, ControlsAndStrayBytesShowAsBytesAndLinesFit) {
     EXPECT_EQ(fittedTo("été", 2), "ét");
     EXPECT_EQ(fittedTo("é", 3), "é  ");
 }
+
+// The plan keeps outputs off inputs by identity (a hard link is the input
+// under another name), and finds a file where a folder must go and names
+// that one file system takes for one before anything is written.
+TEST(OutputPlan, ComparesPlacesByIdentityAndNamesByKey) {
+    const fs::path dir = fs::temp_directory_path() / ("noxbin2xml-plan-" + processToken());
+    fs::remove_all(dir);
+    fs::create_directories(dir / "in");
+    fs::create_directories(dir / "out" / "Sub");
+    std::ofstream(dir / "in" / "x-2.rec") << "record";
+    std::ofstream(dir / "out" / "file") << "a file where a folder must go";
+    fs::create_hard_link(dir / "in" / "x-2.rec", dir / "out" / "x-2.xml");
+    const std::pair<const char*, const char*> cases[] = {
+        {"x-2.rec", "would replace an input"},
+        {"file/y-2.rec", "file: it is a file, not a folder"},
+        {"Sub/z-2.rec", ""},
+        {"sub/z-2.rec", "is already the output of"},  // an existing folder, a name that differs in case
+        {"Stra\u00dfe-2.rec", ""},
+        {"STRASSE-2.rec", "(the names differ only in letter case or Unicode normalization)"},
+    };
+    InputList list;
+    for (const auto& [relative, error] : cases) list.inputs.push_back({dir / "in" / "x-2.rec", fs::u8path(relative), {}, {}});
+    planOutputs(list, {OutputTarget::Kind::Folder, dir / "out"}, ".xml", InputFiles(list));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const std::string& error = list.inputs[i].error;
+        EXPECT_EQ(error.empty(), *cases[i].second == '\0') << cases[i].first << ": " << error;
+        EXPECT_NE(error.find(cases[i].second), std::string::npos) << cases[i].first << ": " << error;
+    }
+    EXPECT_EQ(readText(dir / "out" / "x-2.xml"), "record");
+    fs::remove_all(dir);
+}
