@@ -139,6 +139,9 @@ class ToolPromisesTest < Minitest::Test
       assert_equal 1, status
       assert_includes err, "huge-1.rec: document would exceed 256 MB"
       assert_includes out, "== small-1.rec\nMaterialLayered"
+      _, err, status = Open3.capture3("sh", "-c", "ulimit -v 100000 && exec \"$0\" explain --html material 1 huge-1.rec " \
+                                                  "-o page.html", TOOL) # 100 MB of memory
+      assert_equal [1, "huge-1.rec: out of memory\n"], [status.exitstatus, err]
     end
   end
 
