@@ -75,6 +75,8 @@ struct Claim {
 class Plan {
 public:
     Plan(const OutputTarget& target, const InputFiles& inputs) : target_(target), inputs_(inputs) {
+        // Names below the target folder are also compared as written, so that
+        // an existing folder Sub and a new sub are one on every platform.
         if (target.kind == OutputTarget::Kind::Folder) rootKey_ = places_.placeOf(target.path).key;
     }
 
@@ -86,7 +88,7 @@ public:
         std::vector<fs::path> parts(relative.begin(), relative.end());
         for (size_t i = 0; i < parts.size(); ++i) {
             path /= parts[i];
-            lexicalKey += '/' + nameKey(text(parts[i]));
+            if (!rootKey_.empty()) lexicalKey += '/' + nameKey(text(parts[i]));
             const Use levelUse = i + 1 == parts.size() ? use : Use::Folder;
             if (std::string problem = claimLevel(input, path, levelUse, lexicalKey); !problem.empty()) return problem;
         }
