@@ -127,6 +127,19 @@ class ModuleFunctionsTest < HostTest
     end
   end
 
+  # A module call made from a host callback of another has its own reason:
+  # the outer call reports why it failed, not why the inner one did.
+  def test_last_failure_of_a_call_is_its_own_after_a_nested_call_fails
+    inner = nil
+    nested = answering(:to_int) do
+      inner = [Noxbin2xml.convert_material([0, 0, 1, 0], 99), Noxbin2xml.last_failure]
+      "no byte"
+    end
+    refute Noxbin2xml.convert_light([0, nested], 2)
+    assert_equal [nil, "unknown material type 99"], inner
+    assert_match(/\Arecord\[1\] does not convert to a byte \(Object\)\ncaught TypeError: /, Noxbin2xml.last_failure)
+  end
+
   # For a broken sample, the failure chain explain prints (kept beside the
   # tool's other sample outputs).
   def test_last_failure_of_broken_samples_is_their_failure_chain

@@ -23,13 +23,142 @@ class ToolPromisesTest < Minitest::Test
       assert_includes err, "d2/x-2.rec: its output out/x-2.xml is already the output of d1/x-2.rec\n"
       # one file where Windows and macOS ignore case
       assert_includes err, "d3/X-2.rec: its output out/X-2.xml is already the output of d1/x-2.rec " \
-                           "(the names differ only in letter case)"
+                           "(the names differ only in letter case or Unicode normalization)"
       assert_equal run_tool("light", "2", "d1/x-2.rec").first, File.binread("out/x-2.xml")
 
       copy("scenes/kind2-library.rec", "sc/options.xml")
       _, err, status = run_tool("scene", "sc/options.xml", "-o", "sc")
       assert_equal [1, true], [status, err.include?("sc/options.xml would replace an input")]
       assert_equal File.binread(sample("scenes/kind2-library.rec")), File.binread("sc/options.xml")
+    end
+  end
+
+  # Paths and identity: no output replaces an input, whatever path leads to
+  # it (a link followed by "..", on either side); a link loop fails with the
+  # system's reason; any legal name can be written.
+  def test_outputs_are_kept_off_inputs_by_file_identity
+    in_tmp do
+      FileUtils.mkdir_p("elsewhere/x")
+      File.symlink("elsewhere/x", "a") # a/.. is elsewhere
+      copy("lights/omni-2.rec", "elsewhere/in-2.rec")
+      copy("scenes/kind2-library.rec", "elsewhere/options.xml")
+      [%w[light 2 elsewhere/in-2.rec -o a/../in-2.rec], %w[light 2 a/../in-2.rec -o elsewhere/in-2.rec],
+       %w[scene elsewhere/options.xml -o a/..]].each do |args|
+        _, err, status = run_tool(*args)
+        assert_equal [1, true], [status, err.include?("would replace an input")], args.join(" ")
+      end
+      assert_equal File.binread(sample("lights/omni-2.rec")), File.binread("elsewhere/in-2.rec")
+      assert_equal File.binread(sample("scenes/kind2-library.rec")), File.binread("elsewhere/options.xml")
+
+      File.symlink("loop.xml", "loop.xml")
+      _, err, status = run_tool("light", "2", "elsewhere/in-2.rec", "-o", "loop.xml")
+      assert_equal [1, true], [status, File.symlink?("loop.xml")]
+      assert_includes err, "cannot write loop.xml: Too many levels of symbolic links"
+
+      long = "n" * 249 + "-2" # 255 bytes with .rec or .xml
+      copy("lights/omni-2.rec", "long/#{long}.rec")
+      assert_equal 0, run_tool("light", "auto", "long/#{long}.rec", "-o", "out/").last
+      assert File.file?("out/#{long}.xml")
+    end
+  end
+
+  # Streams: "-o -", and a path to the very file an open standard stream
+  # writes to, are written through that stream: an appended log stays.
+  def test_outputs_to_standard_streams_are_written_through_them
+    in_tmp do
+      omni = run_tool("light", "2", sample("lights/omni-2.rec")).first
+      out, _, status = run_tool("light", "2", sample("lights/omni-2.rec"), "-o", "-")
+      assert_equal [omni, 0, false], [out, status, File.exist?("-")]
+      File.write("log", "kept\n")
+      { "/dev/stdout" => :out, "/dev/stderr" => :err, "log" => :out }.each do |path, stream|
+        assert system(TOOL, "light", "2", sample("lights/omni-2.rec"), "-o", path, stream => %w[log a]), path
+      end
+      assert_equal "kept\n" + omni * 3, File.binread("log")
+    end
+  end
+
+  # Planning: each input claims every file and folder it writes before any is
+  # written; names compare as the strictest file system compares them.
+  def test_plan_claims_every_file_and_folder_each_input_writes
+    in_tmp do
+      copy("scenes/kind2-library.rec", "in/a.rec")
+      copy("scenes/kind2-library.rec", "in/a/materials.rec") # would write into a.rec's materials/
+      _, err, status = run_tool("scene", "in", "-o", "out")
+      assert_equal 1, status
+      assert_includes err, "in/a.rec: its output needs the folder out/a/materials to itself, " \
+                           "but in/a/materials.rec writes into it"
+
+      copy("materials/bump-3.rec", "m/a-3.rec")
+      copy("materials/bump-3.rec", "m/a-3.xml/b-3.rec")
+      _, err, = run_tool("material", "auto", "m", "-o", "mo")
+      assert_includes err, "m/a-3.xml/b-3.rec: its output needs the folder mo/a-3.xml, which m/a-3.rec writes as a file"
+
+      names = ["Sub/x-2.rec", "sub/x-2.rec", "caf\u00e9-2.rec", "cafe\u0301-2.rec", "Stra\u00dfe-2.rec", "STRASSE-2.rec"]
+      names.each { |name| copy("lights/omni-2.rec", "l/#{name}") }
+      _, err, status = run_tool("light", "auto", "l", "-o", "lo")
+      assert_equal [1, 3], [status, err.scan("differ only in letter case or Unicode normalization").size], err
+      assert_equal 3, Dir["lo/**/*.xml"].size
+
+      a = Records.layered("\u00e9tude", Records.diffuse([0.5, 0.5, 0.5]))
+      b = Records.layered("e\u0301tude", Records.diffuse([0.5, 0.5, 0.5]))
+      File.binwrite("etudes.rec", Records.scene(2, a, b).pack("C*"))
+      assert_equal 0, run_tool("scene", "etudes.rec", "-o", "so").last
+      assert_equal ["e\u0301tude.xml", "\u00e9tude-2.xml"], Dir.children("so/materials").sort
+    end
+  end
+
+  # Terminal text: file names and record text reach the terminal and report
+  # lines escaped; the progress line fits its width after escaping.
+  def test_names_and_record_text_are_shown_escaped
+    in_tmp do
+      evil = "x\e]0;owned\a\n\e[2J\t-2.rec"
+      12.times { |i| copy("lights/omni-2.rec", "in/#{i}#{evil}") }
+      out, err, = run_tool("light", "auto", "in", "-o", "out", "-v")
+      [out, err].each { |text| refute_match(/[\e\a\t]/, text) }
+      assert_equal 12, out.lines.size # no name starts a line of its own
+      assert_includes out, "x\\x1B]0;owned\\x07\\x0A\\x1B[2J\\x09-2.rec: -> out/"
+      screen = terminal_output(40, "light", "auto", "in", "-o", "out2")
+      refute_match(/[\e\a\t]/, screen)
+      assert screen.split(/\r\n?/).all? { |line| line.size < 40 }, screen
+
+      File.binwrite("title-1.rec", material("\e]2;owned\a\e[41m"))
+      out, = run_tool("explain", "material", "1", "title-1.rec")
+      refute_match(/[\e\a]/, out)
+      assert_includes out, "\\x1B]2;owned\\x07\\x1B[41m"
+    end
+  end
+
+  # explain gives each input the guard the converting commands have.
+  def test_explain_fails_one_input_and_goes_on
+    in_tmp do
+      name = "N" * (14 << 20) # 21 URLs repeat it: past the 256 MB a document may have
+      File.binwrite("huge-1.rec", material("PLACEHOLDER", 20).sub([11].pack("V") + "PLACEHOLDER",
+                                                                   [name.size].pack("V") + name))
+      copy("materials/layered-1.rec", "small-1.rec")
+      out, err, status = run_tool("explain", "material", "1", "huge-1.rec", "small-1.rec")
+      assert_equal 1, status
+      assert_includes err, "huge-1.rec: document would exceed 256 MB"
+      assert_includes out, "== small-1.rec\nMaterialLayered"
+      _, err, status = Open3.capture3("sh", "-c", "ulimit -v 100000 && exec \"$0\" explain --html material 1 huge-1.rec " \
+                                                  "-o page.html", TOOL) # 100 MB of memory
+      assert_equal [1, "huge-1.rec: out of memory\n"], [status.exitstatus, err]
+    end
+  end
+
+  # "--" ends the options of every command; make_samples takes no option
+  # for its folder.
+  def test_double_dash_ends_options
+    in_tmp do
+      copy("materials/bump-3.rec", "-q-3.rec")
+      out, _, status = run_tool("explain", "material", "3", "--", "-q-3.rec")
+      assert_equal [0, true], [status, out.start_with?("MaterialBump")]
+      assert_equal 0, run_tool("material", "auto", "-o", "x.xml", "--", "-q-3.rec").last
+      assert File.file?("x.xml")
+      make_samples = File.join(File.dirname(TOOL), "make_samples")
+      next unless File.executable?(make_samples)
+
+      out, _, status = Open3.capture3(make_samples, "--help")
+      assert_equal [0, "usage: make_samples [--check] DIR\n", []], [status.exitstatus, out, Dir.children(".") - %w[-q-3.rec x.xml]]
     end
   end
 

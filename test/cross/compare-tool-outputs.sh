@@ -73,5 +73,18 @@ cp "$samples/lights/omni-2.rec" "$work/Dossier été/Ünïcode/ómni-2.rec"
 compare "light auto ómni-2.rec" light auto "$work/Dossier été/Ünïcode/ómni-2.rec"
 compare_folders "light auto Ünïcode/" light auto "$work/Dossier été/Ünïcode"
 
+# Names one file system takes for one: the second of each pair fails, and a
+# scene's materials named alike get -2. "-o -" is standard output.
+mkdir -p "$work/alike"
+for name in $'caf\xc3\xa9-2.rec' $'cafe\xcc\x81-2.rec' "Straße-2.rec" "STRASSE-2.rec"; do
+  cp "$samples/lights/omni-2.rec" "$work/alike/$name"
+done
+compare_folders "light auto alike/" light auto "$work/alike"
+ruby -I"$(dirname "$0")/../support" -rrecords -e \
+  'm = ->(n) { Records.layered(n, Records.diffuse([0.5, 0.5, 0.5])) }
+   print Records.scene(2, m["\u00e9tude"], m["e\u0301tude"], m["Maß"], m["MASS"]).pack("C*")' >"$work/alike-scene.rec"
+compare_folders "scene alike-scene.rec" scene "$work/alike-scene.rec"
+input="" compare "light 2 -o -" light 2 "$samples/lights/omni-2.rec" -o -
+
 echo "$checks comparisons, $failures differ"
 [ "$failures" -eq 0 ]

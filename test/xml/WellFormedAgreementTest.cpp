@@ -51,6 +51,10 @@ const char* const kHostile[] = {
     "&#38;", "&#x41;", "&#X41;", "&#;", "&#x;", "&#1;", "&#0;", "&#xFFFE;", "&#1114111;", "&#1114112;",
     "&#99999999999;", "\x01", "\x1f", "\t\n\r", "\x7f\xc2\x80\xc2\x9f", "\xc3\xa9", "\xc3", "\xef\xbf\xbe",
     "\xef\xbf\xbf", "\xef\xbf\xbd", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xf0\x9f\x98\x80", "\xc0\xaf", "\xff",
+    // Markup in record text: well-formed on its own or not.
+    "<?pi x?><b/><!--c-->", "<b>x<i a='1' c=\"&amp;\">y</i></b>", "<![CDATA[<&]]>", "<\xc3\xa9t\xc3\xa9/>", "<?xml v?>",
+    "<?XmL?>", "<?pi\x01?>", "<!--a--b-->", "<!--a--->", "<b>", "</b>", "<b></c>", "<b a='<'/>", "<b a='1' a='2'/>",
+    "<b a=1/>", "<ba='1'/>", "<!DOCTYPE x>", "<b>&nope;</b>", "<b>\x01</b>", "<b>]]></b>", "<1/>", "<!-- - -->",
 };
 
 std::string written(const Write& write, const std::string& text, KilnCore::DocumentChecks& checks) {

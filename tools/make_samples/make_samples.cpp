@@ -37,9 +37,11 @@ void addTextSamples(samples::SampleSet& set) {
 
 int main(int argc, char** argv) {
     const bool check = argc == 3 && std::strcmp(argv[1], "--check") == 0;
-    if (argc != 2 && !check) {
-        std::fprintf(stderr, "usage: make_samples [--check] DIR\n");
-        return 2;
+    const bool help = argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+    // An option it does not know is never taken for the folder DIR.
+    if ((argc != 2 && !check) || help || argv[argc - 1][0] == '-') {
+        std::fprintf(help ? stdout : stderr, "usage: make_samples [--check] DIR\n");
+        return help ? 0 : 2;
     }
     samples::SampleSet set;
     samples::addLightSamples(set);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "TerminalText.h"
 #include "platform/Terminal.h"
 #include "platform/Utf8Path.h"
 #include "serial/AssetXmlWriter.h"
@@ -24,11 +25,11 @@ public:
         if (!shown_) return;
         const size_t width = std::min<size_t>(30, columns_ / 4);
         const size_t filled = width * done / total_;
-        std::string text = "[" + std::string(filled, '#') + std::string(width - filled, ' ') + "] " +
-                           std::to_string(done) + "/" + std::to_string(total_) + " " +
-                           platform::utf8FromPath(input.path.filename());
-        text.resize(columns_ - 1, ' ');  // the last column would wrap on some terminals
-        std::fprintf(stderr, "\r%s", text.c_str());
+        const std::string text = "[" + std::string(filled, '#') + std::string(width - filled, ' ') + "] " +
+                                 std::to_string(done) + "/" + std::to_string(total_) + " " +
+                                 printable(platform::utf8FromPath(input.path.filename()));
+        // The last column would wrap on some terminals.
+        std::fprintf(stderr, "\r%s", fittedTo(text, columns_ - 1).c_str());
         std::fflush(stderr);
     }
     void clear() const {
@@ -40,6 +41,8 @@ private:
     bool shown_;
     size_t columns_;
 };
+
+}  // namespace
 
 JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const Input& input) {
     if (!input.error.empty()) return {false, input.error, {}};
@@ -56,8 +59,6 @@ JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const In
     }
 }
 
-}  // namespace
-
 int runBatch(const std::vector<Input>& inputs, const BatchOptions& options,
              const std::function<JobResult(const Input&)>& job) {
     if (inputs.empty()) {
@@ -72,10 +73,12 @@ int runBatch(const std::vector<Input>& inputs, const BatchOptions& options,
         if (!result.ok) ++failed;
         const bool shown = !result.ok || (options.showSuccesses && !result.message.empty());
         if (shown || !result.notes.empty()) progress.clear();
-        const std::string name = platform::utf8FromPath(inputs[i].path);
-        for (const std::string& note : result.notes) std::fprintf(stderr, "%s: %s\n", name.c_str(), note.c_str());
+        const std::string name = printable(platform::utf8FromPath(inputs[i].path));
+        for (const std::string& note : result.notes)
+            std::fprintf(stderr, "%s: %s\n", name.c_str(), printable(note).c_str());
         if (shown)
-            std::fprintf(result.ok ? options.successes : stderr, "%s: %s\n", name.c_str(), result.message.c_str());
+            std::fprintf(result.ok ? options.successes : stderr, "%s: %s\n", name.c_str(),
+                         printable(result.message).c_str());
     }
     progress.clear();
     if (!options.quiet && (inputs.size() > 1 || failed > 0))

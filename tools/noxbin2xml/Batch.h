@@ -23,6 +23,11 @@ struct BatchOptions {
     std::FILE* successes = stdout; // where those lines go (standard error when the documents take standard output)
 };
 
+// Runs job on one input, or reports the input's error without running it;
+// a document past its size limit, memory exhaustion or any other exception
+// becomes the input's failure.
+JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const Input& input);
+
 // Runs job on every input in order; an input that already failed (its
 // error set) is reported without running it, and a failure or exception
 // never stops the others. Returns the process exit status: 0 when every

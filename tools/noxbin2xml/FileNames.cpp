@@ -10,18 +10,19 @@ namespace {
 
 constexpr size_t kMaxNameBytes = 120;
 
-// Characters first..last (every one, or every other one: step) whose case
-// key is the character plus offset; sorted, not overlapping.
-struct CaseKeyRun {
-    char32_t first;
-    char32_t last;
-    int offset;
-    int step;
+struct KeyEntry {
+    char32_t character;
+    uint16_t start;  // in kKeyPool
+    uint8_t length;
 };
 
-constexpr CaseKeyRun kCaseKeyRuns[] = {
-#include "CaseKeyRuns.inc"
+struct CombiningRun {
+    char32_t first;
+    char32_t last;
+    uint8_t combiningClass;
 };
+
+#include "NameKeys.inc"
 
 char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
@@ -42,12 +43,50 @@ bool refusedCharacter(unsigned char c) {
     return c < 0x20 || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
-char32_t caseKeyOf(char32_t c) {
-    if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 32 : c;
-    const auto run = std::lower_bound(std::begin(kCaseKeyRuns), std::end(kCaseKeyRuns), c,
-                                      [](const CaseKeyRun& r, char32_t value) { return r.last < value; });
-    if (run == std::end(kCaseKeyRuns) || c < run->first || (c - run->first) % run->step != 0) return c;
-    return static_cast<char32_t>(static_cast<int>(c) + run->offset);
+// A byte that is not UTF-8 stands for itself, as a code point no character
+// decodes to (so that it never equals a character).
+constexpr char32_t kStrayByteBase = 0xDC00;
+
+// Hangul syllables decompose by rule into two or three letters.
+void appendHangul(char32_t c, std::u32string& out) {
+    const char32_t index = c - 0xAC00;
+    out += static_cast<char32_t>(0x1100 + index / 588);
+    out += static_cast<char32_t>(0x1161 + index % 588 / 28);
+    if (index % 28) out += static_cast<char32_t>(0x11A7 + index % 28);
+}
+
+void appendKeyOf(char32_t c, std::u32string& out) {
+    if (c < 0x80) {
+        out += c >= 'A' && c <= 'Z' ? c + 32 : c;
+        return;
+    }
+    if (c >= 0xAC00 && c <= 0xD7A3) return appendHangul(c, out);
+    const auto entry = std::lower_bound(std::begin(kKeyEntries), std::end(kKeyEntries), c,
+                                        [](const KeyEntry& e, char32_t value) { return e.character < value; });
+    if (entry == std::end(kKeyEntries) || entry->character != c) {
+        out += c;
+        return;
+    }
+    out.append(kKeyPool + entry->start, entry->length);
+}
+
+int combiningClass(char32_t c) {
+    if (c < 0x300) return 0;
+    const auto run = std::lower_bound(std::begin(kCombiningRuns), std::end(kCombiningRuns), c,
+                                      [](const CombiningRun& r, char32_t value) { return r.last < value; });
+    return run != std::end(kCombiningRuns) && c >= run->first ? run->combiningClass : 0;
+}
+
+// Marks that follow one another in any order are one text: each run of
+// marks sorted by class, stably.
+void putMarksInCanonicalOrder(std::u32string& text) {
+    for (size_t i = 0; i < text.size();) {
+        size_t end = i;
+        while (end < text.size() && combiningClass(text[end]) != 0) ++end;
+        std::stable_sort(text.begin() + static_cast<long>(i), text.begin() + static_cast<long>(end),
+                         [](char32_t a, char32_t b) { return combiningClass(a) < combiningClass(b); });
+        i = end == i ? i + 1 : end;
+    }
 }
 
 }  // namespace
@@ -72,14 +111,19 @@ std::string fileNameFor(const std::string& name) {
     return out;
 }
 
-std::string caseKey(std::string_view name) {
-    std::string key;
+std::string nameKey(std::string_view name) {
+    std::u32string key;
     for (size_t i = 0; i < name.size();) {
-        char32_t c = static_cast<unsigned char>(name[i]);  // a byte that is not UTF-8 stands for itself
-        i += std::max<size_t>(KilnCore::decodeUtf8At(name, i, c), 1);
-        KilnCore::appendUtf8(key, caseKeyOf(c));
+        char32_t c = 0;
+        const size_t length = KilnCore::decodeUtf8At(name, i, c);
+        if (length == 0) c = kStrayByteBase + static_cast<unsigned char>(name[i]);
+        i += std::max<size_t>(length, 1);
+        appendKeyOf(c, key);
     }
-    return key;
+    putMarksInCanonicalOrder(key);
+    std::string out;
+    for (const char32_t c : key) KilnCore::appendUtf8(out, c);
+    return out;
 }
 
 }  // namespace noxbin2xml

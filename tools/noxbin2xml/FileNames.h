@@ -14,8 +14,11 @@ namespace noxbin2xml {
 // leading '_'; the name is cut to a length every file system takes.
 std::string fileNameFor(const std::string& name);
 
-// The name as file systems that ignore case see it: names with the same key
-// are one file on NTFS (which upper-cases), APFS or HFS+ (which fold case).
-std::string caseKey(std::string_view name);
+// The name as the strictest file system sees it: names with the same key
+// are one file somewhere. Letter case is ignored as NTFS ignores it (it
+// upper-cases) and as APFS does (full case folding: "ß" is "ss"), and
+// composed and decomposed letters are equal (NFC and NFD, as on APFS and
+// HFS+). The tables come from scripts/make-name-keys.rb.
+std::string nameKey(std::string_view name);
 
 }  // namespace noxbin2xml

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <random>
 
-#include "FileNames.h"
+#include "platform/FileIdentity.h"
 #include "platform/Signals.h"
 #include "platform/Utf8Path.h"
 
@@ -21,11 +21,22 @@ bool isFolder(const fs::path& path) {
     return fs::is_directory(path, ec);
 }
 
-fs::path temporaryBeside(const fs::path& path) {
-    fs::path name = ".";
-    name += path.filename();
-    name += ".tmp-" + processToken();
-    return path.parent_path() / name;
+// A short name that leaves any legal output name writable beside it; one
+// output is written at a time, so the process token tells it apart.
+fs::path temporaryBeside(const fs::path& path) { return path.parent_path() / (".nbx-" + processToken() + ".tmp"); }
+
+// The standard stream that writes to the file at `path`, if one does.
+bool openStream(const fs::path& path, platform::StandardStream& stream) {
+    const platform::PathLookup lookup = platform::lookUpPath(path);
+    if (lookup.result != platform::PathLookup::Result::Found) return false;
+    for (const auto candidate : {platform::StandardStream::Output, platform::StandardStream::Error}) {
+        platform::FileIdentity identity;
+        if (platform::streamIdentity(candidate, identity) && identity == lookup.identity) {
+            stream = candidate;
+            return true;
+        }
+    }
+    return false;
 }
 
 // The file a chain of links ends at (the path itself when it is no link).
@@ -71,7 +82,7 @@ const std::string& processToken() {
 
 std::string chooseTarget(const std::string& option, const InputList& list, OutputTarget& target) {
     const bool several = list.fromFolder || list.inputs.size() > 1;
-    if (option.empty()) {
+    if (option.empty() || option == "-") {
         if (several) return "several inputs need an output folder (-o DIR)";
         target = {OutputTarget::Kind::StandardOutput, {}};
         return {};
@@ -79,6 +90,7 @@ std::string chooseTarget(const std::string& option, const InputList& list, Outpu
     const fs::path path = platform::pathFromUtf8(option);
     const bool folder = several || !path.has_filename() || isFolder(path);  // "DIR/" names a folder
     target = {folder ? OutputTarget::Kind::Folder : OutputTarget::Kind::File, path};
+    if (!folder && openStream(path, target.stream)) target.kind = OutputTarget::Kind::StandardOutput;
     return {};
 }
 
@@ -94,53 +106,6 @@ std::string prepareFolder(const fs::path& folder) {
     fs::remove(probe, ec);
     if (!reason.empty()) return "cannot write into the output folder " + platform::utf8FromPath(folder) + ": " + reason;
     return {};
-}
-
-fs::path PathResolver::resolve(const fs::path& path) {
-    std::error_code ec;
-    const fs::path name = path.filename();
-    const bool plainName = !name.empty() && name != "." && name != "..";
-    if (plainName && !fs::is_symlink(fs::symlink_status(path, ec))) {
-        const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-        const auto [known, fresh] = folders_.try_emplace(folder);
-        if (fresh) known->second = resolve(folder);
-        return known->second / name;
-    }
-    const fs::path absolute = fs::absolute(path, ec).lexically_normal();
-    const fs::path resolved = fs::weakly_canonical(absolute, ec);
-    return ec ? absolute : resolved;
-}
-
-InputPaths::InputPaths(const InputList& list) {
-    for (const Input& input : list.inputs)
-        if (input.path != "-") resolved_.insert(resolver_.resolve(input.path));
-}
-
-void planOutputs(InputList& list, const OutputTarget& target, const std::string& extension,
-                 const InputPaths& inputs) {
-    // Resolved outputs by the case key of their names (folders ignoring case
-    // make one file of names that differ only in letter case), each with the
-    // input that has it.
-    std::map<fs::path, const Input*> claims;
-    for (Input& input : list.inputs) {
-        if (!input.error.empty() || target.kind == OutputTarget::Kind::StandardOutput) continue;
-        input.output = target.kind == OutputTarget::Kind::File
-                           ? target.path
-                           : target.path / fs::path(input.relative).replace_extension(extension);
-        const fs::path resolved = inputs.resolver().resolve(input.output);
-        if (inputs.containsResolved(resolved)) {
-            input.error = "its output " + platform::utf8FromPath(input.output) + " would replace an input";
-            continue;
-        }
-        const std::string name = platform::utf8FromPath(resolved.filename());
-        const fs::path key = resolved.parent_path() / platform::pathFromUtf8(caseKey(name));
-        const auto [claim, fresh] = claims.emplace(key, &input);
-        if (fresh) continue;
-        input.error = "its output " + platform::utf8FromPath(input.output) + " is already the output of " +
-                      platform::utf8FromPath(claim->second->path);
-        if (claim->second->output.filename() != input.output.filename())
-            input.error += " (the names differ only in letter case)";
-    }
 }
 
 std::string writeNewFile(const fs::path& path, std::string_view content) {

@@ -14,19 +14,19 @@ namespace fs = std::filesystem;
 namespace noxbin2xml {
 namespace {
 
-// A file name under materials/ not used yet in this scene, compared as file
-// systems that ignore case compare names.
+// A file name under materials/ not used yet in this scene, compared as the
+// strictest file system compares names.
 std::string materialFileName(const std::string& name, std::set<std::string>& used) {
     const std::string base = fileNameFor(name);
     std::string candidate = base + ".xml";
-    for (int counter = 2; !used.insert(caseKey(candidate)).second; ++counter)
+    for (int counter = 2; !used.insert(nameKey(candidate)).second; ++counter)
         candidate = base + "-" + std::to_string(counter) + ".xml";
     return candidate;
 }
 
 }  // namespace
 
-bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, const InputPaths& inputs, std::string& error) {
+bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, const InputFiles& inputs, std::string& error) {
     std::vector<std::pair<fs::path, const std::string*>> files = {{"options.xml", &scene.optionsXml}};
     std::set<std::string> used;
     for (const auto& [name, document] : scene.materials)

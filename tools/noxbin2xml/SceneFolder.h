@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Conversions.h"
-#include "Outputs.h"
+#include "OutputPlan.h"
 
 namespace noxbin2xml {
 
@@ -14,7 +14,7 @@ namespace noxbin2xml {
 // only when all were written, so a failure or a stop signal leaves no part
 // of the scene. Material names that give the same file name (letter case
 // aside) get "-2", "-3", ...; no file may replace one of the inputs.
-bool writeSceneFolder(const std::filesystem::path& folder, const SceneOutcome& scene, const InputPaths& inputs,
+bool writeSceneFolder(const std::filesystem::path& folder, const SceneOutcome& scene, const InputFiles& inputs,
                       std::string& error);
 
 }  // namespace noxbin2xml

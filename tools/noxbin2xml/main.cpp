@@ -3,15 +3,18 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "Batch.h"
 #include "Conversions.h"
 #include "Explain.h"
 #include "InspectorPage.h"
+#include "OutputPlan.h"
 #include "Outputs.h"
 #include "RecordInput.h"
 #include "SceneFolder.h"
+#include "TerminalText.h"
 #include "Version.h"
 #include "lights/BaseLight.h"
 #include "materials/BaseMaterial.h"
@@ -86,7 +89,7 @@ std::string oneLine(std::string text) {
 }
 
 int usageError(const std::string& message) {
-    std::fprintf(stderr, "noxbin2xml: %s\n", message.c_str());
+    std::fprintf(stderr, "noxbin2xml: %s\n", printable(message).c_str());
     return kUsageError;
 }
 
@@ -140,7 +143,7 @@ InputList inputsOf(const std::vector<std::string>& files) {
 // Creates the output folder, or prints the one message for the whole call.
 bool folderReady(const std::filesystem::path& folder) {
     const std::string problem = prepareFolder(folder);
-    if (!problem.empty()) std::fprintf(stderr, "noxbin2xml: %s\n", problem.c_str());
+    if (!problem.empty()) std::fprintf(stderr, "noxbin2xml: %s\n", printable(problem).c_str());
     return problem.empty();
 }
 
@@ -155,10 +158,11 @@ int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<st
     if (const std::string problem = chooseTarget(choices.output, list, target); !problem.empty())
         return usageError(problem);
     if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
-    const InputPaths inputs(list);
+    const InputFiles inputs(list);
     planOutputs(list, target, ".xml", inputs);
     const bool toStdout = target.kind == OutputTarget::Kind::StandardOutput;
-    const BatchOptions batch{common.quiet, common.verbose, toStdout ? stderr : stdout};
+    const bool documentsOnStdout = toStdout && target.streamFile() == stdout;
+    const BatchOptions batch{common.quiet, common.verbose, documentsOnStdout ? stderr : stdout};
     return runBatch(list.inputs, batch, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
         int32_t typeId = 0;
@@ -167,11 +171,13 @@ int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<st
             return {false, failure, {}};
         const Outcome outcome = convertRecord(kind, typeId, bytes, choices.writeOptions());
         if (!outcome.ok) return {false, oneLine(outcome.error), {}};
-        const std::string destination = toStdout ? "standard output" : platform::utf8FromPath(input.output);
+        const std::string destination = !toStdout            ? platform::utf8FromPath(input.output)
+                                        : documentsOnStdout ? "standard output"
+                                                            : "standard error";
         JobResult result{true, "-> " + destination, {}};
         if (!applyXmlChoice(choices, outcome.malformed, result)) return result;
         if (toStdout) {
-            std::fwrite(outcome.text.data(), 1, outcome.text.size(), stdout);
+            std::fwrite(outcome.text.data(), 1, outcome.text.size(), target.streamFile());
         } else if (!writeOutputFile(input.output, outcome.text, failure)) {
             return {false, failure, result.notes};
         }
@@ -185,8 +191,8 @@ int sceneCommand(const std::vector<std::string>& files, const WriteChoices& choi
     // One scene writes into DIR itself, several into a folder each under it.
     const OutputTarget target{several ? OutputTarget::Kind::Folder : OutputTarget::Kind::File, choices.output};
     if (!folderReady(target.path)) return 1;
-    const InputPaths inputs(list);
-    planOutputs(list, target, "", inputs);
+    const InputFiles inputs(list);
+    planSceneOutputs(list, target, inputs);
     return runBatch(list.inputs, {common.quiet, !common.quiet, stdout}, [&](const Input& input) -> JobResult {
         std::vector<uint8_t> bytes;
         std::string failure;
@@ -229,22 +235,18 @@ void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& byte
     record.note = overrunNote(bytes.size(), record.readEnd);
 }
 
-// --html: the inspector page of one record, to standard output or -o.
-int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& type, InputList& list,
-                const std::string& option) {
-    if (list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
-    OutputTarget target;
-    if (const std::string problem = chooseTarget(option, list, target); !problem.empty()) return usageError(problem);
-    if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
-    planOutputs(list, target, ".html", InputPaths(list));
-    const Input& input = list.inputs.front();
+// "FILE: reason" on standard error.
+void reportFailure(const Input& input, const std::string& reason) {
+    std::fprintf(stderr, "%s: %s\n", printable(platform::utf8FromPath(input.path)).c_str(), printable(reason).c_str());
+}
+
+// The page of one input; false with the reason when it cannot be written.
+JobResult writePage(RecordKind kind, const std::string& kindArg, const TypeChoice& type, const Input& input,
+                    const OutputTarget& target) {
     std::vector<uint8_t> bytes;
     int32_t typeId = 0;
-    std::string error = input.error;
-    if (!error.empty() || !type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
-        std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
-        return 1;
-    }
+    std::string error;
+    if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) return {false, error, {}};
     KilnCore::ReadTrace trace;
     InspectedRecord record;
     record.title = platform::utf8FromPath(input.path.filename());
@@ -252,12 +254,38 @@ int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& t
     readForPage(kind, typeId, bytes, trace, record);
     const std::string html = inspectorPage(record);
     if (target.kind == OutputTarget::Kind::StandardOutput) {
-        std::fwrite(html.data(), 1, html.size(), stdout);
+        std::fwrite(html.data(), 1, html.size(), target.streamFile());
     } else if (!writeOutputFile(input.output, html, error)) {
-        std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
-        return 1;
+        return {false, error, {}};
     }
-    return record.converted ? 0 : 1;
+    return {record.converted, {}, {}};
+}
+
+// --html: the inspector page of one record, to standard output or -o.
+int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& type, InputList& list,
+                const std::string& option) {
+    if (list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
+    OutputTarget target;
+    if (const std::string problem = chooseTarget(option, list, target); !problem.empty()) return usageError(problem);
+    if (target.kind == OutputTarget::Kind::Folder && !folderReady(target.path)) return 1;
+    planOutputs(list, target, ".html", InputFiles(list));
+    const Input& input = list.inputs.front();
+    const JobResult result = runGuarded(
+        [&](const Input& in) { return writePage(kind, kindArg, type, in, target); }, input);
+    if (!result.message.empty()) reportFailure(input, result.message);
+    return result.ok ? 0 : 1;
+}
+
+// Prints what one record holds, or where and why it does not convert.
+JobResult explainInput(RecordKind kind, const TypeChoice& type, const Input& input) {
+    std::vector<uint8_t> bytes;
+    int32_t typeId = 0;
+    std::string error;
+    if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) return {false, error, {}};
+    const Outcome outcome = explainRecord(kind, typeId, bytes);
+    if (!outcome.ok) std::printf("does not convert:\n%s\nread:\n", printable(outcome.error, true).c_str());
+    std::fputs(printable(outcome.text, true).c_str(), stdout);
+    return {outcome.ok, {}, {}};
 }
 
 // KIND [TYPE] FILE...: prints what each record holds, or where and why it
@@ -281,21 +309,11 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
 
     int status = 0;
     for (const Input& input : list.inputs) {
-        if (list.inputs.size() > 1) std::printf("== %s\n", platform::utf8FromPath(input.path).c_str());
-        std::vector<uint8_t> bytes;
-        int32_t typeId = 0;
-        std::string error = input.error;
-        if (!error.empty() || !type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) {
-            std::fprintf(stderr, "%s: %s\n", platform::utf8FromPath(input.path).c_str(), error.c_str());
-            status = 1;
-            continue;
-        }
-        const Outcome outcome = explainRecord(kind, typeId, bytes);
-        if (!outcome.ok) {
-            std::printf("does not convert:\n%s\nread:\n", outcome.error.c_str());
-            status = 1;
-        }
-        std::fputs(outcome.text.c_str(), stdout);
+        if (list.inputs.size() > 1) std::printf("== %s\n", printable(platform::utf8FromPath(input.path)).c_str());
+        std::fflush(stdout);  // the header before a failure's line on standard error
+        const JobResult result = runGuarded([&](const Input& in) { return explainInput(kind, type, in); }, input);
+        if (!result.ok) status = 1;
+        if (!result.message.empty()) reportFailure(input, result.message);
     }
     return status;
 }
@@ -313,7 +331,14 @@ void addWriteOptions(CLI::App& command, WriteChoices& choices) {
         ->check(CLI::Range(size_t{1}, size_t{1} << 20));
 }
 
-void addConvertCommand(CLI::App& app, RecordKind kind, const CommonOptions& common, int& status) {
+// The command the parse chose: where its FILE arguments go, and running it
+// (after the arguments that follow "--" were added).
+struct ChosenCommand {
+    std::vector<std::string>* files = nullptr;
+    std::function<int()> run;
+};
+
+void addConvertCommand(CLI::App& app, RecordKind kind, const CommonOptions& common, ChosenCommand& chosen) {
     const std::string name = kindName(kind);
     auto* command = app.add_subcommand(name, "Convert " + name + " records to the XML text convert_" + name +
                                                  " returns");
@@ -329,8 +354,8 @@ void addConvertCommand(CLI::App& app, RecordKind kind, const CommonOptions& comm
     addWriteOptions(*command, *choices);
     command->footer("Each input gives one document; with a folder for -o, FILE.rec becomes FILE.xml under it.\n"
                     "An -o that is a link is written through; a device or FIFO is written straight.");
-    command->callback([=, &common, &status] {
-        status = convertCommand(kind, TypeChoice(kind, *type), *files, *choices, common);
+    command->callback([=, &common, &chosen] {
+        chosen = {files.get(), [=, &common] { return convertCommand(kind, TypeChoice(kind, *type), *files, *choices, common); }};
     });
 }
 
@@ -368,28 +393,31 @@ int main(int argc, char** argv) {
     CommonOptions common;
     app.add_flag("-q,--quiet", common.quiet, "no progress line and no summaries");
     app.add_flag("-v,--verbose", common.verbose, "one line for each input converted");
-    int status = 0;
-
-    addConvertCommand(app, RecordKind::Light, common, status);
-    addConvertCommand(app, RecordKind::Material, common, status);
+    ChosenCommand chosen;
+    addConvertCommand(app, RecordKind::Light, common, chosen);
+    addConvertCommand(app, RecordKind::Material, common, chosen);
 
     auto* scene = app.add_subcommand("scene", "Read scene records: the options document and one document per library material");
     std::vector<std::string> sceneFiles;
     WriteChoices sceneChoices;
-    scene->add_option("FILE", sceneFiles, "scene record files or folders (- for standard input)")->required();
+    scene->add_option("FILE", sceneFiles, "scene record files or folders (- for standard input)");
     scene->add_option("-o,--output", sceneChoices.output, "output folder")->required();
     addWriteOptions(*scene, sceneChoices);
     scene->footer("Writes DIR/options.xml (what serialize_to_xml returns after old_deserialize) and\n"
                   "DIR/materials/NAME.xml (what convert_material returns for each library material).\n"
                   "Several inputs get a folder each under DIR. The scene upgrade does not run.");
-    scene->callback([&] { status = sceneCommand(sceneFiles, sceneChoices, common); });
+    scene->callback([&] {
+        chosen = {&sceneFiles, [&] {
+                      if (sceneFiles.empty()) return usageError("scene needs a FILE");
+                      return sceneCommand(sceneFiles, sceneChoices, common);
+                  }};
+    });
 
     auto* explain = app.add_subcommand("explain", "Show what a record holds, or where and why it does not convert");
     std::string kindArg;
     std::vector<std::string> rest;
     explain->add_option("KIND", kindArg, "light, material or scene")->required();
-    explain->add_option("ARGS", rest, "TYPE FILE... (light, material) or FILE... (scene); TYPE may be \"auto\"")
-        ->required();
+    explain->add_option("ARGS", rest, "TYPE FILE... (light, material) or FILE... (scene); TYPE may be \"auto\"");
     bool html = false;
     std::string page;
     explain->add_flag("--html", html, "write the inspector page of one record: its bytes, records and fields, "
@@ -401,16 +429,21 @@ int main(int argc, char** argv) {
                     "  BitmapTexture @0x11: unknown UVW type 2\n"
                     "The page of a record, to open in a browser:\n"
                     "  noxbin2xml explain --html material 3 bump-3.rec -o bump.html");
-    explain->callback([&] { status = explainCommand(kindArg, rest, html, page); });
+    explain->callback([&] { chosen = {&rest, [&] { return explainCommand(kindArg, rest, html, page); }}; });
 
-    if (const std::string problem = unknownCommand(arguments); !problem.empty()) return usageError(problem);
+    // "--" ends the options: every argument after it is a FILE, even "-q-3.rec".
+    const auto end = std::find(arguments.begin() + std::min<long>(1, static_cast<long>(arguments.size())), arguments.end(), "--");
+    const std::vector<std::string> options(arguments.begin(), end);
+    if (const std::string problem = unknownCommand(options); !problem.empty()) return usageError(problem);
     platform::removeOnStopSignals();
     try {
         std::vector<const char*> pointers;
-        for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+        for (const std::string& argument : options) pointers.push_back(argument.c_str());
         app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : kUsageError;  // --help and --version are no errors
     }
-    return status;
+    if (!chosen.run) return kUsageError;
+    if (end != arguments.end()) chosen.files->insert(chosen.files->end(), end + 1, arguments.end());
+    return chosen.run();
 }

@@ -3,15 +3,23 @@
 #include "ruby/RubyProtect.h"
 #include "ruby/RubyText.h"
 
+#include <vector>
+
 namespace KilnRuby {
 namespace {
 
-struct CallRecord {
-    int depth = 0;  // module calls under way on this thread
-    int stop = 0;   // jump state of the stop caught in the current call
+// What a call has found so far; a call made from a host callback of another
+// keeps the outer call's findings aside and gives them back when it ends.
+struct CallFindings {
+    int stop = 0;  // jump state of the stop caught in the call
     std::string reason;
     std::string hostError;
+};
+
+struct CallRecord : CallFindings {
+    int depth = 0;  // module calls under way on this thread
     std::string lastFailure;
+    std::vector<CallFindings> outer;  // of the calls under way, outermost first
 };
 
 thread_local CallRecord record;
@@ -72,7 +80,14 @@ const std::string& lastFailure() { return record.lastFailure; }
 namespace detail {
 
 void beginCall() {
+    if (record.depth > 0) {
+        try {
+            record.outer.push_back(std::move(static_cast<CallFindings&>(record)));
+        } catch (...) {  // memory exhaustion: the outer call may report this call's reason
+        }
+    }
     ++record.depth;
+    record.stop = 0;
     record.reason.clear();
     record.hostError.clear();
 }
@@ -86,6 +101,10 @@ int endCall(bool succeeded) {
         else keepFailure();
     } catch (...) {
         record.lastFailure.clear();
+    }
+    if (record.depth > 0 && record.outer.size() == static_cast<size_t>(record.depth)) {
+        static_cast<CallFindings&>(record) = std::move(record.outer.back());
+        record.outer.pop_back();
     }
     return stop;
 }

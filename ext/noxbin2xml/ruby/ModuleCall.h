@@ -4,7 +4,8 @@
 // call's C++ objects are gone.
 //
 // The record belongs to the calling thread. A module function called from a
-// host callback of another starts the record afresh.
+// host callback of another has a record of its own: the outer call's reason
+// is set aside meanwhile, and its last_failure is its own.
 #pragma once
 
 #include <ruby.h>

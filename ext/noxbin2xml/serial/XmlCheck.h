@@ -14,8 +14,10 @@ enum class XmlPlace {
     Attribute,  // a value between double quotation marks
 };
 
-// The first thing in a text that cannot stand at its place: '<', an '&' that
-// starts no reference, ']]>' in text, '"' in an attribute, a character XML
+// The first thing in a text that cannot stand at its place: '<' (in content:
+// one that starts no markup well-formed within the text, such as a comment,
+// a processing instruction, a CDATA section or an element closed in the
+// text; the markup itself is no fault), an '&' that starts no reference, ']]>' in text, '"' in an attribute, a character XML
 // 1.0 forbids, or bytes that are not UTF-8.
 struct XmlFault {
     const char* reason = nullptr;  // a short phrase ("a quotation mark"); nullptr when there is none
