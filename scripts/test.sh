@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test in four stages, each
+# Installs what is missing, builds, and runs every test in five stages, each
 # timed:
 #   native  build/: the C++ and Ruby suites, the Ruby ones also under
 #           GC.stress and valgrind memcheck
@@ -11,7 +11,11 @@
 #           against the stored outputs and against the native tool
 #   gem     rake compile, then the gem built, installed into a scratch gem
 #           home and required by its name
-# While iterating, NOXBIN2XML_SKIP="clang mingw gem" skips the stages named;
+#   windows-ruby  build/windows-ruby/: a MinGW-w64 Ruby built from Debian's
+#           source (cached), the extension cross-built against it with its
+#           extconf.rb and its DLL imports checked; under wine the Ruby
+#           suite, also under GC.stress, the tool tests with the Windows tool
+# While iterating, NOXBIN2XML_SKIP="clang mingw gem windows-ruby" skips the stages named;
 # .ci/run always runs them all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,12 +34,16 @@ clang_stage() {
   scripts/fuzz.sh "${NOXBIN2XML_FUZZ_SECONDS:-45}"
 }
 
-mingw_stage() {
-  scripts/build.sh noxbin2xml  # the native tool the Windows one is compared with
-  # Linux's optimisation without debug information, with which the static
-  # programs take hundreds of megabytes and minutes to link.
+# Linux's optimisation without debug information, with which the static
+# programs take hundreds of megabytes and minutes to link.
+mingw_configure() {
   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DNOXBIN2XML_REFERENCE_TOOL="$PWD/build/noxbin2xml" >/dev/null
+}
+
+mingw_stage() {
+  scripts/build.sh noxbin2xml  # the native tool the Windows one is compared with
+  mingw_configure
   cmake --build build-mingw -j "$jobs"
   (cd build-mingw && ctest --output-on-failure)
 }
@@ -53,18 +61,24 @@ gem_stage() {
   echo "installed gem: $(du -sh "$home" | cut -f1)"
 }
 
+windows_ruby_stage() {
+  mingw_configure
+  cmake --build build-mingw -j "$jobs" --target noxbin2xml
+  NOXBIN2XML_TOOL="$PWD/build-mingw/noxbin2xml.exe" scripts/windows-ruby-stage.sh
+}
+
 # Each stage's time: wall clock, and the processor time of its programs
 # (the fairer figure on a shared machine).
 times="$(mktemp)"
 trap 'rm -f "$times"' EXIT
-for stage in native clang mingw gem; do
+for stage in native clang mingw gem windows-ruby; do
   if [[ " ${NOXBIN2XML_SKIP:-} " == *" $stage "* ]]; then
     echo "$stage: skipped" >>"$times"
     continue
   fi
   echo "== stage $stage"
   TIMEFORMAT="$stage: %0R s (processor: %0U s user, %0S s system)"
-  { time "${stage}_stage" 2>&3; } 3>&2 2>>"$times"
+  { time "${stage//-/_}_stage" 2>&3; } 3>&2 2>>"$times"
 done
 echo "== stage times"
 cat "$times"

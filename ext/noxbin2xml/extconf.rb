@@ -27,6 +27,14 @@ end
 init = "Init_Noxbin2xml"
 if $mswin || $mingw
   $libs = append_library($libs, "rpcrt4")  # UuidCreate
+  # A host's Ruby carries no MinGW runtime DLLs: the GCC runtime links in,
+  # and so do the libraries the compiler adds after $LIBS (libstdc++ and
+  # the threads library it uses), as in the tool's -static build. Ruby's
+  # own import library, a .dll.a, must come before: -static would miss it.
+  if $mingw
+    $DLDFLAGS << " -static-libgcc"
+    $LIBS << " -Wl,-Bstatic"
+  end
 elsif RUBY_PLATFORM.include?("darwin")
   File.write("exports.txt", "_#{init}\n")
   $DLDFLAGS << " -Wl,-undefined,dynamic_lookup -Wl,-exported_symbols_list,exports.txt"

@@ -7,10 +7,17 @@ require "fileutils"
 module ToolHelper
   TOOL = ENV["NOXBIN2XML_TOOL"] || File.expand_path("../../build/noxbin2xml", __dir__)
   SAMPLES = File.expand_path("../../samples", __dir__)
+  # What the tool joins the paths it makes with: "\\" on Windows.
+  SEPARATOR = File::ALT_SEPARATOR || File::SEPARATOR
 
   def setup
     super
     skip "the noxbin2xml tool is not built (#{TOOL})" unless File.executable?(TOOL)
+  end
+
+  # Skips the rest of a test where Windows lacks what it needs.
+  def skip_on_windows(lacks)
+    skip "Windows has #{lacks}" if Gem.win_platform?
   end
 
   # [stdout, stderr, exit status] as binary strings and an integer.
