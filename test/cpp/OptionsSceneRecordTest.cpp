@@ -5,6 +5,7 @@
 
 #include "lights/SunLight.h"
 #include "materials/SceneMaterials.h"
+#include "options/AllOptions.h"
 #include "scene/SkpModule.h"
 #include "serial/ReadTrace.h"
 
@@ -30,18 +31,17 @@ QuickArchive scene(uint32_t kindWord) {
 // A scene may change every setting of the default sun but its identity.
 TEST(SceneRecord, TheDefaultSunKeepsItsIdentity) {
     QuickArchive ar = scene(0x00030000);
-    SceneMaterials::instance().clear();
-    SceneMaterials::instance().serialize(ar);
+    SceneMaterials().serialize(ar);
     SunLight sun;
     sun.turbidity = 7;
     sun.sunName = "Renamed";
     sun.serialize(ar);
     SkpModule module;
     ASSERT_TRUE(module.deserialize(ar));
-    EXPECT_EQ(defaultSun()->turbidity, 7.0f);
-    EXPECT_EQ(defaultSun()->sunName, kDefaultSunName);
-    EXPECT_EQ(defaultSun()->sunGuid, kDefaultSunGuid);
-    defaultSun()->turbidity = 3.0f;
+    EXPECT_EQ(module.defaultSun()->turbidity, 7.0f);
+    EXPECT_EQ(module.defaultSun()->sunName, kDefaultSunName);
+    EXPECT_EQ(module.defaultSun()->sunGuid, kDefaultSunGuid);
+    EXPECT_EQ(defaultSun()->turbidity, 3.0f);  // outside the module's calls its sun is not in use
 }
 
 TEST(SceneRecord, AFailingLibraryEndsTheReadWithoutUpgradeKeepingTheOptions) {
@@ -49,11 +49,10 @@ TEST(SceneRecord, AFailingLibraryEndsTheReadWithoutUpgradeKeepingTheOptions) {
     SkpModule module;
     QuickArchive ar = scene(0x00020000);
     ar.writeUInt32(0x00030000);  // a library version that never existed
-    ReadTrace trace;
-    ar.setTrace(&trace);
-    EXPECT_FALSE(module.deserialize(ar));
+    const SkpModule::Result read = module.readScene(ar);  // read again with a trace for the failure
+    EXPECT_FALSE(read.ok);
     EXPECT_EQ(module.options().imageWidth, 1024);
-    EXPECT_EQ(trace.failureText(),
+    EXPECT_EQ(read.failure,
               "SkpModule @0x671: material library failed\nSceneMaterials @0x671: version 3 not accepted (reads 1..2)\n");
     EXPECT_EQ(upgrades, 0);
     SkpModule::setUpgradeHook(nullptr);

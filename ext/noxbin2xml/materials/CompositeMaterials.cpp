@@ -197,7 +197,7 @@ const MaterialLayout<MaterialReference>& MaterialReference::layout() {
 
 // A material the walk is already inside cannot be carried inside itself.
 bool MaterialReference::serialize(QuickArchive& archive) {
-    MaterialRef found = SceneMaterials::instance().getMaterialByUuid(referenceId);
+    MaterialRef found = libraryInUse().getMaterialByUuid(referenceId);
     resolved = found && !MaterialWalk::inside(found.get()) && found.get() != this ? found : nullptr;
     return DescribedMaterial::serialize(archive);
 }

@@ -25,7 +25,7 @@ public:
     }
     std::shared_ptr<BaseMaterial> duplicate() const override {
         auto copy = copyWith(true);
-        copy->name = SceneMaterials::instance().uniqueName(copy->name);
+        copy->name = libraryInUse().uniqueName(copy->name);
         return copy;
     }
     std::shared_ptr<BaseMaterial> copy() const override { return copyWith(false); }

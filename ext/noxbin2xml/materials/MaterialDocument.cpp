@@ -37,7 +37,7 @@ std::vector<MaterialRef> searchedParts(const MaterialRef& m) {
         case MaterialType::Toon: return partsOf<MaterialToon>(m, &MaterialToon::base_mtl);
         case MaterialType::Reference:
             if (const auto* ref = dynamic_cast<const MaterialReference*>(m.get())) {
-                MaterialRef target = SceneMaterials::instance().getMaterialByUuid(ref->referenceId);
+                MaterialRef target = libraryInUse().getMaterialByUuid(ref->referenceId);
                 return {target ? target : ref->resolved};
             }
             return {};
