@@ -202,6 +202,11 @@ bool MaterialReference::serialize(QuickArchive& archive) {
     return DescribedMaterial::serialize(archive);
 }
 
+std::vector<MaterialRef> MaterialReference::parts() const {
+    MaterialRef found = libraryInUse().getMaterialByUuid(referenceId);
+    return {found ? found : resolved};
+}
+
 void MaterialReference::writeXML(AssetXmlWriter& writer, const std::string& parentUrl) {
     MaterialWalk walk(this);
     if (resolved && !walk.tooDeep()) resolved->writeXML(writer, parentUrl);

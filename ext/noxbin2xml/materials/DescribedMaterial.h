@@ -34,6 +34,13 @@ public:
         const C* that = other && other->typeId() == typeId() ? dynamic_cast<const C*>(other.get()) : nullptr;
         return that && !walk.tooDeep() && fieldsEqual(self(), *that, C::layout().record.newest());
     }
+    // The material fields of its newest record.
+    std::vector<MaterialRef> parts() const override {
+        std::vector<MaterialRef> found;
+        for (const Field<C>& field : C::layout().record.newest())
+            if (const MaterialRef* part = field.template plainMemberIn<MaterialRef>(self())) found.push_back(*part);
+        return found;
+    }
     bool serialize(QuickArchive& archive) override {
         MaterialWalk walk(this);
         return !walk.tooDeep() && writeRecord(self(), archive, C::layout().record);
