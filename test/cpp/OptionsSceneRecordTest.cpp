@@ -3,6 +3,9 @@
 // on every bundled scene by the sample outputs; here what they cannot see.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "lights/SunLight.h"
 #include "materials/SceneMaterials.h"
 #include "options/AllOptions.h"
@@ -56,4 +59,23 @@ TEST(SceneRecord, AFailingLibraryEndsTheReadWithoutUpgradeKeepingTheOptions) {
               "SkpModule @0x671: material library failed\nSceneMaterials @0x671: version 3 not accepted (reads 1..2)\n");
     EXPECT_EQ(upgrades, 0);
     SkpModule::setUpgradeHook(nullptr);
+}
+
+// A converter keeps its scene to itself, and reset gives it back as loaded.
+TEST(SceneRecord, AConverterKeepsItsSceneToItselfUntilReset) {
+    std::ifstream file(std::string(NOXBIN2XML_SAMPLES_DIR) + "/scenes/kind3-sun.rec", std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    QuickArchive ar(bytes.data(), bytes.size());
+    SkpModule module;
+    SkpModule fresh;
+    ASSERT_TRUE(module.readScene(ar).ok);
+    ASSERT_FALSE(module.materialNames().empty());
+    EXPECT_TRUE(libraryInUse().isNameFree(module.materialNames().front()));
+    EXPECT_FALSE(module.defaultSun()->isEqual(fresh.defaultSun()));
+    EXPECT_NE(module.optionsXml(), fresh.optionsXml());
+
+    module.reset();
+    EXPECT_TRUE(module.materialNames().empty());
+    EXPECT_TRUE(module.defaultSun()->isEqual(fresh.defaultSun()));
+    EXPECT_EQ(module.optionsXml(), fresh.optionsXml());
 }
