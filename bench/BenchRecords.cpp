@@ -75,7 +75,7 @@ std::vector<uint8_t> lightRecord() {
 }
 
 QuickArchive libraryRecord(size_t count) {
-    SceneMaterials& library = SceneMaterials::instance();
+    SceneMaterials& library = libraryInUse();
     library.clear();
     for (size_t i = 0; i < count; ++i)
         library.addMaterial(representativeMaterial(i == 0 ? "DefaultMaterial" : "DefaultMaterial" + std::to_string(i)));

@@ -14,7 +14,7 @@ namespace bench {
 size_t readLibraryAndWriteDocuments(const QuickArchive& record) {
     QuickArchive archive = record;  // shares the blocks, keeps its own read position
     archive.setReadPos(0);
-    SceneMaterials& library = SceneMaterials::instance();
+    SceneMaterials& library = libraryInUse();
     if (!library.deserialize(archive)) return 0;
     std::vector<std::string> names;
     library.listNames(names);

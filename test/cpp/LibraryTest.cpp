@@ -17,7 +17,7 @@ using namespace KilnCore;
 namespace {
 
 using Library = EmptyLibraryTest;
-SceneMaterials& lib = SceneMaterials::instance();
+SceneMaterials& lib = libraryInUse();
 
 std::string nameOf(const SceneMaterials::MaterialRef& m) { return m ? m->name : "-"; }
 

@@ -59,7 +59,7 @@ TEST_F(MaterialRecords, ReferencesCarryTheLibraryMaterialAsItIsWhenWritten) {
 
     auto target = layered("Target");
     target->uuid = "id-1";
-    SceneMaterials::instance().addMaterial(target);
+    libraryInUse().addMaterial(target);
     QuickArchive ar;
     ASSERT_TRUE(reference.serialize(ar));
     MaterialReference back;
@@ -72,7 +72,7 @@ TEST_F(MaterialRecords, ReferencesCarryTheLibraryMaterialAsItIsWhenWritten) {
     self->name = "Loop";
     self->uuid = "id-loop";
     self->referenceId = "id-loop";
-    SceneMaterials::instance().addMaterial(self);
+    libraryInUse().addMaterial(self);
     QuickArchive loop;
     EXPECT_TRUE(self->serialize(loop));
     EXPECT_FALSE(self->resolved);

@@ -9,8 +9,8 @@
 
 class EmptyLibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override { KilnCore::SceneMaterials::instance().clear(); }
-    void TearDown() override { KilnCore::SceneMaterials::instance().clear(); }
+    void SetUp() override { KilnCore::libraryInUse().clear(); }
+    void TearDown() override { KilnCore::libraryInUse().clear(); }
 };
 
 // A layered material; with a BRDF name it holds one diffuse BRDF so named.

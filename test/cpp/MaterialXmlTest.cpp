@@ -81,7 +81,7 @@ TEST_F(MaterialXml, WrappersWithoutAssetsPassTheirBaseOn) {
 }
 
 TEST_F(MaterialXml, DuplicatesAreUniqueDeepCopiesAndCopiesKeepTheName) {
-    SceneMaterials& library = SceneMaterials::instance();
+    SceneMaterials& library = libraryInUse();
     auto bump = std::make_shared<MaterialBump>();
     bump->name = "Brick";
     bump->uuid = "id";

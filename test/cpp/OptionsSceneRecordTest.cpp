@@ -3,8 +3,12 @@
 // on every bundled scene by the sample outputs; here what they cannot see.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "lights/SunLight.h"
 #include "materials/SceneMaterials.h"
+#include "options/AllOptions.h"
 #include "scene/SkpModule.h"
 #include "serial/ReadTrace.h"
 
@@ -30,18 +34,17 @@ QuickArchive scene(uint32_t kindWord) {
 // A scene may change every setting of the default sun but its identity.
 TEST(SceneRecord, TheDefaultSunKeepsItsIdentity) {
     QuickArchive ar = scene(0x00030000);
-    SceneMaterials::instance().clear();
-    SceneMaterials::instance().serialize(ar);
+    SceneMaterials().serialize(ar);
     SunLight sun;
     sun.turbidity = 7;
     sun.sunName = "Renamed";
     sun.serialize(ar);
     SkpModule module;
     ASSERT_TRUE(module.deserialize(ar));
-    EXPECT_EQ(defaultSun()->turbidity, 7.0f);
-    EXPECT_EQ(defaultSun()->sunName, kDefaultSunName);
-    EXPECT_EQ(defaultSun()->sunGuid, kDefaultSunGuid);
-    defaultSun()->turbidity = 3.0f;
+    EXPECT_EQ(module.defaultSun()->turbidity, 7.0f);
+    EXPECT_EQ(module.defaultSun()->sunName, kDefaultSunName);
+    EXPECT_EQ(module.defaultSun()->sunGuid, kDefaultSunGuid);
+    EXPECT_EQ(defaultSun()->turbidity, 3.0f);  // outside the module's calls its sun is not in use
 }
 
 TEST(SceneRecord, AFailingLibraryEndsTheReadWithoutUpgradeKeepingTheOptions) {
@@ -49,12 +52,30 @@ TEST(SceneRecord, AFailingLibraryEndsTheReadWithoutUpgradeKeepingTheOptions) {
     SkpModule module;
     QuickArchive ar = scene(0x00020000);
     ar.writeUInt32(0x00030000);  // a library version that never existed
-    ReadTrace trace;
-    ar.setTrace(&trace);
-    EXPECT_FALSE(module.deserialize(ar));
+    const SkpModule::Result read = module.readScene(ar);  // read again with a trace for the failure
+    EXPECT_FALSE(read.ok);
     EXPECT_EQ(module.options().imageWidth, 1024);
-    EXPECT_EQ(trace.failureText(),
+    EXPECT_EQ(read.failure,
               "SkpModule @0x671: material library failed\nSceneMaterials @0x671: version 3 not accepted (reads 1..2)\n");
     EXPECT_EQ(upgrades, 0);
     SkpModule::setUpgradeHook(nullptr);
+}
+
+// A converter keeps its scene to itself, and reset gives it back as loaded.
+TEST(SceneRecord, AConverterKeepsItsSceneToItselfUntilReset) {
+    std::ifstream file(std::string(NOXBIN2XML_SAMPLES_DIR) + "/scenes/kind3-sun.rec", std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    QuickArchive ar(bytes.data(), bytes.size());
+    SkpModule module;
+    SkpModule fresh;
+    ASSERT_TRUE(module.readScene(ar).ok);
+    ASSERT_FALSE(module.materialNames().empty());
+    EXPECT_TRUE(libraryInUse().isNameFree(module.materialNames().front()));
+    EXPECT_FALSE(module.defaultSun()->isEqual(fresh.defaultSun()));
+    EXPECT_NE(module.optionsXml(), fresh.optionsXml());
+
+    module.reset();
+    EXPECT_TRUE(module.materialNames().empty());
+    EXPECT_TRUE(module.defaultSun()->isEqual(fresh.defaultSun()));
+    EXPECT_EQ(module.optionsXml(), fresh.optionsXml());
 }

@@ -183,7 +183,7 @@ TEST(RecordTable, EveryCaseReadsAsItSays) {
     ASSERT_GT(all.size(), 30u);
     for (const Case& c : all) {
         SCOPED_TRACE("records.txt:" + std::to_string(c.line));
-        SceneMaterials& library = SceneMaterials::instance();  // the names a read takes come from it
+        SceneMaterials& library = libraryInUse();  // the names a read takes come from it
         library.clear();
         for (const std::string& name : split(c["library"], ' ')) library.addMaterial(layered(name));
         Object object = create(c), defaults = create(c);
@@ -219,5 +219,5 @@ TEST(RecordTable, EveryCaseReadsAsItSays) {
         EXPECT_EQ(c.has("changes") ? paramChanges(defaults.document(parent), object.document(parent)) : "",
                   c["changes"] == "-" ? "" : c["changes"]);
     }
-    SceneMaterials::instance().clear();
+    libraryInUse().clear();
 }

@@ -32,7 +32,7 @@ std::string sunAsset(SunLight& sun, size_t earlierSuns) {
     std::string out;
     AssetXmlWriter writer(out);
     writer.beginElement("Assets");
-    for (size_t i = 0; i < earlierSuns; ++i) writer.sunTable().emplace("other" + std::to_string(i), "");
+    for (size_t i = 0; i < earlierSuns; ++i) writer.assetsWrittenOnce().emplace("other" + std::to_string(i), "");
     const size_t start = out.size();
     sun.writeXML(writer, "/ignored");
     return out.substr(start);

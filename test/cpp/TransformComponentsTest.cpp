@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "serial/TransformComponents.h"
+#include "textures/TransformComponents.h"
 
 using namespace KilnCore;
 

@@ -203,7 +203,7 @@ std::vector<MaterialSample> materialSamples() {
 }
 
 void addMaterialSamples(SampleSet& set) {
-    SceneMaterials& library = SceneMaterials::instance();
+    SceneMaterials& library = libraryInUse();
     library.clear();
     library.addMaterial(oakFloor());  // what the reference resolves to
     for (const MaterialSample& sample : materialSamples()) {

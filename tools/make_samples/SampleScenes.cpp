@@ -54,7 +54,7 @@ SunLight eveningSun() {
 // The library of a scene: the named material samples, or all of them; the
 // first ones renamed when names are given.
 void fillLibrary(const std::vector<std::string>& wanted, const std::vector<std::string>& names) {
-    SceneMaterials& library = SceneMaterials::instance();
+    SceneMaterials& library = libraryInUse();
     library.clear();
     size_t renamed = 0;
     for (const MaterialSample& sample : materialSamples())
@@ -87,7 +87,7 @@ struct Scene {
 bool writeLibrary(QuickArchive& ar, const Scene& scene) {
     if (scene.oldLibrary) return writeLibraryV1(ar, scene.materials);
     fillLibrary(scene.materials, scene.names);
-    return SceneMaterials::instance().serialize(ar);
+    return libraryInUse().serialize(ar);
 }
 
 bool writeScene(QuickArchive& ar, const Scene& scene) {
@@ -126,7 +126,7 @@ void addSceneSamples(SampleSet& set) {
         set.add(std::string("scenes/") + scene.file + ".rec", [&](QuickArchive& ar) { return writeScene(ar, scene); });
     set.add(std::string("names/") + oddNames.file + ".rec", [&](QuickArchive& ar) { return writeScene(ar, oddNames); });
     *sun = saved;
-    SceneMaterials::instance().clear();
+    libraryInUse().clear();
 }
 
 }  // namespace samples

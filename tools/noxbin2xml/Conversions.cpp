@@ -3,11 +3,6 @@
 #include <cstdio>
 
 #include "Explain.h"
-#include "lights/LightConversion.h"
-#include "lights/SunLight.h"
-#include "materials/MaterialConversion.h"
-#include "materials/SceneMaterials.h"
-#include "scene/SkpModule.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
 #include "serial/Text.h"
@@ -18,30 +13,14 @@ using KilnCore::ReadTrace;
 namespace noxbin2xml {
 namespace {
 
-// The process-wide objects a read may change, back as the module has them
-// when it is loaded.
-void resetSharedState() {
-    KilnCore::SceneMaterials::instance().clear();
-    *KilnCore::defaultSun() =
-        KilnCore::SunLight(std::string(KilnCore::kDefaultSunGuid), std::string(KilnCore::kDefaultSunName));
-}
-
-bool readRecord(RecordKind kind, int32_t type, QuickArchive& archive, std::string& xml) {
+SkpModule::Result readRecord(SkpModule& scene, RecordKind kind, int32_t type, QuickArchive& archive,
+                             ReadTrace& trace) {
     switch (kind) {
-        case RecordKind::Light: return KilnCore::convertLightRecord(archive, type, xml);
-        case RecordKind::Material: return KilnCore::convertMaterialRecord(archive, type, xml);
-        case RecordKind::Scene: return SkpModule::instance().deserialize(archive);
+        case RecordKind::Light: return scene.convertLight(archive, type, &trace);
+        case RecordKind::Material: return scene.convertMaterial(archive, type, &trace);
+        case RecordKind::Scene: return scene.readScene(archive, &trace);
     }
-    return false;
-}
-
-std::string failureOf(const ReadTrace& trace, RecordKind kind, int32_t type) {
-    std::string text = trace.failureText();
-    if (!text.empty()) return text;
-    if (trace.records().empty() && kind != RecordKind::Scene)
-        return std::string("unknown ") + (kind == RecordKind::Light ? "light" : "material") + " type " +
-               std::to_string(type) + "\n";
-    return "the record does not convert\n";
+    return {};
 }
 
 // Bytes a terminal would not show as text, as \xNN.
@@ -91,74 +70,72 @@ private:
 
 }  // namespace
 
-Outcome tracedRead(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, ReadTrace& trace,
-                   uint64_t& readEnd) {
-    resetSharedState();
+bool knownType(RecordKind kind, int32_t type) {
+    return kind == RecordKind::Light ? SkpModule::knowsLightType(type) : SkpModule::knowsMaterialType(type);
+}
+
+Outcome tracedRead(SkpModule& scene, RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes,
+                   ReadTrace& trace, uint64_t& readEnd) {
     QuickArchive archive(bytes.data(), bytes.size());
-    archive.setTrace(&trace);
     // Where the reads stopped, also when writing the document throws.
     struct ReadEnd {
         const QuickArchive& archive;
         uint64_t& end;
         ~ReadEnd() { end = archive.readPos(); }
     } readEndOnExit{archive, readEnd};
+    SkpModule::Result read = readRecord(scene, kind, type, archive, trace);
     Outcome out;
-    out.ok = readRecord(kind, type, archive, out.text);
-    if (!out.ok) out.error = failureOf(trace, kind, type);
+    out.ok = read.ok;
+    out.text = std::move(read.document);
+    out.error = std::move(read.failure);
     return out;
 }
 
 namespace {
 
-// What a scene of each kind holds after its options.
-std::string sceneContent(uint16_t kind, size_t materialCount) {
-    std::string text = "options";
-    if (kind >= 2) text += ", " + std::to_string(materialCount) + (materialCount == 1 ? " material" : " materials");
-    if (kind == 3 || kind == 4) text += ", default sun";
-    if (kind == 4) text += ", sky";
-    return text;
+Outcome checkedConversion(SkpModule& scene, RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes,
+                          const WriteOptions& options) {
+    ReadTrace trace;
+    uint64_t readEnd = 0;
+    CheckedWriting writing(options);
+    Outcome out = writing.document("", [&] { return tracedRead(scene, kind, type, bytes, trace, readEnd); });
+    out.malformed = std::move(writing.notes());
+    return out;
 }
 
 }  // namespace
 
 Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, const WriteOptions& options) {
-    ReadTrace trace;
-    uint64_t readEnd = 0;
-    CheckedWriting writing(options);
-    Outcome out = writing.document("", [&] { return tracedRead(kind, type, bytes, trace, readEnd); });
-    out.malformed = std::move(writing.notes());
-    return out;
+    SkpModule scene;
+    return checkedConversion(scene, kind, type, bytes, options);
 }
 
 Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes) {
+    SkpModule scene;
     ReadTrace trace;
     uint64_t readEnd = 0;
-    Outcome out = tracedRead(kind, type, bytes, trace, readEnd);
+    Outcome out = tracedRead(scene, kind, type, bytes, trace, readEnd);
     out.text = trace.treeText() + overrunNote(bytes.size(), readEnd);
     return out;
 }
 
 SceneOutcome convertScene(const std::vector<uint8_t>& bytes, const WriteOptions& options) {
-    return sceneDocuments(bytes, convertRecord(RecordKind::Scene, 0, bytes), options);
+    SkpModule scene;
+    return sceneDocuments(scene, checkedConversion(scene, RecordKind::Scene, 0, bytes, options), options);
 }
 
-SceneOutcome sceneDocuments(const std::vector<uint8_t>& bytes, const Outcome& read, const WriteOptions& options) {
+SceneOutcome sceneDocuments(SkpModule& scene, const Outcome& read, const WriteOptions& options) {
     SceneOutcome out;
     out.ok = read.ok;
     out.error = read.error;
     if (!out.ok) return out;
     CheckedWriting writing(options);
-    out.optionsXml = writing.document("options.xml", [] { return SkpModule::instance().optionsXml(); });
-    KilnCore::SceneMaterials& library = KilnCore::SceneMaterials::instance();
-    std::vector<std::string> names;
-    library.listNames(names);
-    for (const std::string& name : names)
-        out.materials.emplace_back(name, writing.document("material \"" + visible(name) + "\"", [&] {
-            return KilnCore::materialDocument(library.getMaterial(name));
-        }));
+    out.optionsXml = writing.document("options.xml", [&] { return scene.optionsXml(); });
+    for (const std::string& name : scene.materialNames())
+        out.materials.emplace_back(name, writing.document("material \"" + visible(name) + "\"",
+                                                          [&] { return scene.materialXml(name); }));
     out.malformed = std::move(writing.notes());
-    const uint16_t kind = static_cast<uint16_t>(bytes[2] | (bytes[3] << 8));  // a read scene has its kind word
-    out.summary = "scene kind " + std::to_string(kind) + " (" + sceneContent(kind, names.size()) + ")";
+    out.summary = scene.summary();
     return out;
 }
 

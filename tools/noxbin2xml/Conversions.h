@@ -1,7 +1,7 @@
 // What the tool does with one record: convert it, or explain how it reads.
-// Every call starts from the state a freshly loaded module has (an empty
-// material library, the default sun at its defaults), so the result for one
-// input never depends on the inputs converted before it.
+// Every input gets a scene converter of its own, as a freshly loaded module
+// has it (an empty material library, the default sun at its defaults), so
+// the result for one input never depends on the inputs converted before it.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "scene/SkpModule.h"
 #include "serial/AssetXmlWriter.h"
 
 namespace KilnCore {
@@ -18,6 +19,9 @@ class ReadTrace;
 namespace noxbin2xml {
 
 enum class RecordKind { Light, Material, Scene };
+
+// Whether the converter has a light or material of that type.
+bool knownType(RecordKind kind, int32_t type);
 
 // How documents are written beyond their exact text.
 struct WriteOptions {
@@ -47,11 +51,11 @@ Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>&
 // the chain of failures with offsets and reasons as the error.
 Outcome explainRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes);
 
-// Reads the record into `trace` and sets `readEnd` to where the reads
-// stopped; the outcome's text is the document (for a scene: empty, see
-// sceneDocuments).
-Outcome tracedRead(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
-                   uint64_t& readEnd);
+// Reads the record with `scene` into `trace` and sets `readEnd` to where
+// the reads stopped; the outcome's text is the document (for a scene: empty,
+// see sceneDocuments).
+Outcome tracedRead(SkpModule& scene, RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes,
+                   KilnCore::ReadTrace& trace, uint64_t& readEnd);
 
 // A scene record read as old_deserialize reads it (without the upgrade):
 // the options document and one material document per library material.
@@ -64,8 +68,8 @@ struct SceneOutcome {
     MalformedNotes malformed;  // lines start with the document: "options.xml line 3: ..."
 };
 SceneOutcome convertScene(const std::vector<uint8_t>& bytes, const WriteOptions& options = {});
-// The documents of the scene `read` (the outcome of reading `bytes`) left in
-// the scene state.
-SceneOutcome sceneDocuments(const std::vector<uint8_t>& bytes, const Outcome& read, const WriteOptions& options = {});
+// The documents of the scene `read` (the outcome of reading it with `scene`)
+// left in the scene state.
+SceneOutcome sceneDocuments(SkpModule& scene, const Outcome& read, const WriteOptions& options = {});
 
 }  // namespace noxbin2xml

@@ -16,8 +16,6 @@
 #include "SceneFolder.h"
 #include "TerminalText.h"
 #include "Version.h"
-#include "lights/BaseLight.h"
-#include "materials/BaseMaterial.h"
 #include "platform/CommandLine.h"
 #include "platform/Signals.h"
 #include "platform/Terminal.h"
@@ -33,11 +31,6 @@ constexpr int kUsageError = 2;
 constexpr const char* kCommands = "light, material, scene or explain";
 
 const char* kindName(RecordKind kind) { return kind == RecordKind::Light ? "light" : "material"; }
-
-bool knownType(RecordKind kind, int32_t type) {
-    return kind == RecordKind::Light ? KilnCore::createLight(type) != nullptr
-                                     : KilnCore::createMaterial(type) != nullptr;
-}
 
 // TYPE as given on the command line: a type number, or "auto" for the number
 // that ends the file name ("bump-3.rec" is type 3).
@@ -216,13 +209,14 @@ void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& byte
     record.trace = &trace;
     record.scene = kind == RecordKind::Scene;
     try {
-        const Outcome read = tracedRead(kind, type, bytes, trace, record.readEnd);
+        SkpModule scene;
+        const Outcome read = tracedRead(scene, kind, type, bytes, trace, record.readEnd);
         record.converted = read.ok;
         record.failure = read.error;
         if (read.ok && record.scene) {
-            const SceneOutcome scene = sceneDocuments(bytes, read);
-            record.documents.emplace_back("options.xml", scene.optionsXml);
-            for (const auto& [name, text] : scene.materials)
+            const SceneOutcome documents = sceneDocuments(scene, read);
+            record.documents.emplace_back("options.xml", documents.optionsXml);
+            for (const auto& [name, text] : documents.materials)
                 record.documents.emplace_back("materials/" + name + ".xml", text);
         } else if (read.ok) {
             record.documents.emplace_back("document", read.text);

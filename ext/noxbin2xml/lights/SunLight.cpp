@@ -1,5 +1,7 @@
 #include "lights/SunLight.h"
 
+#include "serial/InUse.h"
+
 namespace KilnCore {
 namespace {
 
@@ -22,10 +24,6 @@ LightLayout<S> sunLayout() {
             settings + Fields{enabled, shadows, invisible, transform}};
 }
 
-// Created during static initialisation, so the default sun exists as soon as
-// the module is loaded.
-const bool kDefaultSunCreatedAtLoad = static_cast<bool>(defaultSun());
-
 }  // namespace
 
 const LightLayout<SunLight>& SunLight::layout() {
@@ -36,7 +34,7 @@ const LightLayout<SunLight>& SunLight::layout() {
 SunLight::SunLight(std::string guid, std::string name) : sunGuid(std::move(guid)), sunName(std::move(name)) {}
 
 void SunLight::writeXML(AssetXmlWriter& writer, const std::string&) {
-    auto& suns = writer.sunTable();
+    auto& suns = writer.assetsWrittenOnce();
     if (suns.count(sunGuid)) return;
     std::string url = "/" + std::string(kPluginType);
     if (!suns.empty()) url += std::to_string(suns.size());
@@ -44,11 +42,6 @@ void SunLight::writeXML(AssetXmlWriter& writer, const std::string&) {
     writeAsset(writer, url);
 }
 
-const std::shared_ptr<SunLight>& defaultSun() {
-    // Never destroyed: other process-wide objects may still use it at exit.
-    static const auto* sun = new std::shared_ptr<SunLight>(
-        std::make_shared<SunLight>(std::string(kDefaultSunGuid), std::string(kDefaultSunName)));
-    return *sun;
-}
+const std::shared_ptr<SunLight>& defaultSun() { return InUse<DefaultSun>::get().sun; }
 
 }  // namespace KilnCore

@@ -39,10 +39,17 @@ public:
     void appendAssetName(std::string&) const override {}
 };
 
-// The sun skies fall back to: one for the whole process, created when the
-// module is loaded and never destroyed. Scene records may change its settings.
+// The sun skies fall back to, one per scene. Scene records may change its
+// settings, never its identity.
 constexpr std::string_view kDefaultSunGuid = "{D3BE9766-E4AA-418b-81A9-23414A2BA98D}";
 constexpr std::string_view kDefaultSunName = "Default";
+struct DefaultSun {
+    std::shared_ptr<SunLight> sun =
+        std::make_shared<SunLight>(std::string(kDefaultSunGuid), std::string(kDefaultSunName));
+    // Every setting back to its default; skies holding the sun keep it.
+    void reset() { *sun = SunLight(std::string(kDefaultSunGuid), std::string(kDefaultSunName)); }
+};
+// The default sun of the scene at work (serial/InUse.h).
 const std::shared_ptr<SunLight>& defaultSun();
 
 }  // namespace KilnCore

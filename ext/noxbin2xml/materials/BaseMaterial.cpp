@@ -7,7 +7,7 @@
 namespace KilnCore {
 namespace {
 
-std::string freeDefaultName() { return SceneMaterials::instance().uniqueName(BaseMaterial::kDefaultName); }
+std::string freeDefaultName() { return libraryInUse().uniqueName(BaseMaterial::kDefaultName); }
 
 using M = BaseMaterial;
 
@@ -52,7 +52,7 @@ bool BaseMaterial::readKeptName(RecordScope& owner, std::string* text) {
 bool BaseMaterial::readUniqueName(RecordScope& owner, std::string* text) {
     std::string wanted;
     owner.archive().readWString(wanted);
-    name = SceneMaterials::instance().uniqueName(wanted.empty() ? kDefaultName : wanted);
+    name = libraryInUse().uniqueName(wanted.empty() ? kDefaultName : wanted);
     if (text) Codec<std::string>::text(*text, name);
     return true;
 }

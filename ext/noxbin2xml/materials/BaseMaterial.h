@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "serial/Children.h"
 #include "serial/Serializable.h"
@@ -54,6 +55,9 @@ public:
     virtual std::shared_ptr<BaseMaterial> copy() const = 0;
     // Same type and equal class fields; name and uuid are not compared.
     virtual bool isEqual(const std::shared_ptr<BaseMaterial>& other) const = 0;
+    // The materials this one is made of, one by one (lists aside), in
+    // record order: what a search through a material descends into.
+    virtual std::vector<std::shared_ptr<BaseMaterial>> parts() const { return {}; }
     std::string_view category() const override { return "material"; }
     // A material's asset is named after the material.
     void appendAssetName(std::string& url) const override {

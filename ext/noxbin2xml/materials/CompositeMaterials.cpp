@@ -197,9 +197,14 @@ const MaterialLayout<MaterialReference>& MaterialReference::layout() {
 
 // A material the walk is already inside cannot be carried inside itself.
 bool MaterialReference::serialize(QuickArchive& archive) {
-    MaterialRef found = SceneMaterials::instance().getMaterialByUuid(referenceId);
+    MaterialRef found = libraryInUse().getMaterialByUuid(referenceId);
     resolved = found && !MaterialWalk::inside(found.get()) && found.get() != this ? found : nullptr;
     return DescribedMaterial::serialize(archive);
+}
+
+std::vector<MaterialRef> MaterialReference::parts() const {
+    MaterialRef found = libraryInUse().getMaterialByUuid(referenceId);
+    return {found ? found : resolved};
 }
 
 void MaterialReference::writeXML(AssetXmlWriter& writer, const std::string& parentUrl) {

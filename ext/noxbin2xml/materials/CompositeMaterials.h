@@ -114,6 +114,8 @@ class MaterialReference final : public DescribedMaterial<MaterialReference> {
     KILN_COMPOSITE(MaterialReference, Reference, "", true)
     bool serialize(QuickArchive& archive) override;
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
+    // The library's material under the identifier, else `resolved`.
+    std::vector<MaterialRef> parts() const override;
 
     std::string referenceId;
     MaterialRef resolved;

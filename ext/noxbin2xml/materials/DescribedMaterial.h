@@ -25,7 +25,7 @@ public:
     }
     std::shared_ptr<BaseMaterial> duplicate() const override {
         auto copy = copyWith(true);
-        copy->name = SceneMaterials::instance().uniqueName(copy->name);
+        copy->name = libraryInUse().uniqueName(copy->name);
         return copy;
     }
     std::shared_ptr<BaseMaterial> copy() const override { return copyWith(false); }
@@ -33,6 +33,13 @@ public:
         MaterialWalk walk(this);
         const C* that = other && other->typeId() == typeId() ? dynamic_cast<const C*>(other.get()) : nullptr;
         return that && !walk.tooDeep() && fieldsEqual(self(), *that, C::layout().record.newest());
+    }
+    // The material fields of its newest record.
+    std::vector<MaterialRef> parts() const override {
+        std::vector<MaterialRef> found;
+        for (const Field<C>& field : C::layout().record.newest())
+            if (const MaterialRef* part = field.template plainMemberIn<MaterialRef>(self())) found.push_back(*part);
+        return found;
     }
     bool serialize(QuickArchive& archive) override {
         MaterialWalk walk(this);

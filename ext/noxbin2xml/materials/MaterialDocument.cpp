@@ -10,41 +10,6 @@ namespace {
 
 // ---------------------------------------------------------------- search
 
-template <class C, class... Members>
-std::vector<MaterialRef> partsOf(const MaterialRef& m, Members... members) {
-    const auto* c = dynamic_cast<const C*>(m.get());
-    if (!c) return {};
-    return {c->*members...};
-}
-
-// The sub-materials a search descends into.
-std::vector<MaterialRef> searchedParts(const MaterialRef& m) {
-    switch (m->typeId()) {
-        case MaterialType::Bump: return partsOf<MaterialBump>(m, &MaterialBump::base_mtl);
-        case MaterialType::TwoSided: return partsOf<Material2Sided>(m, &Material2Sided::front, &Material2Sided::back);
-        case MaterialType::Linked: return partsOf<MaterialLinked>(m, &MaterialLinked::linked);
-        case MaterialType::SkpTwoSided:
-            return partsOf<MaterialSkp2Sided>(m, &MaterialSkp2Sided::front, &MaterialSkp2Sided::back);
-        case MaterialType::OverrideEnvironment:
-            return partsOf<MaterialOverrideEnvironment>(m, &MaterialOverrideEnvironment::base_mtl);
-        case MaterialType::Displaced: return partsOf<MaterialDisplaced>(m, &MaterialDisplaced::base_mtl);
-        case MaterialType::ObjectExclusion:
-            return partsOf<MaterialObjectExclusion>(m, &MaterialObjectExclusion::base_mtl);
-        case MaterialType::AlphaContribution:
-            return partsOf<MaterialAlphaContribution>(m, &MaterialAlphaContribution::base_mtl);
-        case MaterialType::AngleBlend:
-            return partsOf<MaterialAngleBlend>(m, &MaterialAngleBlend::mtl_one, &MaterialAngleBlend::mtl_two);
-        case MaterialType::Toon: return partsOf<MaterialToon>(m, &MaterialToon::base_mtl);
-        case MaterialType::Reference:
-            if (const auto* ref = dynamic_cast<const MaterialReference*>(m.get())) {
-                MaterialRef target = SceneMaterials::instance().getMaterialByUuid(ref->referenceId);
-                return {target ? target : ref->resolved};
-            }
-            return {};
-        default: return {};
-    }
-}
-
 // Each material is searched once, so references that lead back into the
 // tree, or to a material reached before, cost nothing more.
 void collect(const MaterialRef& m, int32_t typeId, std::vector<MaterialRef>& found,
@@ -54,7 +19,7 @@ void collect(const MaterialRef& m, int32_t typeId, std::vector<MaterialRef>& fou
         found.push_back(m);
         return;
     }
-    for (const MaterialRef& part : searchedParts(m)) collect(part, typeId, found, seen, depth + 1);
+    for (const MaterialRef& part : m->parts()) collect(part, typeId, found, seen, depth + 1);
 }
 
 template <class C>

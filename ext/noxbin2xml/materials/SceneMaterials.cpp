@@ -2,6 +2,7 @@
 
 #include "materials/BaseMaterial.h"
 #include "serial/AssetXmlWriter.h"
+#include "serial/InUse.h"
 #include "serial/RecordScope.h"
 #include "serial/Uuid.h"
 
@@ -13,10 +14,7 @@ std::string_view withoutCounter(std::string_view name) {
     return name.substr(0, end);
 }
 
-SceneMaterials& SceneMaterials::instance() {
-    static SceneMaterials* library = new SceneMaterials();  // never destroyed
-    return *library;
-}
+SceneMaterials& libraryInUse() { return InUse<SceneMaterials>::get(); }
 
 namespace {
 

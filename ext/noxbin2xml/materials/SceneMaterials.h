@@ -26,8 +26,7 @@ class SceneMaterials : public TessarSerializable {
 public:
     using MaterialRef = std::shared_ptr<BaseMaterial>;
 
-    // Created empty on first use, never destroyed.
-    static SceneMaterials& instance();
+    SceneMaterials() = default;
 
     // The wanted name without its trailing digits, followed by the smallest
     // counter (none, 1, 2, ...) that makes it free. The library is unchanged.
@@ -52,7 +51,6 @@ public:
     void writeAllXML(AssetXmlWriter& writer);
 
 private:
-    SceneMaterials() = default;
     bool readMaterials(RecordScope& rec, bool fileWithIdentifiers);
     // Every name enters the library here; false when it is taken.
     bool file(const std::string& name, const MaterialRef& material);
@@ -70,5 +68,9 @@ private:
     };
     mutable std::map<std::string, NameHint, NoCaseLess> nameHints_;
 };
+
+// The library material names and references consult: the one of the scene
+// at work (serial/InUse.h).
+SceneMaterials& libraryInUse();
 
 }  // namespace KilnCore

@@ -10,30 +10,21 @@
 #include <string>
 
 #include "Version.h"
-#include "lights/LightConversion.h"
-#include "materials/MaterialConversion.h"
-#include "scene/SkpModule.h"
 #include "ruby/ByteArrays.h"
 #include "ruby/HostAccess.h"
 #include "ruby/ModuleCall.h"
 #include "ruby/RubyText.h"
+#include "scene/SkpModule.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/QuickArchive.h"
-#include "serial/ReadTrace.h"
 
 using KilnCore::QuickArchive;
-using KilnCore::ReadTrace;
 
 namespace KilnRuby {
 namespace {
 
-struct RecordKind {
-    const char* noun;
-    bool (*convert)(QuickArchive&, int32_t, std::string&);
-};
-
-const RecordKind kMaterial{"material", KilnCore::convertMaterialRecord};
-const RecordKind kLight{"light", KilnCore::convertLightRecord};
+// A conversion of the scene converter.
+using Conversion = SkpModule::Result (SkpModule::*)(QuickArchive&, int32_t, KilnCore::ReadTrace*);
 
 bool outOfMemory() { return failCall("out of memory"); }
 
@@ -49,36 +40,6 @@ bool conversionThrew() {
     }
 }
 
-// Reads a record that failed once more, from its start and with a trace
-// attached, for the reason: one line per failed record, outermost first (or
-// `withoutRecords` when the read began no record). Every reader starts from
-// its defaults and takes its values from the bytes alone, so the second read
-// writes what the first one wrote (into the scene state and the default sun
-// as well) and fails the same way. A successful read pays nothing.
-template <class Read>
-bool explainFailedRead(QuickArchive& archive, Read readAgain, const std::string& withoutRecords) {
-    ReadTrace trace;
-    archive.setReadPos(0);
-    archive.setTrace(&trace);
-    readAgain();
-    archive.setTrace(nullptr);
-    if (trace.records().empty()) return failCall(withoutRecords);
-    const std::string chain = trace.failureText();
-    return failCall(chain.empty() ? "the record does not read" : chain);
-}
-
-// Keeps the scene upgrade from running while it lives.
-class UpgradeHeldBack {
-public:
-    UpgradeHeldBack() : hook_(SkpModule::upgradeHook()) { SkpModule::setUpgradeHook(nullptr); }
-    ~UpgradeHeldBack() { SkpModule::setUpgradeHook(hook_); }
-    UpgradeHeldBack(const UpgradeHeldBack&) = delete;
-    UpgradeHeldBack& operator=(const UpgradeHeldBack&) = delete;
-
-private:
-    SkpModule::UpgradeHook hook_;
-};
-
 // Reads the entity's scene record into the scene state.
 bool readSceneRecord(VALUE entity) {
     try {
@@ -88,10 +49,8 @@ bool readSceneRecord(VALUE entity) {
                             "\" in its attribute dictionary \"" + keyText(Key::Guid) + '"');
         QuickArchive archive(1);
         if (!loadArchiveFromByteArray(record.get(), archive)) return false;
-        SkpModule& scene = SkpModule::instance();
-        if (scene.deserialize(archive)) return true;
-        const UpgradeHeldBack heldBack;  // the second read fails too; should it not, it upgrades nothing
-        return explainFailedRead(archive, [&] { scene.deserialize(archive); }, "the record does not read");
+        const SkpModule::Result read = SkpModule::instance().readScene(archive);
+        return read.ok || failCall(read.failure);
     } catch (...) {
         return outOfMemory();
     }
@@ -114,18 +73,17 @@ VALUE xmlText(const std::string& xml) {
 }
 
 // One record to XML text as a Ruby String, or nil.
-VALUE convertRecord(VALUE bytes, VALUE typeIdValue, const RecordKind& kind) {
+VALUE convertRecord(VALUE bytes, VALUE typeIdValue, Conversion conversion) {
     try {
         QuickArchive archive(1);
         int32_t typeId = 0;
-        std::string xml;
         if (!loadArchiveFromByteArray(bytes, archive) || !typeIdentifier(typeIdValue, typeId)) return Qnil;
-        if (!kind.convert(archive, typeId, xml)) {
-            explainFailedRead(archive, [&] { kind.convert(archive, typeId, xml); },
-                              std::string("unknown ") + kind.noun + " type " + std::to_string(typeId));
+        const SkpModule::Result converted = (SkpModule::instance().*conversion)(archive, typeId, nullptr);
+        if (!converted.ok) {
+            failCall(converted.failure);
             return Qnil;
         }
-        return xmlText(xml);
+        return xmlText(converted.document);
     } catch (...) {
         conversionThrew();
         return Qnil;
@@ -162,12 +120,12 @@ VALUE rbSerializeToXml(VALUE, VALUE) {
 
 // convert_material(bytes, type_id): the material document, or nil.
 VALUE rbConvertMaterial(VALUE, VALUE bytes, VALUE typeId) {
-    return runModuleCall([bytes, typeId] { return convertRecord(bytes, typeId, kMaterial); });
+    return runModuleCall([bytes, typeId] { return convertRecord(bytes, typeId, &SkpModule::convertMaterial); });
 }
 
 // convert_light(bytes, type_id): the light's assets, or nil.
 VALUE rbConvertLight(VALUE, VALUE bytes, VALUE typeId) {
-    return runModuleCall([bytes, typeId] { return convertRecord(bytes, typeId, kLight); });
+    return runModuleCall([bytes, typeId] { return convertRecord(bytes, typeId, &SkpModule::convertLight); });
 }
 
 // last_failure: why the calling thread's last module call answered nil or
@@ -187,6 +145,7 @@ void installModuleFunctions(VALUE module) {
     rb_define_module_function(module, "last_failure", RUBY_METHOD_FUNC(rbLastFailure), 0);
     rb_define_const(module, "VERSION", rb_obj_freeze(rb_str_new_cstr(NOXBIN2XML_VERSION)));
     internMethodIds();
+    SkpModule::instance();  // the scene state exists, and is in use, from load on
 }
 
 }  // namespace KilnRuby

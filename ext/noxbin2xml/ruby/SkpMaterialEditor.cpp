@@ -151,7 +151,7 @@ bool SkpMaterialEditor::setMaterialFromSkp(VALUE skpMaterial, const MaterialRef&
 
 bool SkpMaterialEditor::storeKilnMaterial(VALUE skpMaterial, const std::string& name) {
     if (!RTEST(skpMaterial)) return false;
-    const MaterialRef material = SceneMaterials::instance().getMaterial(name);
+    const MaterialRef material = libraryInUse().getMaterial(name);
     if (!material) return false;
     QuickArchive archive(1);
     if (!material->serialize(archive)) return false;
@@ -199,7 +199,7 @@ std::string SkpMaterialEditor::freeMaterialName(const std::string& wanted) {
     // Each library name, and each name or display name in the model, rules
     // out at most one candidate: past that many a sane host has a free one.
     std::vector<std::string> names;
-    SceneMaterials& library = SceneMaterials::instance();
+    SceneMaterials& library = libraryInUse();
     library.listNames(names);
     RubyValueGuard materials;
     modelMaterials(materials);
@@ -221,7 +221,7 @@ void SkpMaterialEditor::convertSelfContained(const std::string& name, const Mate
         skpName = freeMaterialName(name);
         if (skpName.empty()) return;
         material->name = skpName;
-        if (!SceneMaterials::instance().replaceMaterial(name, material)) {
+        if (!libraryInUse().replaceMaterial(name, material)) {
             material->name = name;
             return;
         }
@@ -253,7 +253,7 @@ void SkpMaterialEditor::convertLinking(const std::string& name, const MaterialRe
 }
 
 void SkpMaterialEditor::convertSceneMaterials(SkpMaterialMap& map) {
-    SceneMaterials& library = SceneMaterials::instance();
+    SceneMaterials& library = libraryInUse();
     std::vector<std::string> names;
     library.listNames(names);  // renaming below does not disturb this list
     for (const std::string& name : names) {

@@ -5,7 +5,6 @@
 
 #include "serial/NumberFormat.h"
 #include "serial/Serializable.h"
-#include "serial/TransformComponents.h"
 
 using namespace KilnCore;
 
@@ -335,32 +334,13 @@ void AssetXmlWriter::intLine(int depth, std::string_view tag, int32_t value) {
     line(depth, {"<", tag, ">", intText(number, value), "</", tag, ">\n"});
 }
 
-void AssetXmlWriter::componentLines(std::string_view type, std::string_view name, const TransformComponents& c,
-                                    std::string_view label) {
+void AssetXmlWriter::writeNumbersParam(std::string_view type, std::string_view name,
+                                      std::initializer_list<NamedFloat> floats, std::initializer_list<NamedInt> ints,
+                                      std::string_view label) {
     blockParam(type, name, label, [&](int d) {
-        floatLine(d, "x_rotation", c.x_rotation);
-        floatLine(d, "y_rotation", c.y_rotation);
-        floatLine(d, "z_rotation", c.z_rotation);
-        floatLine(d, "x_scale", c.x_scale);
-        floatLine(d, "y_scale", c.y_scale);
-        floatLine(d, "z_scale", c.z_scale);
-        floatLine(d, "x_offset", c.x_offset);
-        floatLine(d, "y_offset", c.y_offset);
-        floatLine(d, "z_offset", c.z_offset);
-        intLine(d, "x_mirror", c.x_mirror);
-        intLine(d, "y_mirror", c.y_mirror);
-        intLine(d, "z_mirror", c.z_mirror);
+        for (const NamedFloat& number : floats) floatLine(d, number.tag, number.value);
+        for (const NamedInt& number : ints) intLine(d, number.tag, number.value);
     });
-}
-
-void AssetXmlWriter::writeComponentMatrixParam(std::string_view name, const TransformComponents& components,
-                                               std::string_view label) {
-    componentLines("componentMatrix", name, components, label);
-}
-
-void AssetXmlWriter::writeComponentTransformParam(std::string_view name, const TransformComponents& components,
-                                                  std::string_view label) {
-    componentLines("componentTransform", name, components, label);
 }
 
 void AssetXmlWriter::writePluginParam(std::string_view name, const TessarXMLSerializable* object,

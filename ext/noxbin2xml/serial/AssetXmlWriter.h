@@ -15,7 +15,6 @@
 #include "serial/XmlCheck.h"
 
 namespace KilnCore {
-class TransformComponents;
 
 // Undoes any escaping of &, < and >, then escapes them again, so already
 // escaped text comes out unchanged. Quotes are left alone.
@@ -100,10 +99,18 @@ public:
     void writeVectorParam(std::string_view name, const KilnCore::Vector3& vector, std::string_view label = {});
     void writeTransformParam(std::string_view name, const KilnCore::Transform& transform,
                              std::string_view label = {});
-    void writeComponentMatrixParam(std::string_view name, const KilnCore::TransformComponents& components,
-                                   std::string_view label = {});
-    void writeComponentTransformParam(std::string_view name, const KilnCore::TransformComponents& components,
-                                      std::string_view label = {});
+    // A parameter of named numbers, a line each, the floats first (a
+    // placement's components, for one).
+    struct NamedFloat {
+        std::string_view tag;
+        float value;
+    };
+    struct NamedInt {
+        std::string_view tag;
+        int32_t value;
+    };
+    void writeNumbersParam(std::string_view type, std::string_view name, std::initializer_list<NamedFloat> floats,
+                           std::initializer_list<NamedInt> ints, std::string_view label = {});
     // A reference to the object whose asset was written under baseUrl; no
     // value line at all for no object.
     void writePluginParam(std::string_view name, const TessarXMLSerializable* object, std::string_view baseUrl,
@@ -113,9 +120,10 @@ public:
     void writeListEntry(std::string_view text);
     void endListParam();
 
-    // The suns already written into this document, by identifier, with the
-    // URL each was written under.
-    std::map<std::string, std::string>& sunTable() { return sunTable_; }
+    // The assets this document holds once however many objects refer to
+    // them, by the key their writer chose (an identifier), with the URL each
+    // was written under.
+    std::map<std::string, std::string>& assetsWrittenOnce() { return writtenOnce_; }
 
 private:
     static constexpr size_t kTypicalDocument = 8192;
@@ -133,8 +141,6 @@ private:
     template <class Lines>
     void blockParam(std::string_view type, std::string_view name, std::string_view label, Lines lines);
     void vectorBlock(int depth, const KilnCore::Vector3& v);
-    void componentLines(std::string_view type, std::string_view name, const KilnCore::TransformComponents& c,
-                        std::string_view label);
 
     std::string& out_;
     const size_t start_;  // where this document starts in out_
@@ -142,7 +148,7 @@ private:
     size_t maxBytes_;
     size_t linesBefore_ = 0, countedTo_;  // line feeds in out_ from start_ to countedTo_
     int depth_ = 0;
-    std::map<std::string, std::string> sunTable_;
+    std::map<std::string, std::string> writtenOnce_;
 };
 
 namespace KilnCore {

@@ -33,6 +33,12 @@ std::shared_ptr<Base> makeDefault() {
     return std::make_shared<Derived>();
 }
 
+// Why a family has no object for an identifier: "unknown texture type 13".
+template <class Base>
+std::string unknownType(int32_t id) {
+    return std::string("unknown ") + Base::kFamilyNoun + " type " + std::to_string(id);
+}
+
 template <class Base, size_t N>
 std::shared_ptr<Base> createFromTable(const std::array<FactoryEntry<Base>, N>& table, int32_t id) {
     for (const auto& entry : table)
@@ -72,7 +78,7 @@ bool readChildInPlace(RecordScope& parent, std::shared_ptr<Base>& slot) {
     slot = create(id, FamilyTag<Base>{});
     if (!slot) {
         if (parent.tracing())
-            parent.failAt(at, std::string("unknown ") + Base::kFamilyNoun + " type " + std::to_string(id));
+            parent.failAt(at, unknownType<Base>(id));
         return false;
     }
     if (!slot->deserialize(archive)) {
@@ -158,7 +164,7 @@ struct ChildType : Codec<std::shared_ptr<Base>> {
         int32_t id = -1;  // a record that ends here names no child
         rec.archive().readInt32(id);
         v = create(id, FamilyTag<Base>{});
-        return v || rec.failAt(at, std::string("unknown ") + Base::kFamilyNoun + " type " + std::to_string(id));
+        return v || rec.failAt(at, unknownType<Base>(id));
     }
     static bool write(QuickArchive& ar, Ref& v, const FieldSpec&) {
         ar.writeInt32(v->typeId());

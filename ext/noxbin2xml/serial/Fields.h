@@ -100,6 +100,13 @@ public:
 
     const FieldOps<C>& ops() const { return *ops_; }
 
+    // The member in `object` when the field is a plain member of type T of
+    // C itself, kept by T's own codec (in any form); else null.
+    template <class T>
+    const T* plainMemberIn(const C& object) const {
+        return ops_ == &opsFor<T, C, Codec<T>>() ? &valueIn<T, C>(object) : nullptr;
+    }
+
     // The value the field refers to in `object`.
     template <class T, class Sub>
     T& valueIn(C& object) const {

@@ -95,8 +95,8 @@ void SkyTexture::writeXML(AssetXmlWriter& w, const std::string& parentUrl) {
     if (sun) {
         sun->writeXML(w, "");
         if (const SunLight* held = heldSun()) {
-            const auto written = w.sunTable().find(held->sunGuid);
-            if (written != w.sunTable().end()) sunUrl = written->second;
+            const auto written = w.assetsWrittenOnce().find(held->sunGuid);
+            if (written != w.assetsWrittenOnce().end()) sunUrl = written->second;
         }
     }
     std::string url = parentUrl;

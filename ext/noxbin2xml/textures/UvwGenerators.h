@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "serial/TransformComponents.h"
+#include "textures/TransformComponents.h"
 #include "textures/RecordTexture.h"
 
 namespace KilnCore {

@@ -41,10 +41,17 @@ public:
 template <>
 struct Codec<TransformComponents> : NestedRecordCodec<TransformComponents> {
     static void param(AssetXmlWriter& w, const TransformComponents& v, const FieldSpec& f, std::string_view) {
-        if (f.has(Form::MatrixOnly))
-            w.writeComponentMatrixParam(f.name, v, f.label);
-        else
-            w.writeComponentTransformParam(f.name, v, f.label);
+        w.writeNumbersParam(f.has(Form::MatrixOnly) ? "componentMatrix" : "componentTransform", f.name,
+                            {{"x_rotation", v.x_rotation},
+                             {"y_rotation", v.y_rotation},
+                             {"z_rotation", v.z_rotation},
+                             {"x_scale", v.x_scale},
+                             {"y_scale", v.y_scale},
+                             {"z_scale", v.z_scale},
+                             {"x_offset", v.x_offset},
+                             {"y_offset", v.y_offset},
+                             {"z_offset", v.z_offset}},
+                            {{"x_mirror", v.x_mirror}, {"y_mirror", v.y_mirror}, {"z_mirror", v.z_mirror}}, f.label);
     }
 };
 

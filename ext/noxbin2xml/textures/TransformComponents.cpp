@@ -1,4 +1,4 @@
-#include "serial/TransformComponents.h"
+#include "textures/TransformComponents.h"
 
 #include <cmath>
 
