@@ -10,9 +10,9 @@ root = __dir__
 
 $INCFLAGS << " -I#{root}"
 $VPATH.concat(source_dirs.map { |dir| "$(srcdir)/#{dir}" })
-# The command-line tool's platform code (arguments, stop signals, terminals)
-# has no place in the extension.
-tool_only = %w[CommandLine.cpp Signals.cpp Terminal.cpp]
+# The command-line tool's platform code (arguments, stop signals, terminals,
+# file identity) has no place in the extension.
+tool_only = %w[CommandLine.cpp Signals.cpp Terminal.cpp FileIdentity.cpp]
 $srcs = source_dirs.flat_map { |dir| Dir.glob(File.join(root, dir, "*.cpp")).map { |f| File.basename(f) } }
 $srcs -= tool_only
 abort "source file names must be unique across folders" if $srcs.uniq.size != $srcs.size
