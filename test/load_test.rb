@@ -34,7 +34,9 @@ class LoadTest < Minitest::Test
       abort "host defined" if defined?(Sketchup) || defined?(Geom)
       p KilnForSketchUp.constants.sort
       entity = Object.new
-      def entity.attribute_dictionary(*) = { "serial_data" => [0, 0, 7, 0] }
+      def entity.attribute_dictionary(*)
+        { "serial_data" => [0, 0, 7, 0] }
+      end
       p [Noxbin2xml.old_deserialize(entity), Noxbin2xml.serialize_to_xml(nil).class]
       p KilnForSketchUp::Vector.new(1, 2, 3).to_a
       load #{FAKE_HOST.dump}
