@@ -98,4 +98,21 @@ class LoadTest < Minitest::Test
     names = files.flat_map { |file| Pathname(file).descend.map { |path| path.to_s.sub(/\.(rb|so)\z/, "") } }.uniq
     assert_empty names.group_by { |name| name.downcase(:fold) }.values.reject(&:one?)
   end
+
+  # Rubies built from source often carry no optimisation in their compiler
+  # flags, others their own: the extension's makefile ends at -O2 whatever
+  # they hold (-O0 when built for debugging).
+  def test_extension_optimisation_does_not_depend_on_the_rubys_flags
+    extconf = File.expand_path("../ext/noxbin2xml/extconf.rb", __dir__)
+    with_flags = 'RbConfig::CONFIG["CXXFLAGS"] = RbConfig::MAKEFILE_CONFIG["CXXFLAGS"] = ARGV.shift; load ARGV.shift'
+    ["", "-O0 -g", "-O3"].product([[], ["--enable-debug"]]).each do |ruby_flags, options|
+      flags = Dir.mktmpdir do |dir|
+        _, status = Open3.capture2e(RbConfig.ruby, "-e", with_flags, "--", ruby_flags, extconf, *options, chdir: dir)
+        assert status.success?
+        File.read(File.join(dir, "Makefile"))[/^CXXFLAGS = (.*)$/, 1]
+      end
+      level = flags.scan(%r{(?<=\s)[-/]O\w*}).last.to_s[1..-1]  # the last one counts
+      assert_equal options.empty? ? "O2" : "O0", level, [ruby_flags, options].inspect
+    end
+  end
 end
