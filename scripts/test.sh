@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test in four stages, each
+# Installs what is missing, builds, and runs every test in five stages, each
 # timed:
 #   native  build/: the C++ and Ruby suites, the Ruby ones also under
 #           GC.stress and valgrind memcheck
@@ -11,8 +11,12 @@
 #           against the stored outputs and against the native tool
 #   gem     rake compile, then the gem built, installed into a scratch gem
 #           home and required by its name
-# While iterating, NOXBIN2XML_SKIP="clang mingw gem" skips the stages named;
-# .ci/run always runs them all.
+#   rubies  Debian's Ruby and Rubies 2.7 to 3.4 built from Debian's source
+#           packages (cached): the extension built by each one's extconf.rb
+#           and checked for -O2, then the Ruby suite and its GC.stress run
+#           (scripts/test-rubies.sh)
+# While iterating, NOXBIN2XML_SKIP="clang mingw gem rubies" skips the stages
+# named; .ci/run always runs them all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -53,11 +57,15 @@ gem_stage() {
   echo "installed gem: $(du -sh "$home" | cut -f1)"
 }
 
+rubies_stage() {
+  scripts/test-rubies.sh
+}
+
 # Each stage's time: wall clock, and the processor time of its programs
 # (the fairer figure on a shared machine).
 times="$(mktemp)"
 trap 'rm -f "$times"' EXIT
-for stage in native clang mingw gem; do
+for stage in native clang mingw gem rubies; do
   if [[ " ${NOXBIN2XML_SKIP:-} " == *" $stage "* ]]; then
     echo "$stage: skipped" >>"$times"
     continue
