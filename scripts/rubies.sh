@@ -69,30 +69,31 @@ build_ruby() {
 }
 
 # Ruby 2.7's installer writes the default gems' specifications with code
-# that loads openssl (only to ask whether a value is an RSA key), and 2.7
-# cannot build openssl against Debian 12's OpenSSL 3. Its installer finds
-# this stand-in on RUBYLIB instead.
-openssl_stand_in='module OpenSSL; module PKey; class RSA; end; end; end'
+# that loads openssl, which 2.7 cannot build against Debian 12's OpenSSL 3:
+# its `make install` stops there. Run again, it leaves those specifications
+# out (their libraries are installed all the same).
+build_ruby_without_gem_specifications() {
+  local work="$3"
+  build_ruby "$@" || (cd "$work/src" && make install DESTDIR="$work/root" "INSTRUBY_ARGS=\$(SCRIPT_ARGS) \
+--data-mode=\$(INSTALL_DATA_MODE) --prog-mode=\$(INSTALL_PROG_MODE) --installed-list \$(INSTALLED_LIST) \
+--mantype=\$(MANTYPE) --exclude=default-gems")
+}
 
 # Fetches SPEC's source, builds it unless the cache has it, prints its prefix.
 ruby_from_debian() {
-  local source version recipe prefix stand_in=""
+  local source version build=build_ruby recipe prefix
   source="$("$scripts_dir/debian-source.sh" "$1")" || return 1
   version="${source##*/}"
   version="${version#*_}"
   recipe="$(declare -f build_ruby) $ruby_extensions"
   if grep -q "^    require 'openssl'$" "$source/lib/rubygems/specification.rb"; then
-    stand_in="$rubies_cache/openssl-stand-in"
-    recipe+=" $openssl_stand_in"
+    build=build_ruby_without_gem_specifications
+    recipe+=" $(declare -f "$build")"
   fi
   prefix="$(ruby_cache_dir "$version" "$recipe")"
   if [ ! -x "$prefix/bin/ruby" ]; then
     echo "building Ruby $version from Debian's source into $prefix" >&2
-    if [ -n "$stand_in" ]; then
-      mkdir -p "$stand_in"
-      echo "$openssl_stand_in" >"$stand_in/openssl.rb"
-    fi
-    RUBYLIB="$stand_in" install_atomically "$prefix" build_ruby "$source" "$prefix" || return 1
+    install_atomically "$prefix" "$build" "$source" "$prefix" || return 1
   fi
   echo "$prefix"
 }
