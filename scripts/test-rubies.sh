@@ -30,7 +30,10 @@ extension_inputs() {
 build_extension() {
   local ruby="$1" out="$2" inputs
   inputs="$(extension_inputs "$ruby")"
-  [ "$(cat "$out/.inputs" 2>/dev/null)" = "$inputs" ] && return 0
+  if [ "$(cat "$out/.inputs" 2>/dev/null)" = "$inputs" ]; then
+    echo "  extension kept from an earlier build of the same sources"
+    return 0
+  fi
   rm -rf "$out"
   mkdir -p "$out"
   (cd "$out" && "$ruby" "$root/ext/noxbin2xml/extconf.rb" >extconf.log &&
