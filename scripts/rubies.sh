@@ -33,9 +33,9 @@ ruby_cache_dir() {
   echo "$rubies_cache/$version-$hash"
 }
 
-# Runs BUILD_COMMAND WORK STAGED_PREFIX in a scratch folder, then moves what
-# it installed into PREFIX in one rename, so a cut build leaves nothing
-# half-made behind. BUILD_COMMAND installs with DESTDIR=WORK/root.
+# Runs BUILD_COMMAND ARG... WORK, WORK a scratch folder (its output goes to
+# WORK/build.log), then moves what it installed with DESTDIR=WORK/root into
+# PREFIX in one rename, so a cut build leaves nothing half-made behind.
 #   install_atomically PREFIX BUILD_COMMAND [ARG...]
 install_atomically() {
   local prefix="$1"
