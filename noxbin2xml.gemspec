@@ -9,5 +9,5 @@ Gem::Specification.new do |spec|
   spec.files = Dir["ext/noxbin2xml/**/*.{rb,h,cpp,map}", "lib/**/*.rb", "README.md"]
   spec.extensions = ["ext/noxbin2xml/extconf.rb"]
   spec.require_paths = ["lib"]
-  spec.required_ruby_version = ">= 3.1"
+  spec.required_ruby_version = ">= 2.7"
 end

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test in five stages, each
+# Installs what is missing, builds, and runs every test in stages, each
 # timed:
 #   native  build/: the C++ and Ruby suites, the Ruby ones also under
 #           GC.stress and valgrind memcheck
@@ -11,11 +11,15 @@
 #           against the stored outputs and against the native tool
 #   gem     rake compile, then the gem built, installed into a scratch gem
 #           home and required by its name
+#   rubies  Debian's Ruby and Rubies 2.7 to 3.4 built from Debian's source
+#           packages (cached): the extension built by each one's extconf.rb
+#           and checked for -O2, then the Ruby suite and its GC.stress run
+#           (scripts/test-rubies.sh)
 #   windows-ruby  build/windows-ruby/: a MinGW-w64 Ruby built from Debian's
 #           source (cached), the extension cross-built against it with its
 #           extconf.rb and its DLL imports checked; under wine the Ruby
 #           suite, also under GC.stress, the tool tests with the Windows tool
-# While iterating, NOXBIN2XML_SKIP="clang mingw gem windows-ruby" skips the stages named;
+# While iterating, NOXBIN2XML_SKIP="clang mingw gem rubies" skips the stages named;
 # .ci/run always runs them all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,6 +65,10 @@ gem_stage() {
   echo "installed gem: $(du -sh "$home" | cut -f1)"
 }
 
+rubies_stage() {
+  scripts/test-rubies.sh
+}
+
 windows_ruby_stage() {
   mingw_configure
   cmake --build build-mingw -j "$jobs" --target noxbin2xml
@@ -71,7 +79,7 @@ windows_ruby_stage() {
 # (the fairer figure on a shared machine).
 times="$(mktemp)"
 trap 'rm -f "$times"' EXIT
-for stage in native clang mingw gem windows-ruby; do
+for stage in native clang mingw gem rubies windows-ruby; do
   if [[ " ${NOXBIN2XML_SKIP:-} " == *" $stage "* ]]; then
     echo "$stage: skipped" >>"$times"
     continue

@@ -3,7 +3,9 @@ require_relative "support/records"
 
 # Inputs built to hurt the host: huge arrays, and text bytes that are not UTF-8.
 class HostileInputTest < HostTest
-  def sample(path) = File.binread(File.expand_path("../samples/#{path}", __dir__))
+  def sample(path)
+    File.binread(File.expand_path("../samples/#{path}", __dir__))
+  end
 
   def test_ten_million_element_array_converts_like_the_record_alone
     omni = sample("lights/omni-2.rec").bytes

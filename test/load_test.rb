@@ -34,7 +34,9 @@ class LoadTest < Minitest::Test
       abort "host defined" if defined?(Sketchup) || defined?(Geom)
       p KilnForSketchUp.constants.sort
       entity = Object.new
-      def entity.attribute_dictionary(*) = { "serial_data" => [0, 0, 7, 0] }
+      def entity.attribute_dictionary(*)
+        { "serial_data" => [0, 0, 7, 0] }
+      end
       p [Noxbin2xml.old_deserialize(entity), Noxbin2xml.serialize_to_xml(nil).class]
       p KilnForSketchUp::Vector.new(1, 2, 3).to_a
       load #{FAKE_HOST.dump}
@@ -95,5 +97,22 @@ class LoadTest < Minitest::Test
     files = Dir.chdir(root) { Gem::Specification.load("noxbin2xml.gemspec").files } << extension
     names = files.flat_map { |file| Pathname(file).descend.map { |path| path.to_s.sub(/\.(rb|so)\z/, "") } }.uniq
     assert_empty names.group_by { |name| name.downcase(:fold) }.values.reject(&:one?)
+  end
+
+  # Rubies built from source often carry no optimisation in their compiler
+  # flags, others their own: the extension's makefile ends at -O2 whatever
+  # they hold (-O0 when built for debugging).
+  def test_extension_optimisation_does_not_depend_on_the_rubys_flags
+    extconf = File.expand_path("../ext/noxbin2xml/extconf.rb", __dir__)
+    with_flags = 'RbConfig::CONFIG["CXXFLAGS"] = RbConfig::MAKEFILE_CONFIG["CXXFLAGS"] = ARGV.shift; load ARGV.shift'
+    ["", "-O0 -g", "-O3"].product([[], ["--enable-debug"]]).each do |ruby_flags, options|
+      flags = Dir.mktmpdir do |dir|
+        _, status = Open3.capture2e(RbConfig.ruby, "-e", with_flags, "--", ruby_flags, extconf, *options, chdir: dir)
+        assert status.success?
+        File.read(File.join(dir, "Makefile"))[/^CXXFLAGS = (.*)$/, 1]
+      end
+      level = flags.scan(%r{(?<=\s)[-/]O\w*}).last.to_s[1..-1]  # the last one counts
+      assert_equal options.empty? ? "O2" : "O0", level, [ruby_flags, options].inspect
+    end
   end
 end

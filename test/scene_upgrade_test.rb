@@ -27,7 +27,9 @@ class SceneUpgradeTest < HostTest
     FileUtils.remove_entry(@dir)
   end
 
-  def model = FakeHost.model
+  def model
+    FakeHost.model
+  end
 
   # Reads a kind-2 scene holding the materials, answering the message boxes.
   def upgrade(*materials, answers: [IDYES, IDYES], kind: 2)
@@ -35,7 +37,9 @@ class SceneUpgradeTest < HostTest
     assert_equal true, Noxbin2xml.old_deserialize(entity_with_record(Records.scene(kind, *materials)))
   end
 
-  def named(name) = model.materials.find { |material| material.name == name }
+  def named(name)
+    model.materials.find { |material| material.name == name }
+  end
 
   def entity_naming(material_name)
     Sketchup::Entity.new.tap { |entity| entity.set_attribute(PLUGIN_DICTIONARY, "kiln_material", material_name) }

@@ -12,10 +12,18 @@ require_relative "support/records"
 class ToolPromisesTest < Minitest::Test
   include ToolHelper
 
-  def in_tmp(&block) = Dir.mktmpdir { |dir| Dir.chdir(dir, &block) }
-  def copy(from, to) = FileUtils.mkdir_p(File.dirname(to)) && FileUtils.cp(sample(from), to)
-  def material(name, brdfs = 1) = Records.layered(name, *[Records.diffuse([0.5, 0.5, 0.5])] * brdfs)[1].pack("C*")
-  def dot_files(dir) = Dir.glob("#{dir}/**/.*").reject { |f| %w[. ..].include?(File.basename(f)) }
+  def in_tmp(&block)
+    Dir.mktmpdir { |dir| Dir.chdir(dir, &block) }
+  end
+  def copy(from, to)
+    FileUtils.mkdir_p(File.dirname(to)) && FileUtils.cp(sample(from), to)
+  end
+  def material(name, brdfs = 1)
+    Records.layered(name, *[Records.diffuse([0.5, 0.5, 0.5])] * brdfs)[1].pack("C*")
+  end
+  def dot_files(dir)
+    Dir.glob("#{dir}/**/.*").reject { |f| %w[. ..].include?(File.basename(f)) }
+  end
 
   def test_outputs_are_planned_and_never_replace_an_input
     in_tmp do

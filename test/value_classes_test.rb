@@ -6,7 +6,9 @@ class ValueClassesTest < HostTest
   Transform = KilnForSketchUp::Transform
   Material = KilnForSketchUp::Material
 
-  def f32(value) = [value].pack("e").unpack1("e")
+  def f32(value)
+    [value].pack("e").unpack1("e")
+  end
 
   def assert_argument_error(message, &block)
     assert_equal message, assert_raises(ArgumentError, &block).message
@@ -42,10 +44,14 @@ class ValueClassesTest < HostTest
     assert_argument_error("invalid parameter count - KilnForSketchUp::Vector#set") { Vector.new }
     assert_argument_error("invalid argument - KilnForSketchUp::Vector#set") { Vector.new([1, 2, 3]) }
     broken_vector = Geom::Vector3d.new
-    def broken_vector.to_a = nil
+    def broken_vector.to_a
+      nil
+    end
     assert_argument_error("invalid Geom::Vector3d#[] result - KilnForSketchUp::Vector#set") { Vector.new(broken_vector) }
     short_point = Geom::Point3d.new
-    def short_point.to_a = [1, 2]
+    def short_point.to_a
+      [1, 2]
+    end
     assert_argument_error("invalid Geom::Point3d#[] result - KilnForSketchUp::Vector#set") { Vector.new(short_point) }
     assert_argument_error("invalid Geom::Vertex#position result - KilnForSketchUp::Vector#set") do
       Vector.new(Sketchup::Vertex.new(nil))
@@ -76,7 +82,9 @@ class ValueClassesTest < HostTest
     assert_argument_error("KilnForSketchUp::Color#initialize - invalid single argument: must be Sketchup::Color " \
                           "or KilnForSketchUp::Color") { Color.new([1, 2, 3]) }
     broken = Sketchup::Color.new
-    def broken.to_a = nil
+    def broken.to_a
+      nil
+    end
     assert_argument_error("KilnForSketchUp::Color#initialize - invalid to_a in 1 argc color init") { Color.new(broken) }
   end
 
@@ -84,7 +92,9 @@ class ValueClassesTest < HostTest
 
   SAMPLE = [0.0, 1.0, 0.0, 0.0, -1.0, 0.0, 0.0, 0.0, 0.0, 0.0, 2.0, 0.0, 10.0, 20.0, 30.0, 1.0].freeze
 
-  def translation(x, y, z) = Geom::Transformation::IDENTITY[0, 12] + [x, y, z, 1.0]
+  def translation(x, y, z)
+    Geom::Transformation::IDENTITY[0, 12] + [x, y, z, 1.0]
+  end
 
   def test_transform_forms_share_the_host_array_layout
     assert_equal Geom::Transformation::IDENTITY, Transform.new.to_a
@@ -123,7 +133,9 @@ class ValueClassesTest < HostTest
   def test_transform_errors
     prefix = "KilnForSketchUp::Transform#initialize - "
     broken = Geom::Transformation.new
-    def broken.to_a = [1, 2]
+    def broken.to_a
+      [1, 2]
+    end
     assert_argument_error("#{prefix}Geom::Transformation#to_a failed") { Transform.new(broken) }
     assert_argument_error("#{prefix}invalid ruby array length - should be 16") { Transform.new([1.0] * 15) }
     assert_argument_error("#{prefix}1 arg version should be a Geom::Transformation / KilnForSketchUp::Transform " \

@@ -2,7 +2,7 @@
 # rake compile) into lib/noxbin2xml/: Noxbin2xml.so (.bundle on macOS) sits
 # in a folder of its own because lib/noxbin2xml.rb, a name equal to it but
 # for letter case, would stand for it on file systems that ignore case.
-#   ruby extconf.rb [--enable-debug]   with debug information (about 60 MB)
+#   ruby extconf.rb [--enable-debug]   unoptimised, with debug information (about 60 MB)
 require "mkmf"
 
 source_dirs = %w[platform serial animated lights textures materials options scene ruby]
@@ -19,11 +19,15 @@ abort "source file names must be unique across folders" if $srcs.uniq.size != $s
 
 # Floats are compared digit for digit, so no compiler may fuse a product and
 # a sum into one multiply-add (see CMakeLists.txt for what each one needs).
+# The optimisation level is set here, after the Ruby's own flags, since many
+# Rubies (built from source, or by version managers) carry none at all.
+debug = enable_config("debug", false)
 if $mswin
   $CXXFLAGS << " /std:c++17 /fp:precise /utf-8 /EHsc"
+  $CXXFLAGS << (debug ? " /Od /Z7" : " /O2")
 else
   $CXXFLAGS << " -std=c++17 -ffp-contract=off -fvisibility=hidden -fvisibility-inlines-hidden"
-  $CXXFLAGS << " -g0" unless enable_config("debug", false)
+  $CXXFLAGS << (debug ? " -O0 -g" : " -O2 -g0")
 end
 
 # Only Init_Noxbin2xml is exported. On Windows mkmf writes the DLL's export

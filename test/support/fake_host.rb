@@ -56,10 +56,18 @@ module FakeHost
 
     private
 
-    def default_grab_all_entities = model.entities
-    def default_find_skp_material(name) = model.materials[name]
-    def default_evaluate_material(*) = nil
-    def default_hack_delete_skp_material(material) = model.materials.remove(material)
+    def default_grab_all_entities
+      model.entities
+    end
+    def default_find_skp_material(name)
+      model.materials[name]
+    end
+    def default_evaluate_material(*)
+      nil
+    end
+    def default_hack_delete_skp_material(material)
+      model.materials.remove(material)
+    end
 
     # The plug-in's description of a SketchUp material.
     def default_convert_material(skp_material)
@@ -75,7 +83,9 @@ module FakeHost
 end
 
 module Sketchup
-  def self.active_model = FakeHost.model
+  def self.active_model
+    FakeHost.model
+  end
 
   class AttributeDictionary
     attr_reader :name
@@ -85,14 +95,22 @@ module Sketchup
       @entries = {}
     end
 
-    def [](key) = @entries[key.to_s]
+    def [](key)
+      @entries[key.to_s]
+    end
     def []=(key, value)
       @entries[key.to_s] = value
     end
 
-    def delete_key(key) = @entries.delete(key.to_s)
-    def keys = @entries.keys
-    def length = @entries.length
+    def delete_key(key)
+      @entries.delete(key.to_s)
+    end
+    def keys
+      @entries.keys
+    end
+    def length
+      @entries.length
+    end
   end
 
   class Entity
@@ -103,7 +121,9 @@ module Sketchup
       dictionaries[name]
     end
 
-    def attribute_dictionaries = dictionaries.values
+    def attribute_dictionaries
+      dictionaries.values
+    end
 
     def get_attribute(dictionary, key, default = nil)
       value = attribute_dictionary(dictionary)&.[](key)
@@ -116,7 +136,9 @@ module Sketchup
 
     private
 
-    def dictionaries = (@dictionaries ||= {})
+    def dictionaries
+      (@dictionaries ||= {})
+    end
   end
 
   class Texture
@@ -139,7 +161,9 @@ module Sketchup
       @alpha = 1.0
     end
 
-    def display_name = @display_name || @name
+    def display_name
+      @display_name || @name
+    end
 
     def texture=(filename)
       @texture = filename && Texture.new(filename)
@@ -153,7 +177,9 @@ module Sketchup
       @list = []
     end
 
-    def length = @list.length
+    def length
+      @list.length
+    end
     alias count length
     alias size length
 
@@ -167,8 +193,12 @@ module Sketchup
       Material.new(name).tap { |material| @list << material }
     end
 
-    def remove(material) = !@list.delete(material).nil?
-    def each(&block) = @list.each(&block)
+    def remove(material)
+      !@list.delete(material).nil?
+    end
+    def each(&block)
+      @list.each(&block)
+    end
   end
 
   class Model < Entity
@@ -211,7 +241,9 @@ module Sketchup
       @red, @green, @blue, @alpha = red, green, blue, alpha
     end
 
-    def to_a = [red, green, blue, alpha]
+    def to_a
+      [red, green, blue, alpha]
+    end
   end
 
   class Vertex < Entity
@@ -232,7 +264,9 @@ module Geom
       @x, @y, @z = x, y, z
     end
 
-    def to_a = [x, y, z]
+    def to_a
+      [x, y, z]
+    end
   end
 
   class Vector3d
@@ -251,12 +285,16 @@ module Geom
       @values = values.is_a?(Point3d) ? IDENTITY[0, 12] + values.to_a + [1.0] : values.to_a.dup
     end
 
-    def to_a = @values.dup
+    def to_a
+      @values.dup
+    end
   end
 end
 
 module UI
-  def self.messagebox(text, type = MB_OK) = FakeHost.message_box(text, type)
+  def self.messagebox(text, type = MB_OK)
+    FakeHost.message_box(text, type)
+  end
 end
 
 module KilnForSketchUp

@@ -3,10 +3,18 @@
 module Records
   module_function
 
-  def u32(*values) = values.pack("V*").bytes
-  def i32(*values) = values.pack("l<*").bytes
-  def floats(*values) = values.pack("e*").bytes
-  def wstring(text) = u32(text.bytesize) + text.b.bytes
+  def u32(*values)
+    values.pack("V*").bytes
+  end
+  def i32(*values)
+    values.pack("l<*").bytes
+  end
+  def floats(*values)
+    values.pack("e*").bytes
+  end
+  def wstring(text)
+    u32(text.bytesize) + text.b.bytes
+  end
 
   # Version-0 options whose nested records (parameters, frame data, stamp)
   # are their version words followed by zeros: zero is a valid value for
@@ -19,7 +27,9 @@ module Records
       [0] * 146
   end
 
-  def material_base(name) = u32(0x0002_0000) + wstring(name) + wstring("")
+  def material_base(name)
+    u32(0x0002_0000) + wstring(name) + wstring("")
+  end
 
   # A diffuse BRDF without textures; colours are [r, g, b] in 0..1.
   def diffuse(color, transparency = [0.0, 0.0, 0.0])

@@ -26,12 +26,20 @@ module ToolHelper
     [out.b, err, status.exitstatus]
   end
 
-  def sample(*parts) = File.join(SAMPLES, *parts)
-  def samples_in(folder, pattern = "*.rec") = Dir[File.join(SAMPLES, folder, pattern)].sort
+  def sample(*parts)
+    File.join(SAMPLES, *parts)
+  end
+  def samples_in(folder, pattern = "*.rec")
+    Dir[File.join(SAMPLES, folder, pattern)].sort
+  end
 
   # The type a sample's name ends in: "bump-3.rec" is 3.
-  def type_of(path) = Integer(File.basename(path, ".*")[/-(\d+)\z/, 1])
+  def type_of(path)
+    Integer(File.basename(path, ".*")[/-(\d+)\z/, 1])
+  end
 
   # The record as the host holds it: an array of byte values.
-  def byte_array(path) = File.binread(path).bytes
+  def byte_array(path)
+    File.binread(path).bytes
+  end
 end
