@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential dpkg-dev cmake pkg-config zlib1g-dev
+  build-essential dpkg-dev cmake pkg-config ccache zlib1g-dev
   ruby ruby-dev rake rake-compiler ruby-minitest
   googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
   nlohmann-json3-dev libcli11-dev

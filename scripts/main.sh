@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+source scripts/compiler-cache.sh
 scripts/build.sh >/dev/null
 
 tool=build/noxbin2xml

@@ -24,6 +24,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+source scripts/compiler-cache.sh
 jobs="$(nproc)"
 export MAKEFLAGS="-j$jobs"  # mkmf's makefiles too
 
