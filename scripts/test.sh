@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test in four stages, each
+# Installs what is missing, builds, and runs every test in five stages, each
 # timed:
 #   native  build/: the C++ and Ruby suites, the Ruby ones also under
 #           GC.stress and valgrind memcheck
@@ -11,6 +11,11 @@
 #           against the stored outputs and against the native tool
 #   gem     rake compile, then the gem built, installed into a scratch gem
 #           home and required by its name
+#   macos   build-macos-*/: zig builds everything but the benchmarks for
+#           x86_64 and arm64 macOS; the Mach-O images, the extension's one
+#           export and the symbols it needs are checked. build-zig-windows/:
+#           zig's Windows tool on every sample against the native tool
+#           (scripts/macos-stage.sh)
 # While iterating, NOXBIN2XML_SKIP="clang mingw gem" skips the stages named;
 # .ci/run always runs them all.
 set -euo pipefail
@@ -53,11 +58,15 @@ gem_stage() {
   echo "installed gem: $(du -sh "$home" | cut -f1)"
 }
 
+macos_stage() {
+  scripts/macos-stage.sh
+}
+
 # Each stage's time: wall clock, and the processor time of its programs
 # (the fairer figure on a shared machine).
 times="$(mktemp)"
 trap 'rm -f "$times"' EXIT
-for stage in native clang mingw gem; do
+for stage in native clang mingw gem macos; do
   if [[ " ${NOXBIN2XML_SKIP:-} " == *" $stage "* ]]; then
     echo "$stage: skipped" >>"$times"
     continue
