@@ -33,5 +33,5 @@ unexpected="$(llvm-nm -u --just-symbol-name "$extension" | grep -v -E -f <(echo 
 [ -z "$unexpected" ] || fail "$extension needs symbols outside $allowed:
 $unexpected"
 
-echo "$cpu: $(llvm-nm -u "$extension" | wc -l) undefined symbols of the allowed libraries, $failures failures"
+echo "$cpu: $(llvm-nm -u "$extension" | wc -l) undefined symbols checked, $failures failures"
 [ "$failures" -eq 0 ]
