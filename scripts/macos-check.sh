@@ -20,8 +20,7 @@ for image in "$build/noxbin2xml" "$build/noxbin2xml_tests" "$build/make_samples"
   description="$(file -b "$image")"
   [[ $description == "Mach-O 64-bit $cpu "* ]] || fail "$image is not Mach-O for $cpu: $description"
 done
-llvm-objdump --macho --private-headers "$extension" | grep -q "MH_MAGIC_64 .* BUNDLE " ||
-  fail "$extension is not a bundle"
+[[ "$(llvm-objdump --macho --private-headers "$extension")" == *" BUNDLE "* ]] || fail "$extension is not a bundle"
 
 exported="$(llvm-nm -g --defined-only --just-symbol-name "$extension")"
 [ "$exported" = "_Init_Noxbin2xml" ] || fail "$extension exports more or less than _Init_Noxbin2xml:
