@@ -20,7 +20,7 @@ for target in x86_64-macos aarch64-macos; do
   build="build-macos-${target%-macos}"
   headers="$(scripts/darwin-ruby-headers.sh "$ruby_source" "$target")"
   # Linux's optimisation without debug information, as the mingw stage.
-  cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/zig-macos.cmake -DNOXBIN2XML_ZIG="$zig" \
+  cmake --no-warn-unused-cli -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/zig-macos.cmake -DNOXBIN2XML_ZIG="$zig" \
     -DNOXBIN2XML_ZIG_TARGET="$target" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DNOXBIN2XML_RUBY=ON -DNOXBIN2XML_RUBY_HEADERS="$headers" -DNOXBIN2XML_BENCH=OFF >/dev/null
   cmake --build "$build" -j "$jobs" --target noxbin2xml noxbin2xml_tests make_samples Noxbin2xml
@@ -29,7 +29,7 @@ for target in x86_64-macos aarch64-macos; do
 done
 
 scripts/build.sh noxbin2xml  # the native tool the Windows one is compared with
-cmake -S . -B build-zig-windows -DCMAKE_TOOLCHAIN_FILE=cmake/zig-windows.cmake -DNOXBIN2XML_ZIG="$zig" \
+cmake --no-warn-unused-cli -S . -B build-zig-windows -DCMAKE_TOOLCHAIN_FILE=cmake/zig-windows.cmake -DNOXBIN2XML_ZIG="$zig" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DNOXBIN2XML_REFERENCE_TOOL="$PWD/build/noxbin2xml" -DNOXBIN2XML_BENCH=OFF >/dev/null
 cmake --build build-zig-windows -j "$jobs" --target noxbin2xml
