@@ -31,10 +31,10 @@ zig="$zig_dir/zig"
 cache_answers=(
   ac_cv_func_setpgrp_void=yes
   rb_cv_stack_grow_dir=-1
-  # zig's cache hides a compiler's warnings when it reuses an object, which
-  # lets configure's probe of warning flags take options clang refuses; they
-  # would then fail every later check made with -Werror (visibility, the
-  # export attribute).
+  # Through zig, configure's probe of warning flags keeps options clang
+  # only warns about (-Wimplicit-fallthrough=0...); they then fail every
+  # later check made with -Werror (visibility, the export attribute), and
+  # config.h would lack RUBY_FUNC_EXPORTED. Setting the flags skips the probe.
   warnflags=-Wall
 )
 # configure links every test program with -lobjc, a library zig does not
