@@ -7,10 +7,13 @@ packages=(
   ruby ruby-dev rake rake-compiler ruby-minitest
   googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
   nlohmann-json3-dev libcli11-dev
-  valgrind clang libclang-rt-14-dev libc++-dev libc++abi-dev
+  valgrind clang libclang-rt-14-dev libc++-dev libc++abi-dev llvm lld file
   g++-mingw-w64-x86-64-posix wine64
   chromium fonts-dejavu-core ruby-nokogiri
 )
+# npm fetches zig; a Node.js from elsewhere carries its own npm, which
+# Debian's package would conflict with.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -19,8 +19,13 @@
 #           source (cached), the extension cross-built against it with its
 #           extconf.rb and its DLL imports checked; under wine the Ruby
 #           suite, also under GC.stress, the tool tests with the Windows tool
-# While iterating, NOXBIN2XML_SKIP="clang mingw gem rubies" skips the stages named;
-# .ci/run always runs them all.
+#   macos   build-macos-*/: zig builds everything but the benchmarks for
+#           x86_64 and arm64 macOS; the Mach-O images, the extension's one
+#           export and the symbols it needs are checked. build-zig-windows/:
+#           zig's Windows tool on every sample against the native tool
+#           (scripts/macos-stage.sh)
+# While iterating, NOXBIN2XML_SKIP="clang mingw gem rubies windows-ruby macos"
+# skips the stages named; .ci/run always runs them all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -76,11 +81,15 @@ windows_ruby_stage() {
   NOXBIN2XML_TOOL="$PWD/build-mingw/noxbin2xml.exe" scripts/windows-ruby-stage.sh
 }
 
+macos_stage() {
+  scripts/macos-stage.sh
+}
+
 # Each stage's time: wall clock, and the processor time of its programs
 # (the fairer figure on a shared machine).
 times="$(mktemp)"
 trap 'rm -f "$times"' EXIT
-for stage in native clang mingw gem rubies windows-ruby; do
+for stage in native clang mingw gem rubies windows-ruby macos; do
   if [[ " ${NOXBIN2XML_SKIP:-} " == *" $stage "* ]]; then
     echo "$stage: skipped" >>"$times"
     continue
