@@ -37,16 +37,16 @@ if [ "${1:-}" = "--list" ]; then
   exit 0
 fi
 
-spec="$1"
-package="${spec%%[/=]*}"
-version="$(cd "$cache" && apt-get "${apt_options[@]}" source --print-uris "$spec" 2>/dev/null |
+request="$1"
+package="${request%%[/=]*}"
+version="$(cd "$cache" && apt-get "${apt_options[@]}" source --print-uris "$request" 2>/dev/null |
   awk -v p="$package" '$1 ~ /\.dsc'"'"'$/ { sub(/^.*\//, "", $1); sub(/\.dsc'"'"'$/, "", $1); sub("^" p "_", "", $1); print $1 }')"
-[ -n "$version" ] || { echo "no source package $spec" >&2; exit 1; }
+[ -n "$version" ] || { echo "no source package $request" >&2; exit 1; }
 version="$(printf %b "${version//%/\\x}")"  # the file name is URL-encoded
 target="$cache/src/${package}_$version"
 if [ ! -f "$target/.unpacked" ]; then
   work="$(mktemp -d "$cache/src/.fetch.XXXXXX")"
-  (cd "$work" && apt-get "${apt_options[@]}" source --download-only "$spec" >&2 &&
+  (cd "$work" && apt-get "${apt_options[@]}" source --download-only "$request" >&2 &&
     dpkg-source --no-check -x ./*.dsc tree >&2)
   rm -rf "$target"
   mv "$work/tree" "$target"

@@ -5,14 +5,14 @@
 # first. A Ruby already in the cache costs nothing.
 #   scripts/rubies.sh            every Ruby below, and any newer rubyX.Y a
 #                                Debian suite carries whose source the mirror has
-#   scripts/rubies.sh SPEC...    only those, e.g. ruby3.3/trixie
+#   scripts/rubies.sh SOURCE...  only those source packages, e.g. ruby3.3/trixie
 # Sourced (`. scripts/rubies.sh`) it only defines its functions, for scripts
 # that build other Rubies into the same cache.
 set -euo pipefail
 
 # Pinned where the mirror serves only an older version than the lists name
 # (it answers 404 for ruby3.4 3.4.11-1~exp1).
-ruby_specs=(ruby2.7/bullseye ruby3.3/trixie ruby3.4=3.4.5-1~exp1)
+ruby_sources=(ruby2.7/bullseye ruby3.3/trixie ruby3.4=3.4.5-1~exp1)
 newest_pinned=3.4
 
 # Minimal builds: the extensions the test suite, minitest and `make install`
@@ -68,26 +68,26 @@ build_ruby() {
     nice make -j2 && make install DESTDIR="$work/root"
 }
 
-# Ruby 2.7's installer writes the default gems' specifications with code
-# that loads openssl, which 2.7 cannot build against Debian 12's OpenSSL 3:
-# its `make install` stops there. Run again, it leaves those specifications
-# out (their libraries are installed all the same).
-build_ruby_without_gem_specifications() {
+# Ruby 2's installer writes the default gems' metadata with code that loads
+# openssl, which 2.7 cannot build against Debian 12's OpenSSL 3: its `make
+# install` stops there. Run again, it leaves that metadata out (the gems'
+# libraries are installed all the same).
+build_ruby_without_gem_metadata() {
   local work="$3"
   build_ruby "$@" || (cd "$work/src" && make install DESTDIR="$work/root" "INSTRUBY_ARGS=\$(SCRIPT_ARGS) \
 --data-mode=\$(INSTALL_DATA_MODE) --prog-mode=\$(INSTALL_PROG_MODE) --installed-list \$(INSTALLED_LIST) \
 --mantype=\$(MANTYPE) --exclude=default-gems")
 }
 
-# Fetches SPEC's source, builds it unless the cache has it, prints its prefix.
+# Fetches a source package (PACKAGE/SUITE or PACKAGE=VERSION), builds it unless the cache has it, prints its prefix.
 ruby_from_debian() {
   local source version build=build_ruby recipe prefix
   source="$("$scripts_dir/debian-source.sh" "$1")" || return 1
   version="${source##*/}"
   version="${version#*_}"
   recipe="$(declare -f build_ruby) $ruby_extensions"
-  if grep -q "^    require 'openssl'$" "$source/lib/rubygems/specification.rb"; then
-    build=build_ruby_without_gem_specifications
+  if [[ "$version" == 2.* ]]; then
+    build=build_ruby_without_gem_metadata
     recipe+=" $(declare -f "$build")"
   fi
   prefix="$(ruby_cache_dir "$version" "$recipe")"
@@ -100,7 +100,7 @@ ruby_from_debian() {
 
 # rubyX.Y source packages newer than the pinned ones, as PACKAGE/SUITE of
 # the last suite (the newest) that carries each.
-newer_ruby_specs() {
+newer_ruby_sources() {
   "$scripts_dir/debian-source.sh" --list 'ruby[0-9]+\.[0-9]+' |
     awk -v pinned="$newest_pinned" '
       { split(substr($1, 5), v, "."); split(pinned, p, ".") }
@@ -109,18 +109,18 @@ newer_ruby_specs() {
 }
 
 main() {
-  local specs=("$@") spec prefix
-  if ((${#specs[@]} == 0)); then
-    specs=("${ruby_specs[@]}")
-    while read -r spec; do specs+=("$spec"); done < <(newer_ruby_specs)
+  local wanted=("$@") request prefix
+  if ((${#wanted[@]} == 0)); then
+    wanted=("${ruby_sources[@]}")
+    while read -r request; do wanted+=("$request"); done < <(newer_ruby_sources)
   fi
-  for spec in "${specs[@]}"; do
-    if prefix="$(ruby_from_debian "$spec")"; then
+  for request in "${wanted[@]}"; do
+    if prefix="$(ruby_from_debian "$request")"; then
       echo "$("$prefix/bin/ruby" -e 'print RUBY_VERSION') $prefix"
-    elif [[ " ${ruby_specs[*]} " == *" $spec "* ]]; then
+    elif [[ " ${ruby_sources[*]} " == *" $request "* ]]; then
       return 1
     else
-      echo "skipped $spec: its source could not be fetched or built" >&2
+      echo "skipped $request: its source could not be fetched or built" >&2
     fi
   done
 }

@@ -4,7 +4,7 @@
 # into build/rubies/VERSION/, its compile lines checked for the optimisation
 # level, then the Ruby suite and its GC.stress run with that extension first
 # on the load path. Prints each Ruby's times.
-#   scripts/test-rubies.sh [SPEC...]   SPECs as scripts/rubies.sh takes them
+#   scripts/test-rubies.sh [SOURCE...]   source packages as scripts/rubies.sh takes them
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
