@@ -15,10 +15,4 @@ set(CMAKE_CXX_COMPILER_TARGET x86_64-windows-gnu)
 find_program(CMAKE_AR llvm-ar REQUIRED)
 find_program(CMAKE_RANLIB llvm-ranlib REQUIRED)
 
-# As in cmake/mingw-w64-x86_64.cmake: ctest runs the programs under wine.
-find_program(WINE_EXECUTABLE NAMES wine64 wine PATHS /usr/lib/wine)
-if(WINE_EXECUTABLE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR
-      env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-          LC_ALL=C.UTF-8 DISPLAY= ${WINE_EXECUTABLE})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/wine-emulator.cmake)
