@@ -1,8 +1,7 @@
 #include "Conversions.h"
 
-#include <cstdio>
-
 #include "Explain.h"
+#include "TerminalText.h"
 #include "serial/QuickArchive.h"
 #include "serial/ReadTrace.h"
 #include "serial/Text.h"
@@ -23,25 +22,6 @@ SkpModule::Result readRecord(SkpModule& scene, RecordKind kind, int32_t type, Qu
     return {};
 }
 
-// Bytes a terminal would not show as text, as \xNN.
-std::string visible(std::string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        char32_t cp = 0;
-        const size_t length = KilnCore::decodeUtf8At(text, i, cp);
-        if (length == 0 || cp < 0x20 || cp == 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(text[i]));
-            out += hex;
-            ++i;
-        } else {
-            out.append(text, i, length);
-            i += length;
-        }
-    }
-    return out;
-}
-
 // Writes documents with the options' checks and gathers what they note;
 // `document` names each one in the notes.
 class CheckedWriting {
@@ -58,7 +38,7 @@ public:
         notes_.count += checks.malformedCount;
         for (const KilnCore::MalformedPiece& piece : checks.pieces)
             notes_.lines.push_back(document + (document.empty() ? "" : " ") + "line " + std::to_string(piece.line) +
-                                   ": " + piece.reason + " in: " + visible(piece.excerpt));
+                                   ": " + piece.reason + " in: " + printable(piece.excerpt));
         return written;
     }
     MalformedNotes& notes() { return notes_; }
@@ -132,7 +112,7 @@ SceneOutcome sceneDocuments(SkpModule& scene, const Outcome& read, const WriteOp
     CheckedWriting writing(options);
     out.optionsXml = writing.document("options.xml", [&] { return scene.optionsXml(); });
     for (const std::string& name : scene.materialNames())
-        out.materials.emplace_back(name, writing.document("material \"" + visible(name) + "\"",
+        out.materials.emplace_back(name, writing.document("material \"" + printable(name) + "\"",
                                                           [&] { return scene.materialXml(name); }));
     out.malformed = std::move(writing.notes());
     out.summary = scene.summary();
