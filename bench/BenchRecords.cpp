@@ -76,12 +76,12 @@ std::vector<uint8_t> lightRecord() {
 
 QuickArchive libraryRecord(size_t count) {
     SceneMaterials& library = libraryInUse();
-    library.clear();
+    library.reset();
     for (size_t i = 0; i < count; ++i)
         library.addMaterial(representativeMaterial(i == 0 ? "DefaultMaterial" : "DefaultMaterial" + std::to_string(i)));
     QuickArchive archive;
     library.serialize(archive);
-    library.clear();
+    library.reset();
     return archive;
 }
 

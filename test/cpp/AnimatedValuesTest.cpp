@@ -45,7 +45,7 @@ TEST(AnimatedValues, KeysAreUniquePerTimeAndIndexedInOrder) {
     EXPECT_EQ(real.keyTime(1), 2.0);
     EXPECT_TRUE(std::isnan(real.keyTime(-1)));
     EXPECT_TRUE(std::isnan(real.keyTime(2)));
-    real.clear();
+    real.reset();
     EXPECT_EQ(real.keyCount(), 1);
     EXPECT_EQ(real.valueAt(2), 0.0f);
 }

@@ -54,7 +54,7 @@ TEST_F(Library, OperationsAnswerAsTheTableSays) {
             for (const std::string& name : list) names += (names.empty() ? "" : ",") + name;
             got = names;
         }
-        if (op == "clear") lib.clear();
+        if (op == "clear") lib.reset();
         EXPECT_EQ(got.empty() && !want.empty() ? "-" : got, want) << "library.txt:" << line;
     }
 }
@@ -191,7 +191,7 @@ TEST_F(Library, ReferencesResolveThroughTheLibrary) {
     EXPECT_EQ(materialDocument(nullptr), "");
 
     // Without a library entry a reference inside a chain falls back on what it carries.
-    lib.clear();
+    lib.reset();
     reference->resolved = layered("Carried", "Kept");
     EXPECT_EQ(assetUrls(materialDocument(bump)), (std::vector<std::string>{"/Rough/Kept", "/Rough"}));
 

@@ -9,8 +9,8 @@
 
 class EmptyLibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override { KilnCore::libraryInUse().clear(); }
-    void TearDown() override { KilnCore::libraryInUse().clear(); }
+    void SetUp() override { KilnCore::libraryInUse().reset(); }
+    void TearDown() override { KilnCore::libraryInUse().reset(); }
 };
 
 // A layered material; with a BRDF name it holds one diffuse BRDF so named.

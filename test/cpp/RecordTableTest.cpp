@@ -184,7 +184,7 @@ TEST(RecordTable, EveryCaseReadsAsItSays) {
     for (const Case& c : all) {
         SCOPED_TRACE("records.txt:" + std::to_string(c.line));
         SceneMaterials& library = libraryInUse();  // the names a read takes come from it
-        library.clear();
+        library.reset();
         for (const std::string& name : split(c["library"], ' ')) library.addMaterial(layered(name));
         Object object = create(c), defaults = create(c);
         EXPECT_EQ(!object.record, c.has("none"));
@@ -219,5 +219,5 @@ TEST(RecordTable, EveryCaseReadsAsItSays) {
         EXPECT_EQ(c.has("changes") ? paramChanges(defaults.document(parent), object.document(parent)) : "",
                   c["changes"] == "-" ? "" : c["changes"]);
     }
-    libraryInUse().clear();
+    libraryInUse().reset();
 }

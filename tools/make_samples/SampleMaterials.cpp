@@ -204,14 +204,14 @@ std::vector<MaterialSample> materialSamples() {
 
 void addMaterialSamples(SampleSet& set) {
     SceneMaterials& library = libraryInUse();
-    library.clear();
+    library.reset();
     library.addMaterial(oakFloor());  // what the reference resolves to
     for (const MaterialSample& sample : materialSamples()) {
         const std::string path =
             "materials/" + sample.file + "-" + std::to_string(sample.material->typeId()) + ".rec";
         set.add(path, [&](QuickArchive& ar) { return sample.material->serialize(ar); });
     }
-    library.clear();
+    library.reset();
 }
 
 }  // namespace samples

@@ -55,7 +55,7 @@ SunLight eveningSun() {
 // first ones renamed when names are given.
 void fillLibrary(const std::vector<std::string>& wanted, const std::vector<std::string>& names) {
     SceneMaterials& library = libraryInUse();
-    library.clear();
+    library.reset();
     size_t renamed = 0;
     for (const MaterialSample& sample : materialSamples())
         if (wanted.empty() || std::find(wanted.begin(), wanted.end(), sample.file) != wanted.end()) {
@@ -126,7 +126,7 @@ void addSceneSamples(SampleSet& set) {
         set.add(std::string("scenes/") + scene.file + ".rec", [&](QuickArchive& ar) { return writeScene(ar, scene); });
     set.add(std::string("names/") + oddNames.file + ".rec", [&](QuickArchive& ar) { return writeScene(ar, oddNames); });
     *sun = saved;
-    libraryInUse().clear();
+    libraryInUse().reset();
 }
 
 }  // namespace samples

@@ -29,7 +29,7 @@ std::string base64(const std::vector<uint8_t>& bytes) {
     return out;
 }
 
-json recordJson(const ReadTrace::Node& node, bool withChildren = true) {
+json recordJson(const ReadTrace::Node& node) {
     json record = {{"class", node.className}, {"offset", node.offset}};
     if (node.version) record["version"] = *node.version;
     json fields = json::array();
@@ -39,20 +39,14 @@ json recordJson(const ReadTrace::Node& node, bool withChildren = true) {
     record["fields"] = std::move(fields);
     if (node.failed) record["failure"] = {{"offset", node.failureOffset}, {"reason", node.failure}};
     json children = json::array();
-    if (withChildren)
-        for (const auto& child : node.children) children.push_back(recordJson(*child));
+    for (const auto& child : node.children) children.push_back(recordJson(*child));
     record["children"] = std::move(children);
     return record;
 }
 
-// A scene's own record (its kind word) comes first, then its parts.
-json recordsJson(const ReadTrace& trace, bool scene) {
+json recordsJson(const ReadTrace& trace) {
     json records = json::array();
-    for (const auto& node : trace.records()) {
-        records.push_back(recordJson(*node, !scene));
-        if (scene)
-            for (const auto& part : node->children) records.push_back(recordJson(*part));
-    }
+    for (const auto& node : trace.records()) records.push_back(recordJson(*node));
     return records;
 }
 
@@ -94,7 +88,7 @@ std::string pageData(const InspectedRecord& record) {
                        {"size", record.bytes->size()},
                        {"bytes", base64(*record.bytes)},
                        {"readEnd", record.readEnd},
-                       {"records", recordsJson(*record.trace, record.scene)},
+                       {"records", recordsJson(*record.trace)},
                        {"converted", record.converted},
                        {"documents", documentsJson(record.documents)},
                        {"failure", record.failure},

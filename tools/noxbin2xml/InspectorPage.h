@@ -19,7 +19,6 @@ struct InspectedRecord {
     const std::vector<uint8_t>* bytes = nullptr;
     const KilnCore::ReadTrace* trace = nullptr;
     uint64_t readEnd = 0;             // where the reads stopped
-    bool scene = false;               // the parts of a scene are shown as top-level records
     bool converted = false;
     std::vector<std::pair<std::string, std::string>> documents;  // name, text
     std::string failure;              // the failure chain, one record per line

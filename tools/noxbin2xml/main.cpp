@@ -207,13 +207,12 @@ void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& byte
                  InspectedRecord& record) {
     record.bytes = &bytes;
     record.trace = &trace;
-    record.scene = kind == RecordKind::Scene;
     try {
         SkpModule scene;
         const Outcome read = tracedRead(scene, kind, type, bytes, trace, record.readEnd);
         record.converted = read.ok;
         record.failure = read.error;
-        if (read.ok && record.scene) {
+        if (read.ok && kind == RecordKind::Scene) {
             const SceneOutcome documents = sceneDocuments(scene, read);
             record.documents.emplace_back("options.xml", documents.optionsXml);
             for (const auto& [name, text] : documents.materials)

@@ -2,8 +2,7 @@
 
 #include <limits>
 
-#include "serial/QuickArchive.h"
-#include "serial/RecordScope.h"
+#include "serial/Fields.h"
 
 namespace KilnCore {
 namespace {
@@ -56,46 +55,50 @@ double AnimatedValue<T>::keyTime(int32_t index) const {
 }
 
 template <class T>
-void AnimatedValue<T>::clear() {
+void AnimatedValue<T>::reset() {
     keys_.clear();
     keys_[0.0] = clearedValue<T>();
 }
 
 template <class T>
+constexpr const char* kRecordName = "AnimatedTransform";
+template <>
+constexpr const char* kRecordName<float> = "AnimatedReal";
+template <>
+constexpr const char* kRecordName<int32_t> = "AnimatedInt";
+
+// The key count, the size of a key's time (only 8 is read), the
+// interpolation flag where the class keeps it, then the keys, each a time
+// and a value. A read starts from the cleared value; keys beyond the end of
+// the record are absent, so a hostile count costs nothing.
+template <class T>
+const RecordLayout<AnimatedValue<T>>& AnimatedValue<T>::layout() {
+    using A = AnimatedValue<T>;
+    static const RecordLayout<A> layout = [] {
+        const auto unreadKeySize = [](const A& a) {
+            return a.keySize_ == kKeySize ? std::string()
+                                          : "key size " + std::to_string(a.keySize_) + " not accepted (expects 8)";
+        };
+        RecordLayout<A> layout{kRecordName<T>,
+                               1,
+                               {{Field<A>::template countOf<&A::keyList>("keyCount", &A::keyCount_),
+                                 Field<A>("keySize", &A::keySize_).checkedBy(unreadKeySize),
+                                 Field<A>("interpolate", &A::interpolate_).when([](const A& a) { return a.storesFlag_; }),
+                                 Field<A>::template repeat<Key, &A::addKey, &A::keyList>("keys", &A::keyCount_)}}};
+        return layout;
+    }();
+    return layout;
+}
+
+template <class T>
 bool AnimatedValue<T>::serialize(QuickArchive& ar) {
-    ar.writeUInt32(kVersionWord);
-    ar.writeUInt32(static_cast<uint32_t>(keys_.size()));
-    ar.writeUInt32(kKeySize);
-    if (storesFlag_) ar.writeBool(interpolate_);
-    for (auto [time, value] : keys_) {
-        ar.writeDouble(time);
-        Codec<T>::write(ar, value, {});
-    }
-    return true;
+    keySize_ = kKeySize;
+    return writeRecord(*this, ar, layout());
 }
 
 template <class T>
 bool AnimatedValue<T>::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, className_);
-    const uint32_t word = rec.readVersionWord();
-    clear();
-    if (!rec.accept(word, 1, 1)) return false;
-    const uint64_t at = ar.readPos();
-    uint32_t count = 0, keySize = 0;
-    ar.readUInt32(count);
-    ar.readUInt32(keySize);
-    if (keySize != kKeySize) return rec.fail("key size " + std::to_string(keySize) + " not accepted (expects 8)");
-    if (storesFlag_) ar.readBool(interpolate_);
-    double time = 0.0;
-    T value = clearedValue<T>();
-    // Keys beyond the end of the record are absent; a hostile count costs nothing.
-    for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
-        ar.readDouble(time);
-        Codec<T>::read(rec, value, {});
-        setValue(value, time);
-    }
-    rec.traceField("keys", "keys", at, [&] { return std::to_string(count) + " keys"; });
-    return true;
+    return readRecord(*this, ar, layout());
 }
 
 bool AnimatedTransform::isEqual(const AnimatedTransform& other) const { return keys() == other.keys(); }

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "serial/Codec.h"
 #include "serial/Serializable.h"
@@ -18,11 +20,14 @@ struct KeyTimeLess {
     bool operator()(double a, double b) const { return a < b || (!std::isnan(a) && std::isnan(b)); }
 };
 
+template <class C>
+struct RecordLayout;
+
 template <class T>
 class AnimatedValue : public TessarSerializable {
 public:
-    static constexpr uint32_t kVersionWord = 0x00010000;
     static constexpr uint32_t kKeySize = 8;
+    using Key = std::pair<double, T>;  // a time and the value there
 
     // Value at time t: the exact key, else interpolated between the keys
     // around t (or the previous key's value without interpolation), else the
@@ -34,7 +39,7 @@ public:
     // NaN for an index outside 0..count-1.
     double keyTime(int32_t index) const;
     // Removes every key and sets the time-0 key to the cleared value.
-    void clear();
+    void reset();
 
     bool serialize(QuickArchive& archive) override;
     bool deserialize(QuickArchive& archive) override;
@@ -44,21 +49,24 @@ public:
     bool operator==(const AnimatedValue& o) const { return interpolate_ == o.interpolate_ && keys_ == o.keys_; }
 
 protected:
-    AnimatedValue(bool interpolate, bool storesFlag, const char* className)
-        : interpolate_(interpolate), storesFlag_(storesFlag), className_(className) {
-        clear();
-    }
+    AnimatedValue(bool interpolate, bool storesFlag) : interpolate_(interpolate), storesFlag_(storesFlag) { reset(); }
 
 private:
+    static const RecordLayout<AnimatedValue>& layout();
+    void addKey(const Key& key) { setValue(key.second, key.first); }
+    std::vector<Key> keyList() const { return {keys_.begin(), keys_.end()}; }
+
     std::map<double, T, KeyTimeLess> keys_;
     bool interpolate_;
     bool storesFlag_;  // reals and integers keep the flag in their record
-    const char* className_;
+    // As the last record read gave them: its key count and key size.
+    uint32_t keyCount_ = 0;
+    uint32_t keySize_ = kKeySize;
 };
 
 class AnimatedReal : public AnimatedValue<float>, public TessarXMLSerializable {
 public:
-    explicit AnimatedReal(bool interpolate = true) : AnimatedValue(interpolate, true, "AnimatedReal") {}
+    explicit AnimatedReal(bool interpolate = true) : AnimatedValue(interpolate, true) {}
     // One value at time 0.
     static AnimatedReal single(float value) {
         AnimatedReal real;
@@ -72,7 +80,7 @@ public:
 
 class AnimatedInt : public AnimatedValue<int32_t>, public TessarXMLSerializable {
 public:
-    explicit AnimatedInt(bool interpolate = true) : AnimatedValue(interpolate, true, "AnimatedInt") {}
+    explicit AnimatedInt(bool interpolate = true) : AnimatedValue(interpolate, true) {}
     void writeXML(AssetXmlWriter&, const std::string&) override {}
     std::string_view pluginType() const override { return {}; }
     std::string_view category() const override { return {}; }
@@ -81,7 +89,7 @@ public:
 // Always interpolates; its cleared value is the identity transform.
 class AnimatedTransform : public AnimatedValue<Transform> {
 public:
-    AnimatedTransform() : AnimatedValue(true, false, "AnimatedTransform") {}
+    AnimatedTransform() : AnimatedValue(true, false) {}
     // Same key count, same key times in order, equal transforms at them.
     bool isEqual(const AnimatedTransform& other) const;
 };

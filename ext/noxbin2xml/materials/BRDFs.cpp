@@ -219,7 +219,7 @@ const MaterialLayout<Glass_BRDF>& Glass_BRDF::layout() {
               thickness,      transparency_tex_mult, cutoff,         color_tex_mult, subdivs,
               transparency_tex, color_tex,      glossiness_tex,      ior_tex,        translucency_tex}},
             {transparency_tex, color_tex, glossiness_tex, translucency_tex, ior_tex}};
-        layout.record.beforeRead = [](B& glass) { glass.resetBase(); };
+        layout.record.reset = Reset::BaseOnly;
         return layout;
     }();
     return layout;

@@ -15,7 +15,7 @@ const RecordLayout<M>& baseRecord() {
     static const RecordLayout<M> layout = [] {
         RecordLayout<M> layout =
             RecordLayout<M>::since("BaseMaterial", 1, 2, {{"name", &M::name}, Field<M>("uuid", &M::uuid).addedIn(2)});
-        layout.beforeRead = nullptr;
+        layout.reset = Reset::Keep;
         return layout;
     }();
     return layout;

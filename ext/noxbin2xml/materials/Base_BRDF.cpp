@@ -15,7 +15,7 @@ const RecordLayout<B>& baseRecord() {
                                                          Field<B>("flag1", &B::flag1).addedIn(2),
                                                          Field<B>("flag2", &B::flag2).addedIn(3),
                                                          Field<B>("flag3", &B::flag3).addedIn(4)});
-        layout.beforeRead = [](B& brdf) { brdf.resetBase(); };
+        layout.reset = Reset::BaseOnly;
         return layout;
     }();
     return layout;

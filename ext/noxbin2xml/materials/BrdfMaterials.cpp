@@ -28,6 +28,8 @@ const MaterialLayout<MaterialLayeredBRDF>& MaterialLayeredBRDF::layout() {
     using M = MaterialLayeredBRDF;
     using F = MaterialFields<M>;
     using Fields = FieldList<M>;
+    // A read gives the material a free default name and no identifier
+    // before its record names it.
     static const MaterialLayout<M> layout = [] {
         KILN_FIELD(M, brdfs);
         KILN_FIELD(M, double_sided);
@@ -36,7 +38,7 @@ const MaterialLayout<MaterialLayeredBRDF>& MaterialLayeredBRDF::layout() {
         KILN_FIELD(M, extraInt3);
         KILN_FIELD(M, extraInt4);
         const Fields v3 = {brdfs, double_sided, extraInt1, extraInt2, extraInt3, F::base()};
-        return MaterialLayout<M>{{{"MaterialLayeredBRDF",
+        MaterialLayout<M> layout{{{"MaterialLayeredBRDF",
                                    1,
                                    {{brdfs, double_sided, extraInt1, F::uniqueName()},
                                     {brdfs, double_sided, extraInt1, F::base()},
@@ -45,6 +47,8 @@ const MaterialLayout<MaterialLayeredBRDF>& MaterialLayeredBRDF::layout() {
                                   {double_sided, brdfs}},
                                  {},
                                  "defkilnmat"};
+        layout.record.reset = Reset::DefaultsAndBase;
+        return layout;
     }();
     return layout;
 }

@@ -10,7 +10,6 @@ class MaterialSingleBRDF final : public DescribedMaterial<MaterialSingleBRDF> {
 public:
     static constexpr int32_t kTypeId = MaterialType::SingleBRDF;
     static constexpr std::string_view kPluginType = "MtlSingleBRDF";
-    static constexpr bool kResetsName = true;
     static const MaterialLayout<MaterialSingleBRDF>& layout();
     // Everything but the BRDF back to its default.
     void reset() override;
@@ -24,7 +23,6 @@ class MaterialLayeredBRDF final : public DescribedMaterial<MaterialLayeredBRDF> 
 public:
     static constexpr int32_t kTypeId = MaterialType::Layered;
     static constexpr std::string_view kPluginType = "MtlTESSAR";
-    static constexpr bool kResetsName = true;
     static const MaterialLayout<MaterialLayeredBRDF>& layout();
 
     std::vector<BrdfRef> brdfs;

@@ -7,23 +7,22 @@
 
 namespace KilnCore {
 
-// Declares what every composite declares: its type, its plugin type,
-// whether its reset renames it, and its layout.
-#define KILN_COMPOSITE(Class, id, plugin, resetsName)            \
-public:                                                          \
-    static constexpr int32_t kTypeId = MaterialType::id;         \
-    static constexpr std::string_view kPluginType = plugin;      \
-    static constexpr bool kResetsName = resetsName;              \
+// Declares what every composite declares: its type, its plugin type and
+// its layout.
+#define KILN_COMPOSITE(Class, id, plugin)                   \
+public:                                                     \
+    static constexpr int32_t kTypeId = MaterialType::id;    \
+    static constexpr std::string_view kPluginType = plugin; \
     static const MaterialLayout<Class>& layout();
 
 // A list of sub-materials; writes no XML of its own.
 class MaterialMulti final : public DescribedMaterial<MaterialMulti> {
-    KILN_COMPOSITE(MaterialMulti, Multi, "MtlMulti", true)
+    KILN_COMPOSITE(MaterialMulti, Multi, "MtlMulti")
     std::vector<MaterialRef> materials;
 };
 
 class MaterialBump final : public DescribedMaterial<MaterialBump> {
-    KILN_COMPOSITE(MaterialBump, Bump, "MtlBump", true)
+    KILN_COMPOSITE(MaterialBump, Bump, "MtlBump")
     MaterialRef base_mtl;
     TextureRef bump_tex;
     float bump_tex_mult = 1.0f;
@@ -32,12 +31,12 @@ class MaterialBump final : public DescribedMaterial<MaterialBump> {
 // An instance of another material, which its record does not carry: copies
 // share it and comparisons leave it out. Writes no XML of its own.
 class MaterialInstance final : public DescribedMaterial<MaterialInstance> {
-    KILN_COMPOSITE(MaterialInstance, Instance, "", true)
+    KILN_COMPOSITE(MaterialInstance, Instance, "")
     MaterialRef instanceOf;
 };
 
 class Material2Sided final : public DescribedMaterial<Material2Sided> {
-    KILN_COMPOSITE(Material2Sided, TwoSided, "Mtl2Sided", false)
+    KILN_COMPOSITE(Material2Sided, TwoSided, "Mtl2Sided")
     MaterialRef front, back;
     TextureRef translucency_tex, transparency_tex;
     Color translucency, transparency;
@@ -48,13 +47,13 @@ class Material2Sided final : public DescribedMaterial<Material2Sided> {
 // A material tied to an object of the host by an identifier; writes no XML
 // of its own, and cannot be written without its linked material.
 class MaterialLinked final : public DescribedMaterial<MaterialLinked> {
-    KILN_COMPOSITE(MaterialLinked, Linked, "", false)
+    KILN_COMPOSITE(MaterialLinked, Linked, "")
     MaterialRef linked;
     MaterialIdData idData;
 };
 
 class MaterialSkp2Sided final : public DescribedMaterial<MaterialSkp2Sided> {
-    KILN_COMPOSITE(MaterialSkp2Sided, SkpTwoSided, "MtlSkp2Sided", false)
+    KILN_COMPOSITE(MaterialSkp2Sided, SkpTwoSided, "MtlSkp2Sided")
     MaterialRef front, back;
     bool force_1sided = false;
 };
@@ -62,7 +61,7 @@ class MaterialSkp2Sided final : public DescribedMaterial<MaterialSkp2Sided> {
 // Its parameters reach XML only through the material document; on its own
 // it writes its base material under the URL it is given.
 class MaterialOverrideEnvironment final : public DescribedMaterial<MaterialOverrideEnvironment> {
-    KILN_COMPOSITE(MaterialOverrideEnvironment, OverrideEnvironment, "MtlOverrideEnvironment", false)
+    KILN_COMPOSITE(MaterialOverrideEnvironment, OverrideEnvironment, "MtlOverrideEnvironment")
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
 
     MaterialRef base_mtl;
@@ -75,7 +74,7 @@ class MaterialOverrideEnvironment final : public DescribedMaterial<MaterialOverr
 // Its parameters reach XML only through the material document; on its own
 // it writes its base material under its own URL.
 class MaterialDisplaced final : public DescribedMaterial<MaterialDisplaced> {
-    KILN_COMPOSITE(MaterialDisplaced, Displaced, "MtlDisplaced", false)
+    KILN_COMPOSITE(MaterialDisplaced, Displaced, "MtlDisplaced")
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
 
     MaterialRef base_mtl;
@@ -86,7 +85,7 @@ class MaterialDisplaced final : public DescribedMaterial<MaterialDisplaced> {
 };
 
 class MaterialObjectExclusion final : public DescribedMaterial<MaterialObjectExclusion> {
-    KILN_COMPOSITE(MaterialObjectExclusion, ObjectExclusion, "MtlObjectExclusion", false)
+    KILN_COMPOSITE(MaterialObjectExclusion, ObjectExclusion, "MtlObjectExclusion")
     MaterialRef base_mtl;
     int32_t mode = 0;
     std::vector<std::string> objects;
@@ -94,14 +93,14 @@ class MaterialObjectExclusion final : public DescribedMaterial<MaterialObjectExc
 };
 
 class MaterialAlphaContribution final : public DescribedMaterial<MaterialAlphaContribution> {
-    KILN_COMPOSITE(MaterialAlphaContribution, AlphaContribution, "MtlAlphaContribution", false)
+    KILN_COMPOSITE(MaterialAlphaContribution, AlphaContribution, "MtlAlphaContribution")
     MaterialRef base_mtl;
     TextureRef alpha_tex;
     float alpha_tex_mult = 1.0f, alpha = 1.0f;
 };
 
 class MaterialAngleBlend final : public DescribedMaterial<MaterialAngleBlend> {
-    KILN_COMPOSITE(MaterialAngleBlend, AngleBlend, "MtlAngleBlend", false)
+    KILN_COMPOSITE(MaterialAngleBlend, AngleBlend, "MtlAngleBlend")
     MaterialRef mtl_one, mtl_two;
     float start_angle = 75.0f, stop_angle = 150.0f;
 };
@@ -111,7 +110,7 @@ class MaterialAngleBlend final : public DescribedMaterial<MaterialAngleBlend> {
 // record carries it as it is at that time. Its own XML is the resolved
 // material's, when there is one.
 class MaterialReference final : public DescribedMaterial<MaterialReference> {
-    KILN_COMPOSITE(MaterialReference, Reference, "", true)
+    KILN_COMPOSITE(MaterialReference, Reference, "")
     bool serialize(QuickArchive& archive) override;
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
     // The library's material under the identifier, else `resolved`.
@@ -122,7 +121,7 @@ class MaterialReference final : public DescribedMaterial<MaterialReference> {
 };
 
 class MaterialToon final : public DescribedMaterial<MaterialToon> {
-    KILN_COMPOSITE(MaterialToon, Toon, "MtlToon", false)
+    KILN_COMPOSITE(MaterialToon, Toon, "MtlToon")
     MaterialRef base_mtl;
     TextureRef color_tex, distort_tex, opacity_tex, width_tex;
     Color color;

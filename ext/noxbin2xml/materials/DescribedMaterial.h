@@ -1,7 +1,6 @@
 // Implements the material interface from a class's layout (MaterialFields.h).
-// A class C provides kTypeId, kPluginType, a static layout(), and
-// kResetsName when its reset also gives it a free default name and clears
-// its identifier. Its members' initialisers are its defaults.
+// A class C provides kTypeId, kPluginType and a static layout(). Its
+// members' initialisers are its defaults.
 #pragma once
 
 #include "materials/MaterialFields.h"
@@ -21,7 +20,6 @@ public:
     void reset() override {
         static const C defaults;
         self() = defaults;
-        if (C::kResetsName) resetBase();
     }
     std::shared_ptr<BaseMaterial> duplicate() const override {
         auto copy = copyWith(true);
@@ -74,7 +72,7 @@ private:
 // fields its record lacks keep what the material held.
 template <class C>
 MaterialLayout<C> keepingValues(MaterialLayout<C> layout) {
-    layout.record.beforeRead = nullptr;
+    layout.record.reset = Reset::Keep;
     return layout;
 }
 

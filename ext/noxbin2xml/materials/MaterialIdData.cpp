@@ -1,36 +1,38 @@
 #include "materials/MaterialIdData.h"
 
-#include "serial/RecordScope.h"
+#include "serial/Fields.h"
 
 namespace KilnCore {
+namespace {
 
-bool MaterialIdData::serialize(QuickArchive& ar) {
-    ar.writeUInt32(versionWord(1));
-    ar.writeInt32(kind);
-    if (hasText())
-        ar.writeWString(textId);
-    else if (kind == kNumberKind)
-        ar.writeInt32(numberId);
-    else
-        return false;
-    return true;
+using M = MaterialIdData;
+
+// The kind decides which identifier follows it; a kind that names none
+// fails the record.
+const RecordLayout<M>& idRecord() {
+    static const RecordLayout<M> layout = [] {
+        const auto unknownKind = [](const M& id) {
+            return id.hasText() || id.kind == M::kNumberKind
+                       ? std::string()
+                       : "identifier kind " + std::to_string(id.kind) + " unknown";
+        };
+        RecordLayout<M> layout{"MaterialIdData",
+                               1,
+                               {{Field<M>("kind", &M::kind).checkedBy(unknownKind),
+                                 Field<M>("textId", &M::textId).when([](const M& id) { return id.hasText(); }),
+                                 Field<M>("numberId", &M::numberId).when([](const M& id) {
+                                     return id.kind == M::kNumberKind;
+                                 })}}};
+        layout.reset = Reset::Keep;
+        return layout;
+    }();
+    return layout;
 }
 
-bool MaterialIdData::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, "MaterialIdData");
-    uint16_t version = 0;
-    if (!rec.readVersion(version, 1, 1)) return false;
-    const uint64_t at = ar.readPos();
-    ar.readInt32(kind);
-    if (hasText())
-        ar.readWString(textId);
-    else if (kind == kNumberKind)
-        ar.readInt32(numberId);
-    else
-        return rec.fail("identifier kind " + std::to_string(kind) + " unknown");
-    rec.traceField("identifier", hasText() ? "text" : "int32", at,
-                   [&] { return hasText() ? '"' + textId + '"' : std::to_string(numberId); });
-    return true;
-}
+}  // namespace
+
+bool MaterialIdData::serialize(QuickArchive& archive) { return writeRecord(*this, archive, idRecord()); }
+
+bool MaterialIdData::deserialize(QuickArchive& archive) { return readRecord(*this, archive, idRecord()); }
 
 }  // namespace KilnCore

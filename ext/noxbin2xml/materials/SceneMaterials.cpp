@@ -3,7 +3,7 @@
 #include "materials/BaseMaterial.h"
 #include "serial/AssetXmlWriter.h"
 #include "serial/InUse.h"
-#include "serial/RecordScope.h"
+#include "serial/Fields.h"
 #include "serial/Uuid.h"
 
 namespace KilnCore {
@@ -105,66 +105,42 @@ void SceneMaterials::listNames(std::vector<std::string>& names) const {
     for (const auto& entry : materials_) names.push_back(entry.first);
 }
 
-void SceneMaterials::clear() {
+void SceneMaterials::reset() {
     materials_.clear();
     uuids_.clear();
     nameHints_.clear();
 }
 
-bool SceneMaterials::serialize(QuickArchive& ar) {
-    ar.writeUInt32(versionWord(2));
-    ar.writeUInt32(static_cast<uint32_t>(materials_.size()));
-    for (auto& entry : materials_)
-        if (!writeChild(ar, entry.second)) return false;
-    ar.writeUInt32(static_cast<uint32_t>(uuids_.size()));
-    for (const auto& entry : uuids_) {
-        ar.writeWString(entry.first);
-        ar.writeWString(entry.second);
-    }
-    return true;
+std::vector<SceneMaterials::MaterialRef> SceneMaterials::materialList() const {
+    std::vector<MaterialRef> list;
+    for (const auto& entry : materials_) list.push_back(entry.second);
+    return list;
 }
+
+void SceneMaterials::fileRead(const MaterialRef& material) { file(material->name, material); }
 
 // Version 1 files each material through addMaterial (a taken name leaves the
 // material out, a missing identifier gets a new one); version 2 files them
-// as they are and reads the identifier index after them.
-bool SceneMaterials::readMaterials(RecordScope& rec, bool fileWithIdentifiers) {
-    QuickArchive& ar = rec.archive();
-    const uint64_t at = ar.readPos();
-    uint32_t count = 0;
-    ar.readUInt32(count);
-    bool ok = true;
-    for (uint32_t i = 0; ok && i < count && !ar.exhausted(); ++i) {
-        MaterialRef material;
-        ok = readChild(rec, material);
-        if (!ok) break;
-        if (fileWithIdentifiers)
-            addMaterial(material);
-        else
-            file(material->name, material);
-    }
-    rec.traceField("materials", "children", at, [&] { return std::to_string(count) + " entries"; });
-    return ok;
+// as they are and reads the identifier index after them. Each material is
+// filed as soon as it is read, so the names the next one is given see it.
+const RecordLayout<SceneMaterials>& SceneMaterials::layout() {
+    using S = SceneMaterials;
+    static const RecordLayout<S> layout = [] {
+        using Materials = Field<S>;
+        RecordLayout<S> layout{
+            "SceneMaterials",
+            1,
+            {{Materials::repeat<MaterialRef, &S::addRead, &S::materialList>("materials")},
+             {Materials::repeat<MaterialRef, &S::fileRead, &S::materialList>("materials"),
+              Field<S>::repeat<Identifier, &S::addIdentifier, &S::identifierList>("identifiers")}}};
+        return layout;
+    }();
+    return layout;
 }
 
-bool SceneMaterials::deserialize(QuickArchive& ar) {
-    RecordScope rec(ar, "SceneMaterials");
-    clear();
-    uint16_t version = 0;
-    if (!rec.readVersion(version, 1, 2)) return false;
-    if (!readMaterials(rec, version == 1)) return false;
-    if (version == 1) return true;
-    const uint64_t at = ar.readPos();
-    uint32_t count = 0;
-    ar.readUInt32(count);
-    for (uint32_t i = 0; i < count && !ar.exhausted(); ++i) {
-        std::string id, name;
-        ar.readWString(id);
-        ar.readWString(name);
-        uuids_.emplace(std::move(id), std::move(name));
-    }
-    rec.traceField("identifiers", "texts", at, [&] { return std::to_string(count) + " entries"; });
-    return true;
-}
+bool SceneMaterials::serialize(QuickArchive& ar) { return writeRecord(*this, ar, layout()); }
+
+bool SceneMaterials::deserialize(QuickArchive& ar) { return readRecord(*this, ar, layout()); }
 
 void SceneMaterials::writeAllXML(AssetXmlWriter& writer) {
     for (auto& entry : materials_) entry.second->writeXML(writer, "");

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "serial/Serializable.h"
@@ -17,7 +18,8 @@ class AssetXmlWriter;
 namespace KilnCore {
 
 class BaseMaterial;
-class RecordScope;
+template <class C>
+struct RecordLayout;
 
 // A name without the counter free names end in: its trailing decimal digits.
 std::string_view withoutCounter(std::string_view name);
@@ -43,7 +45,8 @@ public:
     // the new name.
     bool replaceMaterial(std::string_view oldName, const MaterialRef& material);
     void listNames(std::vector<std::string>& names) const;
-    void clear();
+    // Empty, with nothing learnt of names.
+    void reset();
 
     bool serialize(QuickArchive& archive) override;
     bool deserialize(QuickArchive& archive) override;
@@ -51,7 +54,15 @@ public:
     void writeAllXML(AssetXmlWriter& writer);
 
 private:
-    bool readMaterials(RecordScope& rec, bool fileWithIdentifiers);
+    using Identifier = std::pair<std::string, std::string>;  // an identifier and its material's name
+
+    static const RecordLayout<SceneMaterials>& layout();
+    // How a record's materials enter the library (see layout()).
+    void addRead(const MaterialRef& material) { addMaterial(material); }
+    void fileRead(const MaterialRef& material);
+    void addIdentifier(const Identifier& entry) { uuids_.insert(entry); }
+    std::vector<MaterialRef> materialList() const;
+    std::vector<Identifier> identifierList() const { return {uuids_.begin(), uuids_.end()}; }
     // Every name enters the library here; false when it is taken.
     bool file(const std::string& name, const MaterialRef& material);
     std::map<std::string, std::string, NoCaseLess>::iterator uuidEntryForName(std::string_view name);

@@ -1,6 +1,6 @@
 #include "scene/SkpModule.h"
 
-#include <array>
+#include <vector>
 
 #include "lights/BaseLight.h"
 #include "lights/LightConversion.h"
@@ -10,6 +10,7 @@
 #include "materials/SceneMaterials.h"
 #include "options/AllOptions.h"
 #include "serial/AssetXmlWriter.h"
+#include "serial/Fields.h"
 #include "serial/InUse.h"
 #include "serial/ReadTrace.h"
 #include "serial/RecordScope.h"
@@ -28,19 +29,9 @@ namespace {
 
 SkpModule::UpgradeHook installedUpgradeHook = nullptr;
 
-// One object of a scene record, read into the scene state.
-struct SceneRead {
-    const char* what;
-    bool (*read)(SkpModule&, RecordScope&);
-    // What the summary says of it; none: the number of materials.
-    const char* told;
-};
+bool readOptions(SkpModule& module, QuickArchive& archive) { return module.options().deserialize(archive); }
 
-bool readOptions(SkpModule& module, RecordScope& rec) { return module.options().deserialize(rec.archive()); }
-
-bool readMaterialLibrary(SkpModule& module, RecordScope& rec) {
-    return module.library().deserialize(rec.archive());
-}
+bool readMaterialLibrary(SkpModule& module, QuickArchive& archive) { return module.library().deserialize(archive); }
 
 // A scene record may change every setting of the default sun but never its
 // identity, which skies and lights of the current plug-in refer to.
@@ -54,36 +45,57 @@ bool keepingSunIdentity(SunLight& sun, Read read) {
     return ok;
 }
 
-bool readDefaultSun(SkpModule& module, RecordScope& rec) {
+bool readDefaultSun(SkpModule& module, QuickArchive& archive) {
     SunLight& sun = *module.defaultSun();
-    return keepingSunIdentity(sun, [&] { return sun.deserialize(rec.archive()); });
+    return keepingSunIdentity(sun, [&] { return sun.deserialize(archive); });
 }
 
 // The sky's record is consumed, not kept; a version-3 sky carries a copy of
 // the default sun, which it reads into the default sun itself.
-bool readSky(SkpModule& module, RecordScope& rec) {
-    return keepingSunIdentity(*module.defaultSun(),
-                              [&] { return std::make_shared<SkyTexture>()->deserialize(rec.archive()); });
+bool readSky(SkpModule& module, QuickArchive& archive) {
+    return keepingSunIdentity(*module.defaultSun(), [&] { return std::make_shared<SkyTexture>()->deserialize(archive); });
 }
 
-constexpr SceneRead kOptions{"options", readOptions, "options"};
-constexpr SceneRead kLibrary{"material library", readMaterialLibrary, nullptr};
-constexpr SceneRead kSun{"default sun", readDefaultSun, "default sun"};
-constexpr SceneRead kSky{"sky", readSky, "sky"};
+// One object of a scene record, read into the scene state: a step of the
+// scene record that names the object when it fails.
+template <bool (*Read)(SkpModule&, QuickArchive&), const char* What>
+bool readPart(SkpModule& module, RecordScope& rec, std::string*) {
+    const uint64_t at = rec.archive().readPos();
+    if (Read(module, rec.archive())) return true;
+    rec.markChildFailed(at);
+    return rec.failAt(at, std::string(What) + " failed");
+}
+
+bool notWritten(SkpModule&, QuickArchive&) { return false; }
+
+template <bool (*Read)(SkpModule&, QuickArchive&), const char* What>
+Field<SkpModule> part() {
+    return Field<SkpModule>::step<readPart<Read, What>, notWritten>(What);
+}
+
+constexpr char kOptionsName[] = "options";
+constexpr char kLibraryName[] = "material library";
+constexpr char kSunName[] = "default sun";
+constexpr char kSkyName[] = "sky";
+
+enum ScenePart { Options, Library, Sun, Sky };
+
+// What the summary says of each part; none: the number of materials.
+constexpr const char* kTold[] = {"options", nullptr, "default sun", "sky"};
 
 struct SceneKind {
-    std::array<SceneRead, 4> reads;  // in record order, ending at the first empty entry
-    bool upgrades;                   // an old scene: run the upgrade after reading it
+    std::vector<ScenePart> parts;  // in record order
+    bool upgrades;                 // an old scene: run the upgrade after reading it
 };
 
 // Indexed by scene kind - 1.
 const SceneKind kSceneKinds[] = {
-    {{kOptions}, true},
-    {{kOptions, kLibrary}, true},
-    {{kOptions, kLibrary, kSun}, true},
-    {{kOptions, kLibrary, kSun, kSky}, true},
-    {{kOptions, kLibrary}, true},
-    {{kOptions, kLibrary}, false},
+    {{Options}, true},
+    {{Options, Library}, true},
+    {{Options, Library, Sun}, true},
+    {{Options, Library, Sun, Sky}, true},
+    {{Options, Library}, true},
+    {{Options, Library}, false},
 };
 constexpr uint16_t kSceneKindCount = std::size(kSceneKinds);
 
@@ -128,7 +140,7 @@ SkpModule::~SkpModule() = default;
 
 void SkpModule::reset() {
     state_->options.reset();
-    state_->library.clear();
+    state_->library.reset();
     state_->sun.reset();
     state_->kind = 0;
 }
@@ -170,22 +182,29 @@ SkpModule::Result SkpModule::answer(QuickArchive& archive, ReadTrace* trace, con
     return result;
 }
 
-bool SkpModule::readKind(QuickArchive& archive) {
-    RecordScope rec(archive, "SkpModule");
-    const uint32_t word = rec.readVersionWord();
-    state_->options.reset();
-    state_->kind = recordVersion(word);
-    const SceneKind* scene = sceneKind(state_->kind);
-    if (!rec.acceptIf(word, scene != nullptr, "scene kinds 1..6")) return false;
-    for (const SceneRead& object : scene->reads) {
-        if (!object.read) break;
-        const uint64_t at = archive.readPos();
-        if (!object.read(*this, rec)) {
-            rec.markChildFailed(at);
-            return rec.failAt(at, std::string(object.what) + " failed");
+// The scene kind is the record's version: each kind lists the parts it
+// holds.
+const RecordLayout<SkpModule>& SkpModule::sceneRecord() {
+    static const RecordLayout<SkpModule> layout = [] {
+        const Field<SkpModule> parts[] = {part<readOptions, kOptionsName>(), part<readMaterialLibrary, kLibraryName>(),
+                                          part<readDefaultSun, kSunName>(), part<readSky, kSkyName>()};
+        std::vector<FieldList<SkpModule>> kinds;
+        for (const SceneKind& kind : kSceneKinds) {
+            FieldList<SkpModule>& fields = kinds.emplace_back();
+            for (ScenePart held : kind.parts) fields.push_back(parts[held]);
         }
-    }
-    return true;
+        RecordLayout<SkpModule> layout("SkpModule", 1, std::move(kinds));
+        layout.acceptedText = "scene kinds 1..6";
+        layout.reset = Reset::Keep;
+        layout.finish = [](SkpModule& scene, uint16_t kind) { scene.state_->kind = kind; };
+        return layout;
+    }();
+    return layout;
+}
+
+bool SkpModule::readKind(QuickArchive& archive) {
+    state_->options.reset();
+    return readRecord(*this, archive, sceneRecord());
 }
 
 bool SkpModule::deserialize(QuickArchive& archive) {
@@ -242,9 +261,9 @@ std::string SkpModule::summary() {
     const SceneKind* scene = sceneKind(state_->kind);
     std::string text = "scene kind " + std::to_string(state_->kind) + " (";
     const size_t materials = materialNames().size();
-    for (size_t i = 0; scene && i < scene->reads.size() && scene->reads[i].read; ++i) {
+    for (size_t i = 0; scene && i < scene->parts.size(); ++i) {
         if (i) text += ", ";
-        const char* told = scene->reads[i].told;
+        const char* told = kTold[scene->parts[i]];
         text += told ? told : std::to_string(materials) + (materials == 1 ? " material" : " materials");
     }
     return text + ")";

@@ -22,6 +22,8 @@ class AllOptions;
 class ReadTrace;
 class SceneMaterials;
 class SunLight;
+template <class C>
+struct RecordLayout;
 }  // namespace KilnCore
 
 class SkpModule : public KilnCore::TessarSerializable {
@@ -96,6 +98,7 @@ private:
     template <class Read>
     Result answer(KilnCore::QuickArchive& archive, KilnCore::ReadTrace* trace, const std::string& withoutRecords,
                   Read read);
+    static const KilnCore::RecordLayout<SkpModule>& sceneRecord();
     bool readKind(KilnCore::QuickArchive& archive);
 
     std::unique_ptr<State> state_;

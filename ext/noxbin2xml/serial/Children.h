@@ -227,10 +227,7 @@ struct Codec<std::vector<std::shared_ptr<Base>>, IfFamily<Base>> {
     static bool equal(const List& a, const List& b) {
         return std::equal(a.begin(), a.end(), b.begin(), b.end(), One::equal);
     }
-    static void text(std::string& out, const List& v) {
-        appendNumberText(out, static_cast<int64_t>(v.size()));
-        out += v.size() == 1 ? " entry" : " entries";
-    }
+    static void text(std::string& out, const List& v) { appendEntryCount(out, v.size()); }
     static void assets(AssetXmlWriter& w, const List& v, const FieldSpec& f, std::string_view url) {
         for (const Ref& child : v) One::assets(w, child, f, url);
     }

@@ -108,8 +108,7 @@ void Codec<std::vector<std::string>>::param(AssetXmlWriter& w, const std::vector
 }
 
 void Codec<std::vector<std::string>>::text(std::string& out, const std::vector<std::string>& v) {
-    appendNumberText(out, static_cast<int64_t>(v.size()));
-    out += v.size() == 1 ? " entry" : " entries";
+    appendEntryCount(out, v.size());
 }
 
 }  // namespace KilnCore

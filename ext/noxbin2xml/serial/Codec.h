@@ -102,6 +102,11 @@ void appendNumberText(std::string& out, float value);
 void appendNumberText(std::string& out, double value);
 void appendNumberText(std::string& out, int64_t value);
 void appendNumbersText(std::string& out, const float* values, size_t count);
+// "3 entries", "1 entry": the length of a list as traces show it.
+inline void appendEntryCount(std::string& out, uint64_t count) {
+    appendNumberText(out, static_cast<int64_t>(count));
+    out += count == 1 ? " entry" : " entries";
+}
 
 template <>
 struct Codec<bool> : CodecDefaults<bool> {
@@ -250,6 +255,23 @@ struct Codec<std::vector<std::string>> : CodecDefaults<std::vector<std::string>>
     static bool write(QuickArchive& ar, std::vector<std::string>& v, const FieldSpec&);
     static void param(AssetXmlWriter& w, const std::vector<std::string>& v, const FieldSpec& f, std::string_view);
     static void text(std::string& out, const std::vector<std::string>& v);
+};
+
+// Two values stored one after the other (an entry of an index).
+template <class A, class B>
+struct Codec<std::pair<A, B>> : CodecDefaults<std::pair<A, B>> {
+    static constexpr std::string_view kType = "pair";
+    static bool read(RecordScope& rec, std::pair<A, B>& v, const FieldSpec& f) {
+        return Codec<A>::read(rec, v.first, f) && Codec<B>::read(rec, v.second, f);
+    }
+    static bool write(QuickArchive& ar, std::pair<A, B>& v, const FieldSpec& f) {
+        return Codec<A>::write(ar, v.first, f) && Codec<B>::write(ar, v.second, f);
+    }
+    static void text(std::string& out, const std::pair<A, B>& v) {
+        Codec<A>::text(out, v.first);
+        out += ' ';
+        Codec<B>::text(out, v.second);
+    }
 };
 
 // Opaque bytes of a fixed size: their count, then at most that many bytes

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -83,9 +84,9 @@ public:
     }
 
     // A part of the record that is no single member (a base record, a name
-    // old records carry inline): C's member functions `Read` (taking the
-    // record's scope and, when tracing, the text to show) and `Write`
-    // (taking the archive) handle it.
+    // old records carry inline): `Read` (taking the record's scope and, when
+    // tracing, the text to show) and `Write` (taking the archive) handle it,
+    // each a member function of C or a function taking C first.
     template <auto Read, auto Write>
     static Field step(std::string_view name) {
         return Field(name, Form::Plain, &stepOps<Read, Write>());
@@ -97,6 +98,43 @@ public:
     Field under(std::string_view childName) const { return changed([&](Field& f) { f.child = childName; }); }
     Field labelled(std::string_view text) const { return changed([&](Field& f) { f.label = text; }); }
     Field as(std::string_view xmlName) const { return changed([&](Field& f) { f.name = xmlName; }); }
+    // Held only where `held` says so of the object as read so far: a part
+    // of the record that an earlier field decides.
+    Field when(bool (*held)(const C&)) const { return changed([&](Field& f) { f.held_ = held; }); }
+    // Once read, `rejects` names what makes the object unacceptable (empty
+    // when nothing does): the read fails with that reason, and an object it
+    // rejects is not written.
+    Field checkedBy(std::string (*rejects)(const C&)) const {
+        return changed([&](Field& f) { f.rejects_ = rejects; });
+    }
+
+    // A run of elements of type E behind their uint32 count, each read by
+    // Codec<E> and handed to C's member function `Add` as soon as it is read
+    // (so each sees those before it); written from what C's `Items` returns.
+    // A count beyond the record's end reads what is there.
+    template <class E, auto Add, auto Items>
+    static Field repeat(std::string_view name) {
+        return Field(name, Form::Plain, &repeatOps<E, Add, Items>());
+    }
+    // The same run with its count kept apart, in `count`, which an earlier
+    // field (countOf) read.
+    template <class E, auto Add, auto Items>
+    static Field repeat(std::string_view name, uint32_t C::*count) {
+        Field field = repeat<E, Add, Items>(name);
+        field.member_ = erase<uint32_t, C>(count);
+        return field;
+    }
+    // That count: read into `count`, written as the number of `Items`.
+    template <auto Items>
+    static Field countOf(std::string_view name, uint32_t C::*count) {
+        Field field(name, Form::Plain, &countOps<Items>());
+        field.member_ = erase<uint32_t, C>(count);
+        return field;
+    }
+
+    bool heldIn(const C& object) const { return !held_ || held_(object); }
+    // Why the object cannot stand as read or be written; empty when it can.
+    std::string rejection(const C& object) const { return rejects_ ? rejects_(object) : std::string(); }
 
     const FieldOps<C>& ops() const { return *ops_; }
 
@@ -160,10 +198,16 @@ private:
     static const FieldOps<C>& gapOps();
     template <auto Read, auto Write>
     static const FieldOps<C>& stepOps();
+    template <class E, auto Add, auto Items>
+    static const FieldOps<C>& repeatOps();
+    template <auto Items>
+    static const FieldOps<C>& countOps();
 
     const FieldOps<C>* ops_;
     ErasedMember via_ = nullptr;
     ErasedMember member_ = nullptr;
+    bool (*held_)(const C&) = nullptr;
+    std::string (*rejects_)(const C&) = nullptr;
 };
 
 template <class C>
@@ -220,8 +264,61 @@ template <auto Read, auto Write>
 const FieldOps<C>& Field<C>::stepOps() {
     static const FieldOps<C> ops{
         "part",
-        [](const Field&, C& o, RecordScope& rec, std::string* text) { return (o.*Read)(rec, text); },
-        [](const Field&, C& o, QuickArchive& ar) { return (o.*Write)(ar); },
+        [](const Field&, C& o, RecordScope& rec, std::string* text) { return std::invoke(Read, o, rec, text); },
+        [](const Field&, C& o, QuickArchive& ar) { return std::invoke(Write, o, ar); },
+    };
+    return ops;
+}
+
+template <class C>
+template <class E, auto Add, auto Items>
+const FieldOps<C>& Field<C>::repeatOps() {
+    static const FieldOps<C> ops{
+        "list",
+        [](const Field& f, C& o, RecordScope& rec, std::string* text) {
+            QuickArchive& ar = rec.archive();
+            uint32_t count = 0;
+            if (f.member_)
+                count = f.template valueIn<uint32_t, C>(o);
+            else
+                ar.readUInt32(count);
+            // One element for the whole run: a last one cut short by the
+            // record's end keeps what its predecessor left in its bytes.
+            E item{};
+            bool ok = true;
+            for (uint32_t i = 0; ok && i < count && !ar.exhausted(); ++i) {
+                ok = Codec<E>::read(rec, item, f);
+                if (ok) (o.*Add)(item);
+            }
+            if (text) appendEntryCount(*text, count);
+            return ok;
+        },
+        [](const Field& f, C& o, QuickArchive& ar) {
+            auto items = (o.*Items)();
+            if (!f.member_) ar.writeUInt32(static_cast<uint32_t>(items.size()));
+            for (E& item : items)
+                if (!Codec<E>::write(ar, item, f)) return false;
+            return true;
+        },
+    };
+    return ops;
+}
+
+template <class C>
+template <auto Items>
+const FieldOps<C>& Field<C>::countOps() {
+    static const FieldOps<C> ops{
+        "uint32",
+        [](const Field& f, C& o, RecordScope& rec, std::string* text) {
+            uint32_t& count = f.template valueIn<uint32_t, C>(o);
+            rec.archive().readUInt32(count);
+            if (text) appendNumberText(*text, int64_t{count});
+            return true;
+        },
+        [](const Field&, C& o, QuickArchive& ar) {
+            ar.writeUInt32(static_cast<uint32_t>((o.*Items)().size()));
+            return true;
+        },
     };
     return ops;
 }
@@ -245,6 +342,32 @@ FieldList<C> operator+(FieldList<C> fields, const Field<C>& more) {
     return fields;
 }
 
+// What reading a record does to the object before it reads the fields.
+enum class Reset : uint8_t {
+    Defaults,         // back to the class's defaults (its reset())
+    DefaultsAndBase,  // that, and the part its family base keeps (its resetBase())
+    BaseOnly,         // only the family base's part
+    Keep,             // nothing: fields the record lacks keep what the object held
+};
+
+template <class C, class = void>
+struct HasReset : std::false_type {};
+template <class C>
+struct HasReset<C, std::void_t<decltype(std::declval<C&>().reset())>> : std::true_type {};
+template <class C, class = void>
+struct HasResetBase : std::false_type {};
+template <class C>
+struct HasResetBase<C, std::void_t<decltype(std::declval<C&>().resetBase())>> : std::true_type {};
+
+template <class C>
+void resetForRead(C& object, Reset policy) {
+    if (policy == Reset::Keep) return;
+    if constexpr (HasReset<C>::value)
+        if (policy != Reset::BaseOnly) object.reset();
+    if constexpr (HasResetBase<C>::value)
+        if (policy != Reset::Defaults) object.resetBase();
+}
+
 // The record versions a class reads, each with its own field list in record
 // order; the newest is the one written.
 template <class C>
@@ -253,9 +376,7 @@ struct RecordLayout {
     uint16_t firstVersion = 1;
     std::vector<FieldList<C>> versions;  // versions[v - firstVersion]
     uint16_t tag = 0;                    // the low half of the version word
-    // What a read does before it reads the fields: by default it resets the
-    // object to its defaults; null keeps what the object holds.
-    void (*beforeRead)(C&) = [](C& object) { object.reset(); };
+    Reset reset = Reset::Defaults;
     // Versions inside the range that are not read, and the accepted set as
     // a failure message shows it (the range when not given).
     bool (*skipsVersion)(uint16_t) = nullptr;
@@ -302,72 +423,87 @@ private:
 
 // ------------------------------------------------------------------ walks
 
-// Reads the fields in order; a nested failure stops the walk.
+// Reads one field (with its trace line, when tracing) and checks what it
+// read; false for a nested failure or a rejected value.
 template <class C>
-bool readFields(C& object, RecordScope& rec, const FieldList<C>& fields) {
-    ReadTrace* trace = rec.archive().trace();
-    for (const Field<C>& f : fields) {
-        if (!trace) {
-            if (!f.ops().read(f, object, rec, nullptr)) return false;
-            continue;
-        }
+bool readField(const Field<C>& f, C& object, RecordScope& rec, ReadTrace* trace) {
+    bool ok;
+    if (!trace) {
+        ok = f.ops().read(f, object, rec, nullptr);
+    } else {
         const uint64_t at = rec.archive().readPos();
         std::string text;
-        const bool ok = f.ops().read(f, object, rec, &text);
+        ok = f.ops().read(f, object, rec, &text);
         // A failed field holds no value of its own (a failed child is not
         // stored), so its text would say what it held before.
         if (!ok) text = "(read failed)";
         trace->field(f.name, at, rec.archive().readPos() - at, f.since, f.ops().type, std::move(text));
-        if (!ok) return false;
     }
+    if (!ok) return false;
+    const std::string rejection = f.rejection(object);
+    return rejection.empty() || rec.fail(rejection);
+}
+
+// Reads the held fields in order; a nested failure stops the walk.
+template <class C>
+bool readFields(C& object, RecordScope& rec, const FieldList<C>& fields) {
+    ReadTrace* trace = rec.archive().trace();
+    for (const Field<C>& f : fields)
+        if (f.heldIn(object) && !readField(f, object, rec, trace)) return false;
     return true;
 }
 
-// Writes the fields in order; an unwritable child stops the walk.
+// Writes the held fields in order; an unwritable child stops the walk.
 template <class C>
 bool writeFields(C& object, QuickArchive& ar, const FieldList<C>& fields) {
     for (const Field<C>& f : fields)
-        if (!f.ops().write(f, object, ar)) return false;
+        if (f.heldIn(object) && !f.ops().write(f, object, ar)) return false;
     return true;
 }
 
+// Fields one object holds and the other does not differ.
 template <class C>
 bool fieldsEqual(const C& a, const C& b, const FieldList<C>& fields) {
-    for (const Field<C>& f : fields)
-        if (!f.ops().equal(f, a, b)) return false;
+    for (const Field<C>& f : fields) {
+        const bool held = f.heldIn(a);
+        if (held != f.heldIn(b) || (held && !f.ops().equal(f, a, b))) return false;
+    }
     return true;
 }
 
 // Replaces every owned child of a fresh copy by a copy of its own.
 template <class C>
 void copyChildren(C& copy, const FieldList<C>& fields, bool duplicate) {
-    for (const Field<C>& f : fields) f.ops().copy(f, copy, duplicate);
+    for (const Field<C>& f : fields)
+        if (f.heldIn(copy)) f.ops().copy(f, copy, duplicate);
 }
 
-// The parameters in order; `url` is the asset's own URL, the base of its
-// children's.
+// The held parameters in order; `url` is the asset's own URL, the base of
+// its children's.
 template <class C>
 void writeParams(AssetXmlWriter& w, const C& object, const FieldList<C>& params, std::string_view url) {
-    for (const Field<C>& f : params) f.ops().param(f, object, w, url);
+    for (const Field<C>& f : params)
+        if (f.heldIn(object)) f.ops().param(f, object, w, url);
 }
 
 // The children's own assets, in list order, before the asset that refers
 // to them.
 template <class C>
 void writeChildAssets(AssetXmlWriter& w, const C& object, const FieldList<C>& fields, std::string_view url) {
-    for (const Field<C>& f : fields) f.ops().assets(f, object, w, url);
+    for (const Field<C>& f : fields)
+        if (f.heldIn(object)) f.ops().assets(f, object, w, url);
 }
 
 // ------------------------------------------------------------------ records
 
-// Reads a record: the version word, the defaults (when the class resets),
+// Reads a record: the version word, the layout's reset,
 // the tag and version check, then the fields of that version. The archive's
 // trace, when attached, receives the record and each of its fields.
 template <class C>
 bool readRecord(C& object, QuickArchive& ar, const RecordLayout<C>& layout) {
     RecordScope rec(ar, layout.className);
     const uint32_t word = rec.readVersionWord();
-    if (layout.beforeRead) layout.beforeRead(object);
+    resetForRead(object, layout.reset);
     const uint16_t version = recordVersion(word);
     if (!rec.accept(word, layout.firstVersion, layout.newestVersion(), layout.tag, layout.skipsVersion,
                     layout.acceptedText))
@@ -383,7 +519,7 @@ template <class C>
 bool writeRecord(C& object, QuickArchive& ar, const RecordLayout<C>& layout, uint16_t version = 0) {
     const FieldList<C>& fields = version ? layout.fieldsOf(version) : layout.newest();
     for (const Field<C>& f : fields)
-        if (!f.ops().ready(f, object)) return false;
+        if (f.heldIn(object) && (!f.ops().ready(f, object) || !f.rejection(object).empty())) return false;
     ar.writeUInt32(versionWord(version ? version : layout.newestVersion(), layout.tag));
     return writeFields(object, ar, fields);
 }

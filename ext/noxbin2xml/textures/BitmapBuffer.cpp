@@ -11,7 +11,7 @@ const ObjectLayout<BitmapBuffer>& BitmapBuffer::layout() {
                                             {"filter_blur", &B::filter_blur},
                                             {"gamma", &B::gamma},
                                             Field<B>::with<NoCaseText>("file", &B::file, Form::File)});
-        layout.record.beforeRead = nullptr;
+        layout.record.reset = Reset::Keep;
         return layout;
     }();
     return layout;

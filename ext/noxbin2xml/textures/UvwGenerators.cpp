@@ -12,7 +12,7 @@ template <class D>
 ObjectLayout<D> uvwLayout(std::string_view className, std::vector<FieldList<D>> versions, FieldList<D> params,
                           bool resets = false) {
     ObjectLayout<D> layout{{className, 1, std::move(versions)}, std::move(params)};
-    if (!resets) layout.record.beforeRead = nullptr;
+    if (!resets) layout.record.reset = Reset::Keep;
     return layout;
 }
 
