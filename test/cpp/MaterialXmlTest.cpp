@@ -98,7 +98,7 @@ TEST_F(MaterialXml, DuplicatesAreUniqueDeepCopiesAndCopiesKeepTheName) {
     EXPECT_EQ(dup->base_mtl->name, "Base1");
     EXPECT_TRUE(dup->isEqual(bump));
 
-    auto copy = std::dynamic_pointer_cast<MaterialBump>(bump->copy());
+    auto copy = std::dynamic_pointer_cast<MaterialBump>(bump->clone());
     EXPECT_EQ(copy->name, "Brick");
     EXPECT_EQ(copy->base_mtl->name, "Base");
     EXPECT_NE(copy->base_mtl, bump->base_mtl);
@@ -108,7 +108,7 @@ TEST_F(MaterialXml, DuplicatesAreUniqueDeepCopiesAndCopiesKeepTheName) {
     // A layered material copies its BRDFs; a single-BRDF material shares its BRDF.
     auto tile = layered("Tile");
     tile->brdfs.push_back(std::make_shared<Diffuse_BRDF>());
-    auto tileCopy = std::dynamic_pointer_cast<MaterialLayeredBRDF>(tile->copy());
+    auto tileCopy = std::dynamic_pointer_cast<MaterialLayeredBRDF>(tile->clone());
     EXPECT_NE(tileCopy->brdfs[0], tile->brdfs[0]);
     EXPECT_TRUE(tileCopy->isEqual(tile));
     auto single = std::make_shared<MaterialSingleBRDF>();

@@ -52,7 +52,7 @@ public:
     // A copy whose name is made unique in the library.
     virtual std::shared_ptr<BaseMaterial> duplicate() const = 0;
     // A copy keeping the same name.
-    virtual std::shared_ptr<BaseMaterial> copy() const = 0;
+    virtual std::shared_ptr<BaseMaterial> clone() const = 0;
     // Same type and equal class fields; name and uuid are not compared.
     virtual bool isEqual(const std::shared_ptr<BaseMaterial>& other) const = 0;
     // The materials this one is made of, one by one (lists aside), in
@@ -88,7 +88,7 @@ inline std::shared_ptr<BaseMaterial> create(int32_t id, FamilyTag<BaseMaterial>)
 // Copies of sub-materials: duplicates (unique names) for a duplicate of
 // their owner, copies otherwise.
 inline std::shared_ptr<BaseMaterial> copyOf(const std::shared_ptr<BaseMaterial>& material, bool duplicate) {
-    return !material ? material : duplicate ? material->duplicate() : material->copy();
+    return !material ? material : duplicate ? material->duplicate() : material->clone();
 }
 
 }  // namespace KilnCore

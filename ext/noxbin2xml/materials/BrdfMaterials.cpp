@@ -20,7 +20,7 @@ const MaterialLayout<MaterialSingleBRDF>& MaterialSingleBRDF::layout() {
 
 void MaterialSingleBRDF::reset() {
     BrdfRef kept = brdf;
-    DescribedMaterial::reset();
+    RecordMaterial::reset();
     brdf = std::move(kept);
 }
 

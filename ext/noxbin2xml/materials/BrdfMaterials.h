@@ -1,12 +1,12 @@
 // The materials that hold BRDFs directly.
 #pragma once
 
-#include "materials/DescribedMaterial.h"
+#include "materials/RecordMaterial.h"
 
 namespace KilnCore {
 
 // One BRDF; writes no XML of its own. Copies share the BRDF.
-class MaterialSingleBRDF final : public DescribedMaterial<MaterialSingleBRDF> {
+class MaterialSingleBRDF final : public RecordMaterial<MaterialSingleBRDF> {
 public:
     static constexpr int32_t kTypeId = MaterialType::SingleBRDF;
     static constexpr std::string_view kPluginType = "MtlSingleBRDF";
@@ -19,7 +19,7 @@ public:
 };
 
 // An ordered list of BRDF layers: the material every conversion writes.
-class MaterialLayeredBRDF final : public DescribedMaterial<MaterialLayeredBRDF> {
+class MaterialLayeredBRDF final : public RecordMaterial<MaterialLayeredBRDF> {
 public:
     static constexpr int32_t kTypeId = MaterialType::Layered;
     static constexpr std::string_view kPluginType = "MtlTESSAR";

@@ -199,7 +199,7 @@ const MaterialLayout<MaterialReference>& MaterialReference::layout() {
 bool MaterialReference::serialize(QuickArchive& archive) {
     MaterialRef found = libraryInUse().getMaterialByUuid(referenceId);
     resolved = found && !MaterialWalk::inside(found.get()) && found.get() != this ? found : nullptr;
-    return DescribedMaterial::serialize(archive);
+    return RecordMaterial::serialize(archive);
 }
 
 std::vector<MaterialRef> MaterialReference::parts() const {

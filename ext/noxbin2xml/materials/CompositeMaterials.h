@@ -2,7 +2,7 @@
 // fields; its records and parameters are the description tables of the .cpp.
 #pragma once
 
-#include "materials/DescribedMaterial.h"
+#include "materials/RecordMaterial.h"
 #include "materials/MaterialIdData.h"
 
 namespace KilnCore {
@@ -16,12 +16,12 @@ public:                                                     \
     static const MaterialLayout<Class>& layout();
 
 // A list of sub-materials; writes no XML of its own.
-class MaterialMulti final : public DescribedMaterial<MaterialMulti> {
+class MaterialMulti final : public RecordMaterial<MaterialMulti> {
     KILN_COMPOSITE(MaterialMulti, Multi, "MtlMulti")
     std::vector<MaterialRef> materials;
 };
 
-class MaterialBump final : public DescribedMaterial<MaterialBump> {
+class MaterialBump final : public RecordMaterial<MaterialBump> {
     KILN_COMPOSITE(MaterialBump, Bump, "MtlBump")
     MaterialRef base_mtl;
     TextureRef bump_tex;
@@ -30,12 +30,12 @@ class MaterialBump final : public DescribedMaterial<MaterialBump> {
 
 // An instance of another material, which its record does not carry: copies
 // share it and comparisons leave it out. Writes no XML of its own.
-class MaterialInstance final : public DescribedMaterial<MaterialInstance> {
+class MaterialInstance final : public RecordMaterial<MaterialInstance> {
     KILN_COMPOSITE(MaterialInstance, Instance, "")
     MaterialRef instanceOf;
 };
 
-class Material2Sided final : public DescribedMaterial<Material2Sided> {
+class Material2Sided final : public RecordMaterial<Material2Sided> {
     KILN_COMPOSITE(Material2Sided, TwoSided, "Mtl2Sided")
     MaterialRef front, back;
     TextureRef translucency_tex, transparency_tex;
@@ -46,13 +46,13 @@ class Material2Sided final : public DescribedMaterial<Material2Sided> {
 
 // A material tied to an object of the host by an identifier; writes no XML
 // of its own, and cannot be written without its linked material.
-class MaterialLinked final : public DescribedMaterial<MaterialLinked> {
+class MaterialLinked final : public RecordMaterial<MaterialLinked> {
     KILN_COMPOSITE(MaterialLinked, Linked, "")
     MaterialRef linked;
     MaterialIdData idData;
 };
 
-class MaterialSkp2Sided final : public DescribedMaterial<MaterialSkp2Sided> {
+class MaterialSkp2Sided final : public RecordMaterial<MaterialSkp2Sided> {
     KILN_COMPOSITE(MaterialSkp2Sided, SkpTwoSided, "MtlSkp2Sided")
     MaterialRef front, back;
     bool force_1sided = false;
@@ -60,7 +60,7 @@ class MaterialSkp2Sided final : public DescribedMaterial<MaterialSkp2Sided> {
 
 // Its parameters reach XML only through the material document; on its own
 // it writes its base material under the URL it is given.
-class MaterialOverrideEnvironment final : public DescribedMaterial<MaterialOverrideEnvironment> {
+class MaterialOverrideEnvironment final : public RecordMaterial<MaterialOverrideEnvironment> {
     KILN_COMPOSITE(MaterialOverrideEnvironment, OverrideEnvironment, "MtlOverrideEnvironment")
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
 
@@ -73,7 +73,7 @@ class MaterialOverrideEnvironment final : public DescribedMaterial<MaterialOverr
 
 // Its parameters reach XML only through the material document; on its own
 // it writes its base material under its own URL.
-class MaterialDisplaced final : public DescribedMaterial<MaterialDisplaced> {
+class MaterialDisplaced final : public RecordMaterial<MaterialDisplaced> {
     KILN_COMPOSITE(MaterialDisplaced, Displaced, "MtlDisplaced")
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
 
@@ -84,7 +84,7 @@ class MaterialDisplaced final : public DescribedMaterial<MaterialDisplaced> {
             displace_use_globals = 1;
 };
 
-class MaterialObjectExclusion final : public DescribedMaterial<MaterialObjectExclusion> {
+class MaterialObjectExclusion final : public RecordMaterial<MaterialObjectExclusion> {
     KILN_COMPOSITE(MaterialObjectExclusion, ObjectExclusion, "MtlObjectExclusion")
     MaterialRef base_mtl;
     int32_t mode = 0;
@@ -92,14 +92,14 @@ class MaterialObjectExclusion final : public DescribedMaterial<MaterialObjectExc
     bool short_circuit = true;
 };
 
-class MaterialAlphaContribution final : public DescribedMaterial<MaterialAlphaContribution> {
+class MaterialAlphaContribution final : public RecordMaterial<MaterialAlphaContribution> {
     KILN_COMPOSITE(MaterialAlphaContribution, AlphaContribution, "MtlAlphaContribution")
     MaterialRef base_mtl;
     TextureRef alpha_tex;
     float alpha_tex_mult = 1.0f, alpha = 1.0f;
 };
 
-class MaterialAngleBlend final : public DescribedMaterial<MaterialAngleBlend> {
+class MaterialAngleBlend final : public RecordMaterial<MaterialAngleBlend> {
     KILN_COMPOSITE(MaterialAngleBlend, AngleBlend, "MtlAngleBlend")
     MaterialRef mtl_one, mtl_two;
     float start_angle = 75.0f, stop_angle = 150.0f;
@@ -109,7 +109,7 @@ class MaterialAngleBlend final : public DescribedMaterial<MaterialAngleBlend> {
 // the library's material under that identifier into `resolved`, so the
 // record carries it as it is at that time. Its own XML is the resolved
 // material's, when there is one.
-class MaterialReference final : public DescribedMaterial<MaterialReference> {
+class MaterialReference final : public RecordMaterial<MaterialReference> {
     KILN_COMPOSITE(MaterialReference, Reference, "")
     bool serialize(QuickArchive& archive) override;
     void writeXML(AssetXmlWriter& writer, const std::string& parentUrl) override;
@@ -120,7 +120,7 @@ class MaterialReference final : public DescribedMaterial<MaterialReference> {
     MaterialRef resolved;
 };
 
-class MaterialToon final : public DescribedMaterial<MaterialToon> {
+class MaterialToon final : public RecordMaterial<MaterialToon> {
     KILN_COMPOSITE(MaterialToon, Toon, "MtlToon")
     MaterialRef base_mtl;
     TextureRef color_tex, distort_tex, opacity_tex, width_tex;
