@@ -43,29 +43,29 @@ struct PointLightSettings : LightSettings {
 template <class L>
 struct LightSettingsFields {
     using S = LightSettings;
-    Field<L> color{"color", &S::color};
-    Field<L> shadowColor{"shadowColor", &S::shadowColor};
-    Field<L> shadowBias{"shadowBias", &S::shadowBias};
-    Field<L> shadowRadius{"shadowRadius", &S::shadowRadius};
-    Field<L> intensity{"intensity", &S::intensity};
-    Field<L> lightFactor{"lightFactor", &S::lightFactor};
-    Field<L> photonSubdivs{"photonSubdivs", &S::photonSubdivs};
-    Field<L> causticSubdivs{"causticSubdivs", &S::causticSubdivs};
-    Field<L> shadowSubdivs{"shadowSubdivs", &S::shadowSubdivs};
-    Field<L> lightMode{"lightMode", &S::lightMode};
-    Field<L> enabled{"enabled", &S::enabled};
-    Field<L> shadows{"shadows", &S::shadows};
+    Field<L> color{KILN_MEMBER(S, color)};
+    Field<L> shadowColor{KILN_MEMBER(S, shadowColor)};
+    Field<L> shadowBias{KILN_MEMBER(S, shadowBias)};
+    Field<L> shadowRadius{KILN_MEMBER(S, shadowRadius)};
+    Field<L> intensity{KILN_MEMBER(S, intensity)};
+    Field<L> lightFactor{KILN_MEMBER(S, lightFactor)};
+    Field<L> photonSubdivs{KILN_MEMBER(S, photonSubdivs)};
+    Field<L> causticSubdivs{KILN_MEMBER(S, causticSubdivs)};
+    Field<L> shadowSubdivs{KILN_MEMBER(S, shadowSubdivs)};
+    Field<L> lightMode{KILN_MEMBER(S, lightMode)};
+    Field<L> enabled{KILN_MEMBER(S, enabled)};
+    Field<L> shadows{KILN_MEMBER(S, shadows)};
 };
 
 template <class L>
 struct PointLightSettingsFields : LightSettingsFields<L> {
     using P = PointLightSettings;
-    Field<L> transform{"transform", &P::transform};
-    Field<L> cutoffThreshold{"cutoffThreshold", &P::cutoffThreshold};
-    Field<L> decay{"decay", &P::decay};
-    Field<L> units{"units", &P::units};
-    Field<L> affectDiffuse{"affectDiffuse", &P::affectDiffuse};
-    Field<L> affectSpecular{"affectSpecular", &P::affectSpecular};
+    Field<L> transform{KILN_MEMBER(P, transform)};
+    Field<L> cutoffThreshold{KILN_MEMBER(P, cutoffThreshold)};
+    Field<L> decay{KILN_MEMBER(P, decay)};
+    Field<L> units{KILN_MEMBER(P, units)};
+    Field<L> affectDiffuse{KILN_MEMBER(P, affectDiffuse)};
+    Field<L> affectSpecular{KILN_MEMBER(P, affectSpecular)};
 };
 
 }  // namespace KilnCore

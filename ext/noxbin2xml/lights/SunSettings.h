@@ -28,18 +28,18 @@ struct SunSettings {
 template <class C>
 FieldList<C> sunSettingsFields() {
     using S = SunSettings;
-    return {{"up_vector", &S::up_vector},
-            {"shadowBias", &S::shadowBias},
-            {"turbidity", &S::turbidity},
-            {"water_vapour", &S::water_vapour},
-            {"intensity_multiplier", &S::intensity_multiplier},
-            {"size_multiplier", &S::size_multiplier},
-            {"photon_radius", &S::photon_radius},
-            {"photon_emit_distance", &S::photon_emit_distance},
-            {"ozone", &S::ozone},
-            {"photonSubdivs", &S::photonSubdivs},
-            {"causticSubdivs", &S::causticSubdivs},
-            {"shadow_subdivs", &S::shadow_subdivs}};
+    return {{KILN_MEMBER(S, up_vector)},
+            {KILN_MEMBER(S, shadowBias)},
+            {KILN_MEMBER(S, turbidity)},
+            {KILN_MEMBER(S, water_vapour)},
+            {KILN_MEMBER(S, intensity_multiplier)},
+            {KILN_MEMBER(S, size_multiplier)},
+            {KILN_MEMBER(S, photon_radius)},
+            {KILN_MEMBER(S, photon_emit_distance)},
+            {KILN_MEMBER(S, ozone)},
+            {KILN_MEMBER(S, photonSubdivs)},
+            {KILN_MEMBER(S, causticSubdivs)},
+            {KILN_MEMBER(S, shadow_subdivs)}};
 }
 
 }  // namespace KilnCore

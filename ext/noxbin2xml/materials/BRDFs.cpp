@@ -22,8 +22,8 @@ const MaterialLayout<Diffuse_BRDF>& Diffuse_BRDF::layout() {
         KILN_FIELD(B, transparency_tex_mult);
         const Field<B> use_color_tex_alpha_as_transparency{"use_color_tex_alpha_as_transparency",
                                                            &B::use_color_tex_alpha_as_transparency, Form::Uncompared};
-        const Field<B> color_tex = F::optional("color_tex", &B::color_tex, "color_texture");
-        const Field<B> transparency_tex = F::optional("transparency_tex", &B::transparency_tex, "transparency_texture");
+        const Field<B> color_tex = optionalChildField<B>("color_tex", &B::color_tex, "color_texture");
+        const Field<B> transparency_tex = optionalChildField<B>("transparency_tex", &B::transparency_tex, "transparency_texture");
         const Fields v2 = {color, transparency, color_tex_mult, transparency_tex_mult, color_tex, transparency_tex};
         return MaterialLayout<B>{
             {{"Diffuse_BRDF",
@@ -51,8 +51,8 @@ const MaterialLayout<Light_BRDF>& Light_BRDF::layout() {
         KILN_FIELD(B, color_tex_mult);
         KILN_FIELD(B, transparency_tex_mult);
         const Field<B> doubleSided{"doubleSided", &B::doubleSided, Form::Flag};
-        const Field<B> color_tex = F::optional("color_tex", &B::color_tex, "color_texture");
-        const Field<B> transparency_tex = F::optional("transparency_tex", &B::transparency_tex, "transp_texture");
+        const Field<B> color_tex = optionalChildField<B>("color_tex", &B::color_tex, "color_texture");
+        const Field<B> transparency_tex = optionalChildField<B>("transparency_tex", &B::transparency_tex, "transp_texture");
         const Fields v3 = {color,          transparency,          intensity, extraFloat1,
                            color_tex_mult, transparency_tex_mult, color_tex, transparency_tex};
         return MaterialLayout<B>{
@@ -84,8 +84,8 @@ const MaterialLayout<Mirror_BRDF>& Mirror_BRDF::layout() {
         KILN_FIELD(B, cutoff);
         KILN_FIELD(B, extraInt1);
         KILN_FIELD(B, fresnelSwitch);
-        const Field<B> transparency_tex = F::optional("transparency_tex", &B::transparency_tex, "transparency_texture");
-        const Field<B> color_tex = F::optional("color_tex", &B::color_tex, "color_texture");
+        const Field<B> transparency_tex = optionalChildField<B>("transparency_tex", &B::transparency_tex, "transparency_texture");
+        const Field<B> color_tex = optionalChildField<B>("color_tex", &B::color_tex, "color_texture");
         const Fields v1Head = {color, transparency, transparency_tex_mult, F::unusedFloat(), cutoff, fresnelSwitch,
                                extraInt1};
         const Fields v3 = v1Head + Fields{color_tex_mult, transparency_tex, color_tex};
@@ -98,7 +98,7 @@ const MaterialLayout<Mirror_BRDF>& Mirror_BRDF::layout() {
                v3,
                v3 + F::template base<Base_BRDF>(),
                {color, transparency, transparency_tex_mult, cutoff, extraInt1, color_tex_mult,
-                F::optional("transparency_tex", &B::transparency_tex, "transparency_texture", Form::ClearFirst),
+                optionalChildField<B>("transparency_tex", &B::transparency_tex, "transparency_texture", Form::ClearFirst),
                 color_tex, F::template base<Base_BRDF>()}}},
              {color, transparency, color_tex_mult, transparency_tex_mult, cutoff, transparency_tex, color_tex}}};
         layout.record.finish = applyFresnelSwitch<B>;
@@ -125,12 +125,12 @@ const MaterialLayout<Final>& GlossyBRDF<Final>::layout() {
             reflectionGlossiness_tex_mult{"reflectionGlossiness_tex_mult", &B::reflectionGlossiness_tex_mult},
             transparency_tex_mult{"transparency_tex_mult", &B::transparency_tex_mult},
             anisotropy{"anisotropy", &B::anisotropy}, anisotropy_rotation{"anisotropy_rotation", &B::anisotropy_rotation};
-        const Field<Final> color_tex = F::optional("color_tex", &B::color_tex, "color_texture");
+        const Field<Final> color_tex = optionalChildField<Final>("color_tex", &B::color_tex, "color_texture");
         const Field<Final> hilightGlossiness_tex =
-            F::optional("hilightGlossiness_tex", &B::hilightGlossiness_tex, "hilight_glossiness_texture");
+            optionalChildField<Final>("hilightGlossiness_tex", &B::hilightGlossiness_tex, "hilight_glossiness_texture");
         const Field<Final> reflectionGlossiness_tex =
-            F::optional("reflectionGlossiness_tex", &B::reflectionGlossiness_tex, "reflection_glossiness_texture");
-        const Field<Final> transparency_tex = F::optional("transparency_tex", &B::transparency_tex, "transparency_texture");
+            optionalChildField<Final>("reflectionGlossiness_tex", &B::reflectionGlossiness_tex, "reflection_glossiness_texture");
+        const Field<Final> transparency_tex = optionalChildField<Final>("transparency_tex", &B::transparency_tex, "transparency_texture");
         const Fields v1 = {color,  transparency,  hilightGlossiness, reflectionGlossiness, F::unusedFloat(),
                            cutoff, subdivs,       fresnelSwitch,     back_side,            extraInt1};
         const Fields mults = {color_tex_mult, hilightGlossiness_tex_mult, reflectionGlossiness_tex_mult};
@@ -191,11 +191,11 @@ const MaterialLayout<Glass_BRDF>& Glass_BRDF::layout() {
         const Field<B> affect_shadows{"affect_shadows", &B::affect_shadows, Form::Flag};
         const Field<B> affect_alpha{"affect_alpha", &B::affect_alpha, Form::Flag};
         const Field<B> translucency_on{"translucency_on", &B::translucency_on, Form::Flag};
-        const Field<B> transparency_tex = F::optional("transparency_tex", &B::transparency_tex, "transparency_texture");
-        const Field<B> color_tex = F::optional("color_tex", &B::color_tex, "color_texture");
-        const Field<B> glossiness_tex = F::optional("glossiness_tex", &B::glossiness_tex, "glossy_texture");
-        const Field<B> translucency_tex = F::optional("translucency_tex", &B::translucency_tex, "translucency_texture");
-        const Field<B> ior_tex = F::optional("ior_texture", &B::ior_tex, "ior_texture");
+        const Field<B> transparency_tex = optionalChildField<B>("transparency_tex", &B::transparency_tex, "transparency_texture");
+        const Field<B> color_tex = optionalChildField<B>("color_tex", &B::color_tex, "color_texture");
+        const Field<B> glossiness_tex = optionalChildField<B>("glossiness_tex", &B::glossiness_tex, "glossy_texture");
+        const Field<B> translucency_tex = optionalChildField<B>("translucency_tex", &B::translucency_tex, "translucency_texture");
+        const Field<B> ior_tex = optionalChildField<B>("ior_texture", &B::ior_tex, "ior_texture");
         const Fields v1 = {color,          fog_color, ior,        extraFloat1,    cutoff,      fog_color_mult,
                            glossiness,     extraInt1, subdivs,    affect_shadows, affect_alpha};
         const Fields v2Head = v1 + Fields{transparency_tex_mult, glossiness_tex_mult, ior_tex_mult};

@@ -18,7 +18,7 @@ const MaterialLayout<MaterialBump>& MaterialBump::layout() {
     static const MaterialLayout<M> layout = [] {
         KILN_FIELD(M, bump_tex_mult);
         KILN_FIELD(M, base_mtl);
-        const Field<M> bump_tex = F::optional("bump_tex", &M::bump_tex, "bump_tex");
+        const Field<M> bump_tex = optionalChildField<M>("bump_tex", &M::bump_tex, "bump_tex");
         return keepingValues<M>({{{"MaterialBump",
                                    1,
                                    {{F::uniqueName(), F::fileName("bump_tex", &M::bump_tex), bump_tex_mult, base_mtl},
@@ -47,10 +47,10 @@ const MaterialLayout<Material2Sided>& Material2Sided::layout() {
         KILN_FIELD(M, translucency_tex_mult);
         KILN_FIELD(M, transparency_tex_mult);
         KILN_FIELD(M, force_1sided);
-        const Field<M> front = F::optional("front", &M::front);
-        const Field<M> back = F::optional("back", &M::back);
-        const Field<M> translucency_tex = F::optional("translucency_tex", &M::translucency_tex, "translucency_tex");
-        const Field<M> transparency_tex = F::optional("transparency_tex", &M::transparency_tex, "transparency_tex");
+        const Field<M> front = optionalChildField<M>("front", &M::front, "");
+        const Field<M> back = optionalChildField<M>("back", &M::back, "");
+        const Field<M> translucency_tex = optionalChildField<M>("translucency_tex", &M::translucency_tex, "translucency_tex");
+        const Field<M> transparency_tex = optionalChildField<M>("transparency_tex", &M::transparency_tex, "transparency_tex");
         const Fields v1 = {front, back, translucency_tex, translucency, translucency_tex_mult, force_1sided};
         const Fields v2 = v1 + Fields{transparency_tex, transparency, transparency_tex_mult};
         return keepingValues<M>({{{"Material2Sided", 1, {v1, v2, v2 + F::base()}},
@@ -71,8 +71,8 @@ const MaterialLayout<MaterialSkp2Sided>& MaterialSkp2Sided::layout() {
     using M = MaterialSkp2Sided;
     using F = MaterialFields<M>;
     static const MaterialLayout<M> layout = [] {
-        const Field<M> front = F::optional("front", &M::front);
-        const Field<M> back = F::optional("back", &M::back);
+        const Field<M> front = optionalChildField<M>("front", &M::front, "");
+        const Field<M> back = optionalChildField<M>("back", &M::back, "");
         KILN_FIELD(M, force_1sided);
         return keepingValues<M>(
             {{{"MaterialSkp2Sided", 1, {{F::base(), front, back, force_1sided}}}, {front, back, force_1sided}}});
@@ -86,11 +86,11 @@ const MaterialLayout<MaterialOverrideEnvironment>& MaterialOverrideEnvironment::
     static const MaterialLayout<M> layout{{{"MaterialOverrideEnvironment",
                                             1,
                                             {{F::base(),
-                                              F::optional("base_mtl", &M::base_mtl),
-                                              F::optional("bg_tex", &M::bg_tex),
-                                              F::optional("gi_tex", &M::gi_tex),
-                                              F::optional("reflect_tex", &M::reflect_tex),
-                                              F::optional("refract_tex", &M::refract_tex),
+                                              optionalChildField<M>("base_mtl", &M::base_mtl, ""),
+                                              optionalChildField<M>("bg_tex", &M::bg_tex, ""),
+                                              optionalChildField<M>("gi_tex", &M::gi_tex, ""),
+                                              optionalChildField<M>("reflect_tex", &M::reflect_tex, ""),
+                                              optionalChildField<M>("refract_tex", &M::refract_tex, ""),
                                               {"bg_color", &M::bg_color},
                                               {"gi_color", &M::gi_color},
                                               {"reflect_color", &M::reflect_color},
@@ -117,7 +117,7 @@ const MaterialLayout<MaterialDisplaced>& MaterialDisplaced::layout() {
     using F = MaterialFields<M>;
     using Fields = FieldList<M>;
     static const MaterialLayout<M> layout = [] {
-        const Fields v1 = {F::base(), F::optional("base_mtl", &M::base_mtl), F::optional("displace_tex", &M::displace_tex),
+        const Fields v1 = {F::base(), optionalChildField<M>("base_mtl", &M::base_mtl, ""), optionalChildField<M>("displace_tex", &M::displace_tex, ""),
                            {"displace_tex_mult", &M::displace_tex_mult}};
         return MaterialLayout<M>{{{"MaterialDisplaced",
                                    1,
@@ -145,7 +145,7 @@ const MaterialLayout<MaterialObjectExclusion>& MaterialObjectExclusion::layout()
         KILN_FIELD(M, mode);
         KILN_FIELD(M, objects);
         KILN_FIELD(M, short_circuit);
-        const Field<M> base_mtl = F::optional("base_mtl", &M::base_mtl);
+        const Field<M> base_mtl = optionalChildField<M>("base_mtl", &M::base_mtl, "");
         const Fields v2 = Fields{mode, base_mtl, objects} + F::base();
         return MaterialLayout<M>{{{"MaterialObjectExclusion", 1, {{mode, base_mtl, objects}, v2, v2 + short_circuit}},
                                   {base_mtl, mode, short_circuit, objects}}};
@@ -159,8 +159,8 @@ const MaterialLayout<MaterialAlphaContribution>& MaterialAlphaContribution::layo
     static const MaterialLayout<M> layout = [] {
         KILN_FIELD(M, alpha_tex_mult);
         KILN_FIELD(M, alpha);
-        const Field<M> base_mtl = F::optional("base_mtl", &M::base_mtl);
-        const Field<M> alpha_tex = F::optional("alpha_tex", &M::alpha_tex, "alpha_tex");
+        const Field<M> base_mtl = optionalChildField<M>("base_mtl", &M::base_mtl, "");
+        const Field<M> alpha_tex = optionalChildField<M>("alpha_tex", &M::alpha_tex, "alpha_tex");
         return MaterialLayout<M>{{{"MaterialAlphaContribution", 1, {{F::base(), base_mtl, alpha_tex, alpha_tex_mult, alpha}}},
                                   {alpha, alpha_tex_mult, base_mtl, alpha_tex}}};
     }();
@@ -173,8 +173,8 @@ const MaterialLayout<MaterialAngleBlend>& MaterialAngleBlend::layout() {
     static const MaterialLayout<M> layout = [] {
         KILN_FIELD(M, start_angle);
         KILN_FIELD(M, stop_angle);
-        const Field<M> mtl_one = F::optional("mtl_one", &M::mtl_one);
-        const Field<M> mtl_two = F::optional("mtl_two", &M::mtl_two);
+        const Field<M> mtl_one = optionalChildField<M>("mtl_one", &M::mtl_one, "");
+        const Field<M> mtl_two = optionalChildField<M>("mtl_two", &M::mtl_two, "");
         return MaterialLayout<M>{{{"MaterialAngleBlend", 1, {{F::base(), mtl_one, mtl_two, start_angle, stop_angle}}},
                                   {mtl_one, mtl_two, start_angle, stop_angle}}};
     }();
@@ -189,7 +189,7 @@ const MaterialLayout<MaterialReference>& MaterialReference::layout() {
         return keepingValues<M>(
             {{{"MaterialReference",
                1,
-               {{F::base(), referenceId}, {F::base(), referenceId, F::optional("resolved", &M::resolved)}}},
+               {{F::base(), referenceId}, {F::base(), referenceId, optionalChildField<M>("resolved", &M::resolved, "")}}},
               {}}});
     }();
     return layout;
@@ -233,11 +233,11 @@ const MaterialLayout<MaterialToon>& MaterialToon::layout() {
         KILN_FIELD(M, do_secondary);
         KILN_FIELD(M, divide_by_distance);
         KILN_FIELD(M, do_silhouette_mult);
-        const Field<M> base_mtl = F::optional("base_mtl", &M::base_mtl);
-        const Field<M> width_tex = F::optional("width_tex", &M::width_tex, "width_tex");
-        const Field<M> opacity_tex = F::optional("opacity_tex", &M::opacity_tex, "opacity_tex");
-        const Field<M> distort_tex = F::optional("distort_tex", &M::distort_tex, "distort_tex");
-        const Field<M> color_tex = F::optional("color_tex", &M::color_tex, "color_tex");
+        const Field<M> base_mtl = optionalChildField<M>("base_mtl", &M::base_mtl, "");
+        const Field<M> width_tex = optionalChildField<M>("width_tex", &M::width_tex, "width_tex");
+        const Field<M> opacity_tex = optionalChildField<M>("opacity_tex", &M::opacity_tex, "opacity_tex");
+        const Field<M> distort_tex = optionalChildField<M>("distort_tex", &M::distort_tex, "distort_tex");
+        const Field<M> color_tex = optionalChildField<M>("color_tex", &M::color_tex, "color_tex");
         const Fields v1 = {base_mtl,         width,     width_tex_mult,   width_tex,  opacity,   opacity_tex_mult,
                            opacity_tex,      distort,   distort_tex_mult, distort_tex, color,    color_tex_mult,
                            color_tex,        z_threshold, trace_bias,     normal_threshold, line_units, do_secondary,

@@ -46,18 +46,12 @@ struct FileNameTexture : Codec<TextureRef> {
     static void text(std::string& out, const TextureRef& v);
 };
 
-// Fields of material and BRDF classes (C), besides the plain ones: optional
-// children (a texture's asset goes under its owner's URL and `childName`),
-// the base record (of BaseMaterial or Base_BRDF) and the inline names of old
-// records, a texture kept as a file name, and a float old records carry and
-// nothing keeps. Mandatory children are plain fields.
+// The parts of material and BRDF records that are no plain field or child
+// (serial/Children.h) of class C: the base record (of BaseMaterial or
+// Base_BRDF) and the inline names of old records, a texture kept as a file
+// name, and a float old records carry and nothing keeps.
 template <class C>
 struct MaterialFields {
-    template <class T, class Owner>
-    static Field<C> optional(std::string_view name, std::shared_ptr<T> Owner::*member, std::string_view childName = {},
-                             Form form = Form::Plain) {
-        return Field<C>(name, member, form | Form::Optional).under(childName);
-    }
     template <class Base = BaseMaterial>
     static Field<C> base() {
         return Field<C>::template step<&Base::readBase, &Base::writeBase>("base");

@@ -25,9 +25,6 @@ constexpr uint16_t kChannelsReplaceDefaults = 0x15;
 using O = AllOptions;
 using Slot = EnvironmentSlot;
 
-// Fields are named after the members they are read into.
-#define MEMBER(name) #name, &O::name
-
 // A field of an environment slot.
 template <class T>
 Field<O> slot(std::string_view name, Slot O::*channel, T Slot::*member, uint16_t since = 0, Form form = Form::Plain) {
@@ -36,66 +33,62 @@ Field<O> slot(std::string_view name, Slot O::*channel, T Slot::*member, uint16_t
 Field<O> slotTexture(std::string_view name, Slot O::*channel, uint16_t since = 0) {
     return slot(name, channel, &Slot::texture, since, Form::Optional | Form::InPlace);
 }
-template <class T>
-Field<O> since(uint16_t version, std::string_view name, T O::*member, Form form = Form::Plain) {
-    return Field<O>(name, member, form).addedIn(version);
-}
 
 // The record in field order; a field is held from the version it was added
 // in.
 FieldList<O> recordFields() {
-    return {{MEMBER(params)},
-            {MEMBER(frameData)},
-            {MEMBER(stampInfo)},
-            since(5, MEMBER(physicalCamera)),
+    return {{KILN_MEMBER(O, params)},
+            {KILN_MEMBER(O, frameData)},
+            {KILN_MEMBER(O, stampInfo)},
+            Field<O>(KILN_MEMBER(O, physicalCamera)).addedIn(5),
             slotTexture("background texture", &O::background),
             slotTexture("GI texture", &O::globalIllumination),
             slot("background color", &O::background, &Slot::color),
             slot("GI color", &O::globalIllumination, &Slot::color),
             slot("use GI", &O::globalIllumination, &Slot::use),
             slot("use background", &O::background, &Slot::use),
-            {MEMBER(imageFilterType)},
-            {MEMBER(imageHeight)},
-            {MEMBER(imageWidth)},
-            {MEMBER(overrideFov)},
-            {MEMBER(overrideViewport)},
-            {MEMBER(imageAspectLocked)},
-            {MEMBER(pixelAspectLocked)},
-            {MEMBER(rawFileOn)},
-            {MEMBER(saveRender)},
-            since(2, MEMBER(overrideFocalDistance)),
-            since(3, MEMBER(showProgressWindow)),
-            since(5, MEMBER(physicalCameraOn)),
-            since(6, MEMBER(overrideFocalLength)),
-            {MEMBER(fieldOfView)},
+            {KILN_MEMBER(O, imageFilterType)},
+            {KILN_MEMBER(O, imageHeight)},
+            {KILN_MEMBER(O, imageWidth)},
+            {KILN_MEMBER(O, overrideFov)},
+            {KILN_MEMBER(O, overrideViewport)},
+            {KILN_MEMBER(O, imageAspectLocked)},
+            {KILN_MEMBER(O, pixelAspectLocked)},
+            {KILN_MEMBER(O, rawFileOn)},
+            {KILN_MEMBER(O, saveRender)},
+            Field<O>(KILN_MEMBER(O, overrideFocalDistance)).addedIn(2),
+            Field<O>(KILN_MEMBER(O, showProgressWindow)).addedIn(3),
+            Field<O>(KILN_MEMBER(O, physicalCameraOn)).addedIn(5),
+            Field<O>(KILN_MEMBER(O, overrideFocalLength)).addedIn(6),
+            {KILN_MEMBER(O, fieldOfView)},
             slot("GI color multiplier", &O::globalIllumination, &Slot::colorMult),
             slot("background color multiplier", &O::background, &Slot::colorMult),
             slot("GI texture multiplier", &O::globalIllumination, &Slot::textureMult),
             slot("background texture multiplier", &O::background, &Slot::textureMult),
-            {MEMBER(imageFilterSize)},
-            {MEMBER(pixelAspect)},
-            {MEMBER(imageAspect)},
-            since(4, MEMBER(zDepthBlack)),
-            since(4, MEMBER(zDepthWhite)),
-            since(4, MEMBER(zDepthClamp)),
-            Field<O>::with<RenderChannelList>(MEMBER(renderChannels)),
-            {MEMBER(outputImagePath), Form::Path},
-            {MEMBER(rawImagePath), Form::Path},
-            {MEMBER(irradianceMapPath), Form::Path},
-            {MEMBER(irradianceMapAutoSavePath), Form::Path},
-            {MEMBER(lightCachePath), Form::Path},
-            {MEMBER(lightCacheAutoSavePath), Form::Path},
-            {MEMBER(photonMapPath), Form::Path},
-            {MEMBER(photonMapAutoSavePath), Form::Path},
-            {MEMBER(causticsPath), Form::Path},
-            {MEMBER(causticsAutoSavePath), Form::Path},
-            since(1, MEMBER(overrideMaterialColor)),
-            since(1, MEMBER(batchRender)),
-            since(7, MEMBER(gammaCorrectRgb)),
-            since(7, MEMBER(gammaCorrectLdrTextures)),
-            since(8, MEMBER(doAnimation)),
-            since(8, MEMBER(frameRate)),
-            since(8, MEMBER(framesPerSecond)),
+            {KILN_MEMBER(O, imageFilterSize)},
+            {KILN_MEMBER(O, pixelAspect)},
+            {KILN_MEMBER(O, imageAspect)},
+            Field<O>(KILN_MEMBER(O, zDepthBlack)).addedIn(4),
+            Field<O>(KILN_MEMBER(O, zDepthWhite)).addedIn(4),
+            Field<O>(KILN_MEMBER(O, zDepthClamp)).addedIn(4),
+            Field<O>::with<RenderChannelList>(KILN_MEMBER(O, renderChannels)),
+            {KILN_MEMBER(O, outputImagePath), Form::Path},
+            {KILN_MEMBER(O, rawImagePath), Form::Path},
+            {KILN_MEMBER(O, irradianceMapPath), Form::Path},
+            {KILN_MEMBER(O, irradianceMapAutoSavePath), Form::Path},
+            {KILN_MEMBER(O, lightCachePath), Form::Path},
+            {KILN_MEMBER(O, lightCacheAutoSavePath), Form::Path},
+            {KILN_MEMBER(O, photonMapPath), Form::Path},
+            {KILN_MEMBER(O, photonMapAutoSavePath), Form::Path},
+            {KILN_MEMBER(O, causticsPath), Form::Path},
+            {KILN_MEMBER(O, causticsAutoSavePath), Form::Path},
+            Field<O>(KILN_MEMBER(O, overrideMaterialColor)).addedIn(1),
+            Field<O>(KILN_MEMBER(O, batchRender)).addedIn(1),
+            Field<O>(KILN_MEMBER(O, gammaCorrectRgb)).addedIn(7),
+            Field<O>(KILN_MEMBER(O, gammaCorrectLdrTextures)).addedIn(7),
+            Field<O>(KILN_MEMBER(O, doAnimation)).addedIn(8),
+            Field<O>(KILN_MEMBER(O, frameRate)).addedIn(8),
+            Field<O>(KILN_MEMBER(O, framesPerSecond)).addedIn(8),
             slot("reflection color", &O::reflection, &Slot::color, 9),
             slot("refraction color", &O::refraction, &Slot::color, 9),
             slot("reflection color multiplier", &O::reflection, &Slot::colorMult, 9),
@@ -106,19 +99,18 @@ FieldList<O> recordFields() {
             slot("use refraction", &O::refraction, &Slot::use, 9),
             slotTexture("reflection texture", &O::reflection, 9),
             slotTexture("refraction texture", &O::refraction, 9),
-            since(0x10, MEMBER(drOn)),
-            since(0x11, MEMBER(reservedFloat1)),
-            since(0x11, MEMBER(reservedFloat2)),
-            since(0x12, MEMBER(inputGamma)),
-            since(0x13, MEMBER(reservedInt1)),
-            since(0x14, MEMBER(assetCollection)),
-            since(0x14, MEMBER(drMode)),
-            since(0x14, MEMBER(drFolder)),
-            since(0x16, MEMBER(reservedInt2)),
-            since(0x17, MEMBER(specifyFilmWidth))};
+            Field<O>(KILN_MEMBER(O, drOn)).addedIn(0x10),
+            Field<O>(KILN_MEMBER(O, reservedFloat1)).addedIn(0x11),
+            Field<O>(KILN_MEMBER(O, reservedFloat2)).addedIn(0x11),
+            Field<O>(KILN_MEMBER(O, inputGamma)).addedIn(0x12),
+            Field<O>(KILN_MEMBER(O, reservedInt1)).addedIn(0x13),
+            Field<O>(KILN_MEMBER(O, assetCollection)).addedIn(0x14),
+            Field<O>(KILN_MEMBER(O, drMode)).addedIn(0x14),
+            Field<O>(KILN_MEMBER(O, drFolder)).addedIn(0x14),
+            Field<O>(KILN_MEMBER(O, reservedInt2)).addedIn(0x16),
+            Field<O>(KILN_MEMBER(O, specifyFilmWidth)).addedIn(0x17)};
 }
 
-#undef MEMBER
 
 }  // namespace
 

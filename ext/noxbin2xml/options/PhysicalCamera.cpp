@@ -7,49 +7,46 @@ namespace {
 
 using C = PhysicalCamera;
 
-// Fields are named after the members they are read into.
-#define MEMBER(name) #name, &C::name
 
 // Version 2 stores the animated values' own records and adds two fields;
 // version 1 stored a single float for each animated value.
 FieldList<C> cameraFields(Form animated) {
-    return {{MEMBER(type)},
-            {MEMBER(film_width)},
-            {MEMBER(focal_length), animated},
-            {MEMBER(zoom_factor)},
-            {MEMBER(distortion)},
-            {MEMBER(f_number)},
-            {MEMBER(lens_shift)},
-            {MEMBER(shutter_speed)},
-            {MEMBER(shutter_angle)},
-            {MEMBER(shutter_offset)},
-            {MEMBER(latency)},
-            {MEMBER(ISO)},
-            {MEMBER(specify_focus)},
-            {MEMBER(focus_distance), animated},
-            {MEMBER(targeted)},
-            {MEMBER(target_distance)},
-            {MEMBER(dof_display_threshold)},
-            {MEMBER(exposure)},
-            {MEMBER(white_balance)},
-            {MEMBER(vignetting)},
-            {MEMBER(blades_enable)},
-            {MEMBER(blades_num)},
-            {MEMBER(blades_rotation)},
-            {MEMBER(center_bias)},
-            {MEMBER(anisotropy)},
-            {MEMBER(use_dof)}};
+    return {{KILN_MEMBER(C, type)},
+            {KILN_MEMBER(C, film_width)},
+            {KILN_MEMBER(C, focal_length), animated},
+            {KILN_MEMBER(C, zoom_factor)},
+            {KILN_MEMBER(C, distortion)},
+            {KILN_MEMBER(C, f_number)},
+            {KILN_MEMBER(C, lens_shift)},
+            {KILN_MEMBER(C, shutter_speed)},
+            {KILN_MEMBER(C, shutter_angle)},
+            {KILN_MEMBER(C, shutter_offset)},
+            {KILN_MEMBER(C, latency)},
+            {KILN_MEMBER(C, ISO)},
+            {KILN_MEMBER(C, specify_focus)},
+            {KILN_MEMBER(C, focus_distance), animated},
+            {KILN_MEMBER(C, targeted)},
+            {KILN_MEMBER(C, target_distance)},
+            {KILN_MEMBER(C, dof_display_threshold)},
+            {KILN_MEMBER(C, exposure)},
+            {KILN_MEMBER(C, white_balance)},
+            {KILN_MEMBER(C, vignetting)},
+            {KILN_MEMBER(C, blades_enable)},
+            {KILN_MEMBER(C, blades_num)},
+            {KILN_MEMBER(C, blades_rotation)},
+            {KILN_MEMBER(C, center_bias)},
+            {KILN_MEMBER(C, anisotropy)},
+            {KILN_MEMBER(C, use_dof)}};
 }
 
 const RecordLayout<C>& cameraRecord() {
     static const RecordLayout<C> layout{
         "PhysicalCamera",
         1,
-        {cameraFields(Form::AtTimeZero), cameraFields(Form::Plain) + FieldList<C>{{MEMBER(use_moblur)}, {MEMBER(subdivs)}}}};
+        {cameraFields(Form::AtTimeZero), cameraFields(Form::Plain) + FieldList<C>{{KILN_MEMBER(C, use_moblur)}, {KILN_MEMBER(C, subdivs)}}}};
     return layout;
 }
 
-#undef MEMBER
 
 }  // namespace
 

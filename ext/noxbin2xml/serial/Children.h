@@ -15,6 +15,7 @@
 #include <string>
 
 #include "serial/Codec.h"
+#include "serial/Fields.h"
 #include "serial/RecordScope.h"
 
 namespace KilnCore {
@@ -236,5 +237,21 @@ struct Codec<std::vector<std::shared_ptr<Base>>, IfFamily<Base>> {
     }
     static bool ready(const List&, const FieldSpec&) { return true; }
 };
+
+// A field of C holding an owned child in `member`: its asset goes under the
+// owner's URL + "/" + `under` (the owner's URL itself when `under` is empty),
+// and its parameter refers to that asset.
+template <class C, class Base, class Owner>
+Field<C> childField(std::string_view name, std::shared_ptr<Base> Owner::*member, std::string_view under,
+                    Form form = Form::Plain) {
+    return Field<C>(name, member, form).under(under);
+}
+
+// The same child behind a presence byte.
+template <class C, class Base, class Owner>
+Field<C> optionalChildField(std::string_view name, std::shared_ptr<Base> Owner::*member, std::string_view under,
+                            Form form = Form::Plain) {
+    return childField<C>(name, member, under, form | Form::Optional);
+}
 
 }  // namespace KilnCore

@@ -326,8 +326,12 @@ const FieldOps<C>& Field<C>::countOps() {
 template <class C>
 using FieldList = std::vector<Field<C>>;
 
-// Declares `member`, the field of Class named after the member it is held in.
-#define KILN_FIELD(Class, member) const ::KilnCore::Field<Class> member{#member, &Class::member}
+// A member's name and pointer, for a field named after the member it is
+// held in: Field<C>(KILN_MEMBER(C, color)), or {KILN_MEMBER(C, color)} in a
+// field list.
+#define KILN_MEMBER(Class, member) #member, &Class::member
+// Declares `member`, that field of Class.
+#define KILN_FIELD(Class, member) const ::KilnCore::Field<Class> member{KILN_MEMBER(Class, member)}
 
 // A list followed by more fields: a newer record version that adds fields at
 // the end of an older one, or a list that joins two.

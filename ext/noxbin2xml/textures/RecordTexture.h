@@ -31,17 +31,4 @@ public:
     }
 };
 
-// A child the texture refers to by parameter `name`; its asset goes under
-// the texture's URL + "/" + childName (the parameter name unless given).
-template <class T, class C>
-Field<T> slot(std::string_view name, std::shared_ptr<C> T::*member, std::string_view childName = {},
-              Form form = Form::Plain) {
-    return Field<T>(name, member, form).under(childName.empty() ? name : childName);
-}
-
-template <class T, class C>
-Field<T> optionalSlot(std::string_view name, std::shared_ptr<C> T::*member, std::string_view childName = {}) {
-    return slot(name, member, childName, Form::Optional);
-}
-
 }  // namespace KilnCore

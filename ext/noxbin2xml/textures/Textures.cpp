@@ -38,25 +38,25 @@ const ObjectLayout<FresnelTexture>& FresnelTexture::layout() {
          Field<T>("white_color_tex_mult", &T::white_color_tex_mult).addedIn(2),
          Field<T>("fresnel_ior_tex_mult", &T::fresnel_ior_tex_mult).addedIn(2),
          Field<T>("refract_ior_tex_mult", &T::refract_ior_tex_mult).addedIn(2),
-         optionalSlot("black_color_tex", &T::black_color_tex, "reflection_tex"),
-         optionalSlot("white_color_tex", &T::white_color_tex, "refraction_tex"),
-         optionalSlot("fresnel_ior_tex", &T::fresnel_ior_tex),
-         optionalSlot("refract_ior_tex", &T::refract_ior_tex)});
+         optionalChildField<T>("black_color_tex", &T::black_color_tex, "reflection_tex"),
+         optionalChildField<T>("white_color_tex", &T::white_color_tex, "refraction_tex"),
+         optionalChildField<T>("fresnel_ior_tex", &T::fresnel_ior_tex, "fresnel_ior_tex"),
+         optionalChildField<T>("refract_ior_tex", &T::refract_ior_tex, "refract_ior_tex")});
     return list;
 }
 
 const ObjectLayout<UVWTexture>& UVWTexture::layout() {
     using T = UVWTexture;
-    static const auto list = KilnCore::layout<T>("UVWTexture", 1, {slot("uvwgen", &T::uvwgen)});
+    static const auto list = KilnCore::layout<T>("UVWTexture", 1, {childField<T>("uvwgen", &T::uvwgen, "uvwgen")});
     return list;
 }
 
 const ObjectLayout<NoiseTexture>& NoiseTexture::layout() {
     using T = NoiseTexture;
     static const auto list = KilnCore::layout<T>("NoiseTexture", 1,
-                                                 {slot("uvwgen", &T::uvwgen),
-                                                  optionalSlot("color1_tex", &T::color1_tex),
-                                                  optionalSlot("color2_tex", &T::color2_tex),
+                                                 {childField<T>("uvwgen", &T::uvwgen, "uvwgen"),
+                                                  optionalChildField<T>("color1_tex", &T::color1_tex, "color1_tex"),
+                                                  optionalChildField<T>("color2_tex", &T::color2_tex, "color2_tex"),
                                                   {"color1", &T::color1},
                                                   {"color2", &T::color2},
                                                   {"persistence", &T::persistence},
@@ -85,7 +85,7 @@ const ObjectLayout<CheckerTexture>& CheckerTexture::layout() {
     using T = CheckerTexture;
     static const auto list = KilnCore::layout<T>(
         "CheckerTexture", 2,
-        {slot("uvwgen", &T::uvwgen), slot("white_color", &T::white_color), slot("black_color", &T::black_color),
+        {childField<T>("uvwgen", &T::uvwgen, "uvwgen"), childField<T>("white_color", &T::white_color, "white_color"), childField<T>("black_color", &T::black_color, "black_color"),
          {"tile_u", &T::tile_u}, {"tile_v", &T::tile_v},
          Field<T>("checkerFactor1", &T::checkerFactor1, Form::RecordOnly).addedIn(2),
          Field<T>("checkerFactor2", &T::checkerFactor2, Form::RecordOnly).addedIn(2)});
@@ -96,7 +96,7 @@ const ObjectLayout<GridTexture>& GridTexture::layout() {
     using T = GridTexture;
     static const auto list = KilnCore::layout<T>(
         "GridTexture", 2,
-        {slot("uvwgen", &T::uvwgen), slot("line_color", &T::line_color), slot("fill_color", &T::fill_color),
+        {childField<T>("uvwgen", &T::uvwgen, "uvwgen"), childField<T>("line_color", &T::line_color, "line_color"), childField<T>("fill_color", &T::fill_color, "fill_color"),
          Field<T>("gridFactor1", &T::gridFactor1, Form::RecordOnly).addedIn(2),
          Field<T>("gridFactor2", &T::gridFactor2, Form::RecordOnly).addedIn(2),
          Field<T>("u_width", &T::u_width).addedIn(2), Field<T>("v_width", &T::v_width).addedIn(2)});
@@ -108,7 +108,7 @@ const ObjectLayout<ClothTexture>& ClothTexture::layout() {
     using T = ClothTexture;
     static const auto list = KilnCore::layout<T>(
         "ClothTexture", 2,
-        {slot("uvwgen", &T::uvwgen), {"gap_color", &T::gap_color}, {"u_color", &T::u_color},
+        {childField<T>("uvwgen", &T::uvwgen, "uvwgen"), {"gap_color", &T::gap_color}, {"u_color", &T::u_color},
          {"v_color", &T::v_color}, {"u_width", &T::u_width}, {"v_width", &T::v_width},
          Field<T>("tile_u", &T::tile).addedIn(2), Field<T>("tile_v", &T::tile, Form::ParamOnly)});
     return list;
@@ -117,14 +117,14 @@ const ObjectLayout<ClothTexture>& ClothTexture::layout() {
 const ObjectLayout<BulgeTexture>& BulgeTexture::layout() {
     using T = BulgeTexture;
     static const auto list = KilnCore::layout<T>(
-        "BulgeTexture", 1, {slot("uvwgen", &T::uvwgen), {"u_width", &T::u_width}, {"v_width", &T::v_width}});
+        "BulgeTexture", 1, {childField<T>("uvwgen", &T::uvwgen, "uvwgen"), {"u_width", &T::u_width}, {"v_width", &T::v_width}});
     return list;
 }
 
 const ObjectLayout<InvertTexture>& InvertTexture::layout() {
     using T = InvertTexture;
     static const auto list = KilnCore::layout<T>(
-        "InvertTexture", 1, {slot("texture", &T::texture, "base_texture"), {"invert_alpha", &T::invert_alpha}});
+        "InvertTexture", 1, {childField<T>("texture", &T::texture, "base_texture"), {"invert_alpha", &T::invert_alpha}});
     return list;
 }
 
@@ -132,8 +132,8 @@ const ObjectLayout<BlendTexture>& BlendTexture::layout() {
     using T = BlendTexture;
     static const auto list = KilnCore::layout<T>(
         "BlendTexture", 2,
-        {optionalSlot("color_a", &T::color_a), Field<T>("color_a_mult", &T::color_a_mult, Form::RecordOnly).addedIn(2),
-         optionalSlot("color_b", &T::color_b), Field<T>("color_b_mult", &T::color_b_mult, Form::RecordOnly).addedIn(2),
+        {optionalChildField<T>("color_a", &T::color_a, "color_a"), Field<T>("color_a_mult", &T::color_a_mult, Form::RecordOnly).addedIn(2),
+         optionalChildField<T>("color_b", &T::color_b, "color_b"), Field<T>("color_b_mult", &T::color_b_mult, Form::RecordOnly).addedIn(2),
          Field<T>("blend_amount", &T::blend_amount).addedIn(2)});
     return list;
 }
@@ -141,8 +141,8 @@ const ObjectLayout<BlendTexture>& BlendTexture::layout() {
 const ObjectLayout<RampTexture>& RampTexture::layout() {
     using T = RampTexture;
     static const auto list = KilnCore::layout<T>("RampTexture", 1,
-                                                 {slot("uvwgen", &T::uvwgen),
-                                                  slot("colors", &T::colors),
+                                                 {childField<T>("uvwgen", &T::uvwgen, "uvwgen"),
+                                                  childField<T>("colors", &T::colors, "colors"),
                                                   {"positions", &T::positions},
                                                   {"u_wave", &T::u_wave},
                                                   {"v_wave", &T::v_wave},
