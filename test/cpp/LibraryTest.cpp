@@ -73,7 +73,7 @@ TEST_F(Library, TheEmptyNameAndNoMaterial) {
 
 TEST_F(Library, DefaultNamesComeFromTheLibrary) {
     lib.addMaterial(std::make_shared<MaterialLayeredBRDF>());
-    EXPECT_EQ(MaterialToon().name, "DefaultMaterial1");
+    EXPECT_EQ(createMaterial(MaterialType::Toon)->name, "DefaultMaterial1");
     EXPECT_TRUE(lib.isNameFree("DefaultMaterial1"));
 }
 

@@ -23,7 +23,7 @@ const RecordLayout<M>& baseRecord() {
 
 }  // namespace
 
-BaseMaterial::BaseMaterial() : name(freeDefaultName()) {}
+BaseMaterial::BaseMaterial() : name(kDefaultName) {}
 
 BaseMaterial::BaseMaterial(const BaseMaterial& other) : name(other.name) {}
 

@@ -39,7 +39,7 @@ public:
     std::string name;  // key in the material library, last part of the asset URL
     std::string uuid;  // when set, the library files the material under it
 
-    // A free default name from the material library.
+    // The default name; the factory (createMaterial) gives a free one.
     BaseMaterial();
     // Copies take the name only: a copy has no identifier of its own.
     BaseMaterial(const BaseMaterial& other);

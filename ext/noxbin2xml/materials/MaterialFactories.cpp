@@ -5,9 +5,18 @@
 namespace KilnCore {
 namespace {
 
+// A material made for a record takes a free default name from the library
+// in use until its record names it.
+template <class C>
+std::shared_ptr<BaseMaterial> makeMaterial() {
+    auto made = std::make_shared<C>();
+    made->resetBase();
+    return made;
+}
+
 template <class C>
 constexpr FactoryEntry<BaseMaterial> material() {
-    return {C::kTypeId, makeDefault<C, BaseMaterial>};
+    return {C::kTypeId, makeMaterial<C>};
 }
 template <class C>
 constexpr FactoryEntry<Base_BRDF> brdf() {

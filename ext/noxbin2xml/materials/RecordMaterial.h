@@ -16,7 +16,7 @@ template <class C>
 class RecordMaterial : public RecordObject<C, BaseMaterial> {
 public:
     // The class's fields back to their defaults (assignment keeps the name
-    // and identifier, so the defaults are made once, not per reset).
+    // and identifier).
     void reset() override {
         static const C defaults;
         this->self() = defaults;
