@@ -8,12 +8,6 @@
 
 namespace KilnCore {
 
-std::string_view withoutCounter(std::string_view name) {
-    size_t end = name.size();
-    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
-    return name.substr(0, end);
-}
-
 SceneMaterials& libraryInUse() { return InUse<SceneMaterials>::get(); }
 
 namespace {

@@ -21,9 +21,6 @@ class BaseMaterial;
 template <class C>
 struct RecordLayout;
 
-// A name without the counter free names end in: its trailing decimal digits.
-std::string_view withoutCounter(std::string_view name);
-
 class SceneMaterials : public TessarSerializable {
 public:
     using MaterialRef = std::shared_ptr<BaseMaterial>;

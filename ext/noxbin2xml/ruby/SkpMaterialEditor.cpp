@@ -4,19 +4,14 @@
 #include <cmath>
 #include <vector>
 
-#include "materials/BRDFs.h"
-#include "materials/BrdfMaterials.h"
-#include "materials/CompositeMaterials.h"
-#include "materials/MaterialDocument.h"
-#include "materials/SceneMaterials.h"
 #include "ruby/ByteArrays.h"
 #include "ruby/HostAccess.h"
 #include "ruby/RubyText.h"
 #include "ruby/ValueClasses.h"
+#include "scene/MaterialLooks.h"
+#include "scene/SkpModule.h"
 #include "serial/QuickArchive.h"
 #include "serial/Text.h"
-#include "textures/TextureMakers.h"
-#include "textures/Textures.h"
 
 using namespace KilnCore;
 
@@ -50,36 +45,9 @@ long materialCount(VALUE materials) {
     return std::min<long>(count, FIXNUM_MAX / 4);
 }
 
-// The diffuse layers of the BRDF-holding materials under `material`.
-std::vector<std::shared_ptr<Diffuse_BRDF>> diffuseLayers(const MaterialRef& material) {
-    std::vector<BrdfRef> brdfs;
-    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Layered))
-        for (const BrdfRef& brdf : static_cast<const MaterialLayeredBRDF&>(*m).brdfs) brdfs.push_back(brdf);
-    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::SingleBRDF))
-        brdfs.push_back(static_cast<const MaterialSingleBRDF&>(*m).brdf);
-    std::vector<std::shared_ptr<Diffuse_BRDF>> diffuse;
-    for (const BrdfRef& brdf : brdfs)
-        if (auto d = std::dynamic_pointer_cast<Diffuse_BRDF>(brdf)) diffuse.push_back(std::move(d));
-    return diffuse;
-}
+int colorByte(float unit) { return static_cast<int>(std::lround(std::clamp(unit, 0.0f, 1.0f) * 255.0f)); }
 
-bool isTextureType(const TextureRef& texture, int32_t typeId) { return texture && texture->typeId() == typeId; }
-
-// A texture a conversion from SketchUp makes: a bitmap, or a bitmap blended
-// with a plain colour.
-bool madeFromSkpTexture(const TextureRef& texture) {
-    if (isTextureType(texture, BitmapTexture::kTypeId)) return true;
-    const auto* blend = dynamic_cast<const BlendTexture*>(texture.get());
-    if (!blend) return false;
-    const TextureRef& a = blend->color_a;
-    const TextureRef& b = blend->color_b;
-    return (isTextureType(a, BitmapTexture::kTypeId) && isTextureType(b, AColorTexture::kTypeId)) ||
-           (isTextureType(a, AColorTexture::kTypeId) && isTextureType(b, BitmapTexture::kTypeId));
-}
-
-float unitRange(float value) { return std::clamp(value, 0.0f, 1.0f); }
-
-int colorByte(float unit) { return static_cast<int>(std::lround(unitRange(unit) * 255.0f)); }
+SkpModule& scene() { return SkpModule::instance(); }
 
 // Sketchup::Color.new(r, g, b) from a colour in 0..1; nil without the class.
 void hostColor(const Color& color, RubyValueGuard& out) {
@@ -97,17 +65,14 @@ SkpMaterialEditor& SkpMaterialEditor::instance() {
 
 bool SkpMaterialEditor::evaluateMaterial(VALUE skpMaterial, const MaterialRef& material) {
     if (!RTEST(skpMaterial)) return false;
-    const std::vector<std::shared_ptr<Diffuse_BRDF>> layers = diffuseLayers(material);
-    if (!layers.empty()) {
-        const Diffuse_BRDF& diffuse = *layers.front();
+    BasicLook look;
+    if (basicLookOf(material, look)) {
         RubyValueGuard color, alpha, texture, ignored;
-        hostColor(diffuse.color, color);
+        hostColor(look.color, color);
         if (color.truthy()) protectedCall(ignored, skpMaterial, ids().colorSet, color.get());
-        const Color& t = diffuse.transparency;
-        alpha.set(floatToRuby(1.0f - unitRange((t.r + t.g + t.b) / 3.0f)));
+        alpha.set(floatToRuby(look.alpha));
         if (alpha.truthy()) protectedCall(ignored, skpMaterial, ids().alphaSet, alpha.get());
-        const std::string file = bitmapFileOf(diffuse.color_tex);
-        if (!file.empty()) texture.set(wideToRuby(file));
+        if (!look.textureFile.empty()) texture.set(wideToRuby(look.textureFile));
         if (texture.truthy()) protectedCall(ignored, skpMaterial, ids().textureSet, texture.get());
     }
     RubyValueGuard answer;
@@ -116,8 +81,7 @@ bool SkpMaterialEditor::evaluateMaterial(VALUE skpMaterial, const MaterialRef& m
 }
 
 void SkpMaterialEditor::SetBasicKilnMaterial(const BrdfRef& brdf, VALUE skpMaterial) {
-    const auto diffuse = std::dynamic_pointer_cast<Diffuse_BRDF>(brdf);
-    if (!diffuse || !isKindOf(skpMaterial, HostClass::Material)) return;
+    if (!takesBasicLook(brdf) || !isKindOf(skpMaterial, HostClass::Material)) return;
     RubyValueGuard description;
     callPlugin(description, "convert_material", skpMaterial);
     const MaterialValue* value = valueData<MaterialValue>(description.get());
@@ -126,11 +90,7 @@ void SkpMaterialEditor::SetBasicKilnMaterial(const BrdfRef& brdf, VALUE skpMater
         return;
     }
     const MaterialValue look = *value;
-    diffuse->color = look.color;
-    const float transparency = look.useAlpha ? 1.0f - unitRange(look.alpha) : 0.0f;
-    diffuse->transparency = Color{transparency, transparency, transparency};
-    if (madeFromSkpTexture(diffuse->color_tex)) diffuse->color_tex.reset();
-    if (!diffuse->color_tex) diffuse->color_tex = makeBitmapTexture(look.texture);
+    giveBasicLook(brdf, look.color, look.useAlpha, look.alpha, look.texture);
 }
 
 bool SkpMaterialEditor::setMaterialFromSkp(VALUE skpMaterial, const MaterialRef& material) {
@@ -140,27 +100,25 @@ bool SkpMaterialEditor::setMaterialFromSkp(VALUE skpMaterial, const MaterialRef&
     std::string name;
     if (!rubyToWide(displayName.get(), name)) return false;
     bool matched = false;
-    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Linked)) {
-        const auto& linked = static_cast<const MaterialLinked&>(*m);
-        if (!linked.idData.hasText() || !equalsNoCase(linked.idData.textId, name)) continue;
+    for (const LinkedPart& part : linkedParts(material)) {
+        if (!equalsNoCase(part.name, name)) continue;
         matched = true;
-        for (const auto& diffuse : diffuseLayers(linked.linked)) SetBasicKilnMaterial(diffuse, skpMaterial);
+        for (const BrdfRef& diffuse : part.diffuseLayers) SetBasicKilnMaterial(diffuse, skpMaterial);
     }
     return matched;
 }
 
 bool SkpMaterialEditor::storeKilnMaterial(VALUE skpMaterial, const std::string& name) {
     if (!RTEST(skpMaterial)) return false;
-    const MaterialRef material = libraryInUse().getMaterial(name);
-    if (!material) return false;
     QuickArchive archive(1);
-    if (!material->serialize(archive)) return false;
+    int32_t type = 0;
+    if (!materialRecord(scene().material(name), archive, type)) return false;
     const RubyValueGuard bytes(archiveToByteArray(archive));
     const RubyValueGuard nameValue(wideToRuby(name));
     if (!bytes.truthy() || !nameValue.truthy()) return false;
     const VALUE dictionary = keyString(Key::Guid);
     setAttribute(skpMaterial, dictionary, true, keyString(Key::MaterialName), nameValue.get());
-    setAttribute(skpMaterial, dictionary, true, keyString(Key::MaterialType), INT2FIX(material->typeId()));
+    setAttribute(skpMaterial, dictionary, true, keyString(Key::MaterialType), INT2FIX(type));
     setAttribute(skpMaterial, dictionary, true, keyString(Key::Material), bytes.get());
     return true;
 }
@@ -198,9 +156,7 @@ std::string SkpMaterialEditor::freeMaterialName(const std::string& wanted) {
     const std::string base(withoutCounter(wanted));
     // Each library name, and each name or display name in the model, rules
     // out at most one candidate: past that many a sane host has a free one.
-    std::vector<std::string> names;
-    SceneMaterials& library = libraryInUse();
-    library.listNames(names);
+    const std::vector<std::string> names = scene().materialNames();
     RubyValueGuard materials;
     modelMaterials(materials);
     const long modelCount = materialCount(materials.get());
@@ -208,7 +164,7 @@ std::string SkpMaterialEditor::freeMaterialName(const std::string& wanted) {
     const long attempts = static_cast<long>(names.size()) + 2 * modelCount + 2;
     for (long counter = 0; counter < attempts; ++counter) {
         const std::string candidate = counter == 0 ? base : base + std::to_string(counter);
-        if (!candidate.empty() && library.isNameFree(candidate) && isSkpMaterialNameFree(candidate))
+        if (!candidate.empty() && scene().isMaterialNameFree(candidate) && isSkpMaterialNameFree(candidate))
             return candidate;
     }
     return {};
@@ -220,11 +176,7 @@ void SkpMaterialEditor::convertSelfContained(const std::string& name, const Mate
     if (!isSkpMaterialNameFree(name)) {
         skpName = freeMaterialName(name);
         if (skpName.empty()) return;
-        material->name = skpName;
-        if (!libraryInUse().replaceMaterial(name, material)) {
-            material->name = name;
-            return;
-        }
+        if (!scene().renameMaterial(name, skpName)) return;
     }
     RubyValueGuard skpMaterial;
     addSkpMaterial(skpName, skpMaterial);
@@ -236,13 +188,11 @@ void SkpMaterialEditor::convertSelfContained(const std::string& name, const Mate
 void SkpMaterialEditor::convertLinking(const std::string& name, const MaterialRef& material, SkpMaterialMap& map) {
     // The linked parts first take the look of the SketchUp materials they
     // name, so the stored record carries it.
-    for (const MaterialRef& m : findMaterialsOfType(material, MaterialType::Linked)) {
-        const auto& linked = static_cast<const MaterialLinked&>(*m);
-        if (!linked.idData.hasText()) continue;
-        RubyValueGuard linkedName(wideToRuby(linked.idData.textId)), skpMaterial;
+    for (const LinkedPart& part : linkedParts(material)) {
+        RubyValueGuard linkedName(wideToRuby(part.name)), skpMaterial;
         if (linkedName.truthy()) callPlugin(skpMaterial, "find_skp_material", linkedName.get());
         if (skpMaterial.truthy())
-            for (const auto& diffuse : diffuseLayers(linked.linked)) SetBasicKilnMaterial(diffuse, skpMaterial.get());
+            for (const BrdfRef& diffuse : part.diffuseLayers) SetBasicKilnMaterial(diffuse, skpMaterial.get());
     }
     RubyValueGuard nameValue(wideToRuby(name)), skpMaterial;
     if (nameValue.truthy()) callPlugin(skpMaterial, "find_skp_material", nameValue.get());
@@ -253,13 +203,11 @@ void SkpMaterialEditor::convertLinking(const std::string& name, const MaterialRe
 }
 
 void SkpMaterialEditor::convertSceneMaterials(SkpMaterialMap& map) {
-    SceneMaterials& library = libraryInUse();
-    std::vector<std::string> names;
-    library.listNames(names);  // renaming below does not disturb this list
-    for (const std::string& name : names) {
-        const MaterialRef material = library.getMaterial(name);
+    // Renaming below does not disturb this list.
+    for (const std::string& name : scene().materialNames()) {
+        const MaterialRef material = scene().material(name);
         if (!material || equalsNoCase(name, kDefaultMaterialName)) continue;
-        if (findMaterialsOfType(material, MaterialType::Linked).empty())
+        if (!linksToHost(material))
             convertSelfContained(name, material, map);
         else
             convertLinking(name, material, map);

@@ -257,6 +257,21 @@ std::string SkpModule::materialXml(const std::string& name) {
     return inUse([&] { return materialDocument(state_->library.getMaterial(name)); });
 }
 
+std::shared_ptr<BaseMaterial> SkpModule::material(const std::string& name) {
+    return state_->library.getMaterial(name);
+}
+
+bool SkpModule::isMaterialNameFree(const std::string& name) { return state_->library.isNameFree(name); }
+
+bool SkpModule::renameMaterial(const std::string& oldName, const std::string& newName) {
+    const std::shared_ptr<BaseMaterial> renamed = material(oldName);
+    if (!renamed) return false;
+    renamed->name = newName;
+    if (state_->library.replaceMaterial(oldName, renamed)) return true;
+    renamed->name = oldName;
+    return false;
+}
+
 std::string SkpModule::summary() {
     const SceneKind* scene = sceneKind(state_->kind);
     std::string text = "scene kind " + std::to_string(state_->kind) + " (";

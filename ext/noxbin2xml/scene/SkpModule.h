@@ -19,6 +19,7 @@
 
 namespace KilnCore {
 class AllOptions;
+class BaseMaterial;
 class ReadTrace;
 class SceneMaterials;
 class SunLight;
@@ -73,6 +74,12 @@ public:
     // document of one of them.
     std::vector<std::string> materialNames();
     std::string materialXml(const std::string& name);
+    // A library material by name (ignoring case); null when none.
+    std::shared_ptr<KilnCore::BaseMaterial> material(const std::string& name);
+    bool isMaterialNameFree(const std::string& name);
+    // Files the material `oldName` names under `newName` instead; false (and
+    // nothing changed) when the new name is taken.
+    bool renameMaterial(const std::string& oldName, const std::string& newName);
     // What the last scene read holds: "scene kind 4 (options, 3 materials,
     // default sun, sky)".
     std::string summary();

@@ -39,6 +39,13 @@ struct NoCaseLess {
 // Removes C0 and C1 control characters (U+0000..U+001F, U+007F..U+009F).
 std::string removeControlChars(std::string_view text);
 
+// A name without the counter free names end in: its trailing decimal digits.
+inline std::string_view withoutCounter(std::string_view name) {
+    size_t end = name.size();
+    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') --end;
+    return name.substr(0, end);
+}
+
 // Number of UTF-16 code units the text occupies.
 size_t utf16Length(std::string_view text);
 
