@@ -30,7 +30,9 @@ uint32_t RecordScope::readVersionWord() {
     return word;
 }
 
-bool RecordScope::acceptIf(uint32_t word, bool versionOk, std::string_view accepted, uint16_t tag) {
+// Checks the tag, then the version against a set the caller tested;
+// `accepted` describes the set for the failure message.
+bool RecordScope::checkWord(uint32_t word, bool versionOk, std::string_view accepted, uint16_t tag) {
     if (tooDeep_)
         return fail("records nested deeper than " + std::to_string(QuickArchive::kMaxDepth) + " levels");
     if (recordTag(word) != tag) {
@@ -48,15 +50,8 @@ bool RecordScope::accept(uint32_t word, uint16_t lo, uint16_t hi, uint16_t tag, 
                          std::string_view accepted) {
     const uint16_t version = recordVersion(word);
     const bool ok = version >= lo && version <= hi && !(skips && skips(version));
-    if (ok || !tracing() || !accepted.empty()) return acceptIf(word, ok, accepted, tag);
-    return acceptIf(word, ok, describeRange(lo, hi), tag);
-}
-
-bool RecordScope::readVersion(uint16_t& version, uint16_t lo, uint16_t hi, uint16_t tag) {
-    const uint32_t word = readVersionWord();
-    if (!accept(word, lo, hi, tag)) return false;
-    version = recordVersion(word);
-    return true;
+    if (ok || !tracing() || !accepted.empty()) return checkWord(word, ok, accepted, tag);
+    return checkWord(word, ok, describeRange(lo, hi), tag);
 }
 
 bool RecordScope::failAt(uint64_t offset, std::string_view reason) {

@@ -1,12 +1,7 @@
 // RecordScope brackets the reading of one record: it bounds the nesting
 // depth, checks the version word, and reports where and why a read failed
 // to the archive's trace (when one is attached).
-//
-// The record engine (Fields.h) opens one per record; records read by hand
-// do it themselves:
-//   RecordScope rec(ar, "BitmapBuffer");
-//   uint16_t version;
-//   if (!rec.readVersion(version, 1, 1)) return false;
+// The record engine (Fields.h) opens one per record.
 #pragma once
 
 #include <cstdint>
@@ -39,11 +34,6 @@ public:
     // the failure message (the range when empty).
     bool accept(uint32_t word, uint16_t lo, uint16_t hi, uint16_t tag = 0, bool (*skips)(uint16_t) = nullptr,
                 std::string_view accepted = {});
-    // Checks a version word against a set the caller tests; `accepted`
-    // describes the set for the failure message (e.g. "0..9, 0x10..0x17").
-    bool acceptIf(uint32_t word, bool versionOk, std::string_view accepted, uint16_t tag = 0);
-    // readVersionWord followed by accept; the version is stored on success.
-    bool readVersion(uint16_t& version, uint16_t lo, uint16_t hi, uint16_t tag = 0);
 
     // Records a failure at the record's start or at a given offset; returns false.
     bool fail(std::string_view reason) { return failAt(start_, reason); }
@@ -56,15 +46,9 @@ public:
     void failPart(uint64_t offset, std::string_view reason);
     bool partFailed() const { return partFailed_; }
 
-    // Records a field of `type` that a record read by hand read from
-    // `offset` up to the read position; `value` makes its text only when
-    // tracing.
-    template <class Value>
-    void traceField(std::string_view name, std::string_view type, uint64_t offset, Value&& value) {
-        if (ReadTrace* trace = archive_.trace()) trace->field(name, offset, archive_.readPos() - offset, 0, type, value());
-    }
-
 private:
+    bool checkWord(uint32_t word, bool versionOk, std::string_view accepted, uint16_t tag);
+
     QuickArchive& archive_;
     uint64_t start_;
     bool tooDeep_;
