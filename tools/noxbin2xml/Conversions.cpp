@@ -50,8 +50,8 @@ private:
 
 }  // namespace
 
-bool knownType(RecordKind kind, int32_t type) {
-    return kind == RecordKind::Light ? SkpModule::knowsLightType(type) : SkpModule::knowsMaterialType(type);
+std::string unknownType(RecordKind kind, int32_t type) {
+    return kind == RecordKind::Light ? SkpModule::unknownLightType(type) : SkpModule::unknownMaterialType(type);
 }
 
 Outcome tracedRead(SkpModule& scene, RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes,

@@ -20,8 +20,9 @@ namespace noxbin2xml {
 
 enum class RecordKind { Light, Material, Scene };
 
-// Whether the converter has a light or material of that type.
-bool knownType(RecordKind kind, int32_t type);
+// Why the converter has no light or material of that type; empty when it
+// has one.
+std::string unknownType(RecordKind kind, int32_t type);
 
 // How documents are written beyond their exact text.
 struct WriteOptions {

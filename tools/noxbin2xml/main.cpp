@@ -43,8 +43,7 @@ public:
         if (text_ == "auto") return {};
         int32_t type = 0;
         if (!parse(text_, type)) return "TYPE must be a number or \"auto\", not '" + text_ + "'";
-        if (!knownType(kind_, type)) return std::string("unknown ") + kindName(kind_) + " type " + text_;
-        return {};
+        return unknownType(kind_, type);
     }
 
     bool isAuto() const { return text_ == "auto"; }
@@ -57,11 +56,10 @@ public:
             error = "the file name does not end in -TYPE (as in bump-3.rec), so \"auto\" finds no type";
             return false;
         }
-        if (!knownType(kind_, type)) {
-            error = std::string("unknown ") + kindName(kind_) + " type " + std::to_string(type) + " in the file name";
-            return false;
-        }
-        return true;
+        error = unknownType(kind_, type);
+        if (error.empty()) return true;
+        error += " in the file name";
+        return false;
     }
 
 private:

@@ -232,9 +232,13 @@ SkpModule::Result SkpModule::convertMaterial(QuickArchive& archive, int32_t type
                   [&](std::string& xml) { return convertMaterialRecord(archive, type, xml); });
 }
 
-bool SkpModule::knowsLightType(int32_t type) { return createLight(type) != nullptr; }
+std::string SkpModule::unknownLightType(int32_t type) {
+    return createLight(type) ? std::string() : unknownType<BaseLight>(type);
+}
 
-bool SkpModule::knowsMaterialType(int32_t type) { return createMaterial(type) != nullptr; }
+std::string SkpModule::unknownMaterialType(int32_t type) {
+    return createMaterial(type) ? std::string() : unknownType<BaseMaterial>(type);
+}
 
 std::string SkpModule::optionsXml() {
     return inUse([&] {

@@ -65,8 +65,10 @@ public:
     // material document.
     Result convertLight(KilnCore::QuickArchive& archive, int32_t type, KilnCore::ReadTrace* trace = nullptr);
     Result convertMaterial(KilnCore::QuickArchive& archive, int32_t type, KilnCore::ReadTrace* trace = nullptr);
-    static bool knowsLightType(int32_t type);
-    static bool knowsMaterialType(int32_t type);
+    // Why there is no light (material) of a type: "unknown light type 9";
+    // empty when the converter has one.
+    static std::string unknownLightType(int32_t type);
+    static std::string unknownMaterialType(int32_t type);
 
     // The options document: an "Assets" element holding the settings groups.
     std::string optionsXml();
