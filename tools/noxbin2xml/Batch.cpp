@@ -48,8 +48,6 @@ JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const In
     if (!input.error.empty()) return {false, input.error, {}};
     try {
         return job(input);
-    } catch (const KilnCore::DocumentTooLarge& e) {
-        return {false, e.what(), {}};
     } catch (const std::bad_alloc&) {
         return {false, "out of memory", {}};
     } catch (const std::exception& e) {

@@ -30,11 +30,13 @@ public:
 
     // What a call answers: its document, or why there is none: a line per
     // failed record from the outermost (what `noxbin2xml explain` prints
-    // first), or one line when no record was read ("unknown light type 1").
+    // first), or one line when no record was read ("unknown light type 1")
+    // or the document was given up ("document would exceed 256 MB").
     struct Result {
         bool ok = false;
         std::string document;
         std::string failure;
+        bool gaveUp = false;  // the document passed its size limit
     };
 
     // The module functions' converter: created on first use, never
@@ -66,11 +68,11 @@ public:
     static bool knowsMaterialType(int32_t type);
 
     // The options document: an "Assets" element holding the settings groups.
-    std::string optionsXml();
+    Result optionsXml();
     // The library's material names in library order, and the material
     // document of one of them.
     std::vector<std::string> materialNames();
-    std::string materialXml(const std::string& name);
+    Result materialXml(const std::string& name);
     // What the last scene read holds: "scene kind 4 (options, 3 materials,
     // default sun, sky)".
     std::string summary();
@@ -93,6 +95,8 @@ private:
     struct State;
     template <class Work>
     auto inUse(Work work);
+    template <class Write>
+    Result written(Write write);
     template <class Read>
     Result answer(KilnCore::QuickArchive& archive, KilnCore::ReadTrace* trace, const std::string& withoutRecords,
                   Read read);

@@ -1,0 +1,10 @@
+# The web page's WebAssembly module: the core and the tool's platform-free
+# parts behind the entry points of WebEntry.cpp, a WASI reactor (no main;
+# the page calls its exports).
+add_executable(noxbin2xml_web ${CMAKE_SOURCE_DIR}/web/WebEntry.cpp ${TOOL_SHARED_SOURCES})
+target_include_directories(noxbin2xml_web PRIVATE ${TOOL_DIR})
+target_link_libraries(noxbin2xml_web PRIVATE noxbin2xml_core nlohmann_json)
+target_link_options(noxbin2xml_web PRIVATE -mexec-model=reactor -Wl,--gc-sections -Wl,--strip-all)
+# WASI's libc++ has no std::filesystem, which the JSON library would use.
+target_compile_definitions(noxbin2xml_web PRIVATE JSON_HAS_FILESYSTEM=0 JSON_HAS_EXPERIMENTAL_FILESYSTEM=0)
+set_target_properties(noxbin2xml_web PROPERTIES SUFFIX .wasm)
