@@ -8,3 +8,10 @@ target_link_options(noxbin2xml_web PRIVATE -mexec-model=reactor -Wl,--gc-section
 # WASI's libc++ has no std::filesystem, which the JSON library would use.
 target_compile_definitions(noxbin2xml_web PRIVATE JSON_HAS_FILESYSTEM=0 JSON_HAS_EXPERIMENTAL_FILESYSTEM=0)
 set_target_properties(noxbin2xml_web PROPERTIES SUFFIX .wasm)
+
+# The module under node's WASI on every sample, against the tool's expected
+# outputs.
+enable_testing()
+find_program(NODE_EXECUTABLE node REQUIRED)
+add_test(NAME wasi_samples COMMAND ${NODE_EXECUTABLE} --no-warnings ${CMAKE_SOURCE_DIR}/web/test/wasi-samples.js
+                                   $<TARGET_FILE:noxbin2xml_web>)
