@@ -2,8 +2,9 @@
 // every sample fed through the page gives the tool's expected outputs byte
 // for byte (broken ones their failure chains); a record past the document
 // limit and a record that exhausts the module's memory fail on their own
-// while the next input converts; the page requests nothing over the network
-// (which is off) and logs no error. Leaves a screenshot of a converted batch.
+// while the next input converts; the inspector opens and draws a broken
+// record; the page requests nothing over the network (which is off) and logs
+// no error. Leaves a screenshot of a converted batch.
 //   node web/test/browser.js PAGE.html SCREENSHOT.png
 'use strict';
 const fs = require('fs');
@@ -53,6 +54,23 @@ async function checkSamples(page) {
   console.log(`${samples.length} samples through the page in ${Date.now() - started} ms`);
 }
 
+// The inspector of a broken sample opens over the page and draws the read
+// with its failure.
+async function checkInspector(page) {
+  const rows = await page.$$('#results > li');
+  let broken = null;
+  for (const candidate of rows)
+    if ((await candidate.$eval('.title', (e) => e.textContent)) === 'bump-bad-uvw-3.rec') broken = candidate;
+  await (await broken.$('.actions button:last-child')).click();
+  await page.waitForSelector('#inspector[open]');
+  const frame = await (await page.waitForSelector('#inspector-frame')).contentFrame();
+  await frame.waitForSelector('body[data-ready="true"]', { timeout: 30000 });
+  const drawn = await frame.evaluate(() => ({ errors: document.body.dataset.scriptErrors || '',
+                                             failures: document.querySelectorAll('#tree .failure').length }));
+  if (drawn.errors || !drawn.failures) problems.push(`inspector: ${JSON.stringify(drawn)}`);
+  await page.click('#inspector form button');
+}
+
 // A document past the limit, then one past the module's memory, then a
 // sample: the first two fail with their reasons, the sample converts.
 async function checkFailuresStayAlone(page, scratch) {
@@ -95,6 +113,7 @@ async function main() {
     await page.goto(pageUrl);
     await checkSamples(page);
     await page.screenshot({ path: screenshotPath });
+    await checkInspector(page);
     await checkFailuresStayAlone(page, scratch);
   } finally {
     await browser.close();
