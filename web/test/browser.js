@@ -2,9 +2,10 @@
 // every sample fed through the page gives the tool's expected outputs byte
 // for byte (broken ones their failure chains); a record past the document
 // limit and a record that exhausts the module's memory fail on their own
-// while the next input converts; the inspector opens and draws a broken
-// record; the page requests nothing over the network (which is off) and logs
-// no error. Leaves a screenshot of a converted batch.
+// while the next input converts; a pasted record converts; the inspector
+// opens and draws a broken record; the page requests nothing over the
+// network (which is off) and logs no error. Leaves a screenshot of a
+// converted batch.
 //   node web/test/browser.js PAGE.html SCREENSHOT.png
 'use strict';
 const fs = require('fs');
@@ -27,6 +28,11 @@ async function feed(page, kind, files, maxDocumentMb = 256) {
   for (const file of files) await picker.uploadFile(file);  // one by one: answers in this order
   await page.waitForFunction((n) => window.noxbin2xmlResults.length === n &&
     window.noxbin2xmlResults.every((r) => r.parts), { timeout: 120000 }, before + files.length);
+  return answersFrom(page, before);
+}
+
+// The answers from the `from`th input on, their parts' bytes as base64.
+function answersFrom(page, from) {
   return page.evaluate((from) => window.noxbin2xmlResults.slice(from).map((r) => ({
     fileName: r.fileName,
     parts: [...r.parts].map(([name, bytes]) => {
@@ -34,7 +40,7 @@ async function feed(page, kind, files, maxDocumentMb = 256) {
       for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
       return [name, btoa(binary)];
     }),
-  })), before);
+  })), from);
 }
 
 const answerOf = (result) => new Map(result.parts.map(([name, base64]) => [name, Buffer.from(base64, 'base64')]));
@@ -52,6 +58,21 @@ async function checkSamples(page) {
     });
   }
   console.log(`${samples.length} samples through the page in ${Date.now() - started} ms`);
+}
+
+// A textual record pasted into the box converts as the same file would.
+async function checkPaste(page) {
+  const sample = allSamples().find((s) => s.relative === 'text/omni-2.txt');
+  await page.select('#kind', sample.kind);
+  await page.$eval('#paste', (e, text) => { e.value = text; }, sample.content.toString());
+  await page.$eval('#paste-name', (e, name) => { e.value = name; }, sample.fileName);
+  const before = await page.evaluate(() => window.noxbin2xmlResults.length);
+  await page.click('#convert-paste');
+  await page.waitForFunction((n) => window.noxbin2xmlResults.length === n + 1 &&
+    window.noxbin2xmlResults[n].parts, {}, before);
+  const [answer] = await answersFrom(page, before);
+  const faults = differences(sample, answerOf(answer));
+  if (faults.length) problems.push(`pasted ${sample.relative}: ${faults.join('; ')}`);
 }
 
 // The inspector of a broken sample opens over the page and draws the read
@@ -114,6 +135,7 @@ async function main() {
     await checkSamples(page);
     await page.screenshot({ path: screenshotPath });
     await checkInspector(page);
+    await checkPaste(page);
     await checkFailuresStayAlone(page, scratch);
   } finally {
     await browser.close();
