@@ -1,12 +1,12 @@
 #include "Batch.h"
 
 #include <algorithm>
+#include <exception>
 #include <new>
 
 #include "TerminalText.h"
 #include "platform/Terminal.h"
 #include "platform/Utf8Path.h"
-#include "serial/AssetXmlWriter.h"
 
 namespace noxbin2xml {
 namespace {
