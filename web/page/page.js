@@ -83,7 +83,9 @@
   function showDocuments(item, files) {
     for (const [name, bytes] of files) {
       const details = element('details');
-      details.append(element('summary', '', `${name} (${bytes.length} bytes)`));
+      const summary = element('summary', '', `${name} (${bytes.length} bytes) `);
+      if (files.length > 1) summary.append(button('Download', () => download(name.replace(/.*\//, ''), bytes)));
+      details.append(summary);
       const shown = bytes.length > SHOWN_DOCUMENT_BYTES ? bytes.subarray(0, SHOWN_DOCUMENT_BYTES) : bytes;
       const text = decoder.decode(shown) + (shown === bytes ? '' : `\n… ${bytes.length - shown.length} more bytes in the download`);
       details.append(element('pre', 'document', text));
