@@ -2,10 +2,10 @@
 // every sample fed through the page gives the tool's expected outputs byte
 // for byte (broken ones their failure chains); a record past the document
 // limit and a record that exhausts the module's memory fail on their own
-// while the next input converts; a pasted record converts; the inspector
-// opens and draws a broken record; the page requests nothing over the
-// network (which is off) and logs no error. Leaves a screenshot of a
-// converted batch.
+// while the next input converts; a pasted record converts; the batch's zip
+// archive holds every document; the inspector opens and draws a broken
+// record; the page requests nothing over the network (which is off) and
+// logs no error. Leaves a screenshot of a converted batch.
 //   node web/test/browser.js PAGE.html SCREENSHOT.png
 'use strict';
 const fs = require('fs');
@@ -14,6 +14,7 @@ const path = require('path');
 const puppeteer = require('puppeteer-core');
 const { allSamples, differences } = require('./samples.js');
 const { layered } = require('./records.js');
+const { unzipSync } = require('fflate');
 
 const [pagePath, screenshotPath] = process.argv.slice(2);
 const pageUrl = 'file://' + path.resolve(pagePath);
@@ -75,6 +76,22 @@ async function checkPaste(page) {
   if (faults.length) problems.push(`pasted ${sample.relative}: ${faults.join('; ')}`);
 }
 
+// "Download all" saves one zip archive holding every document of the batch
+// under its output name.
+async function checkBatchArchive(page, client, scratch) {
+  await client.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: scratch });
+  await page.click('#download-all');
+  const archive = path.join(scratch, 'noxbin2xml.zip');
+  for (let wait = 0; wait < 100 && !fs.existsSync(archive); wait++) await new Promise((r) => setTimeout(r, 100));
+  const files = fs.existsSync(archive) ? unzipSync(fs.readFileSync(archive)) : {};
+  const expected = allSamples().flatMap((sample) => [...(sample.expected.files || [])].map(([name, bytes]) =>
+    [name === 'file:document' ? sample.fileName.replace(/\.[^.]*$/, '.xml')
+                              : sample.fileName.replace(/\.[^.]*$/, '/') + name.slice(5), bytes]));
+  const wrong = expected.filter(([name, bytes]) => !files[name] || Buffer.compare(Buffer.from(files[name]), bytes));
+  if (wrong.length || Object.keys(files).length !== expected.length)
+    problems.push(`batch archive: ${Object.keys(files).length} files, ${wrong.length} of ${expected.length} wrong`);
+}
+
 // The inspector of a broken sample opens over the page and draws the read
 // with its failure.
 async function checkInspector(page) {
@@ -134,6 +151,7 @@ async function main() {
     await page.goto(pageUrl);
     await checkSamples(page);
     await page.screenshot({ path: screenshotPath });
+    await checkBatchArchive(page, client, scratch);
     await checkInspector(page);
     await checkPaste(page);
     await checkFailuresStayAlone(page, scratch);
