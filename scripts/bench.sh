@@ -10,7 +10,9 @@ out=build/bench
 
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOXBIN2XML_RUBY=ON -DNOXBIN2XML_BENCH=ON >/dev/null
-cmake --build build -j 2 --target Noxbin2xml noxbin2xml_bench_tool noxbin2xml_bench_writer noxbin2xml_bench_library
+cmake --build build -j 2 --target Noxbin2xml noxbin2xml_bench_tool noxbin2xml_bench_writer noxbin2xml_bench_library \
+  noxbin2xml noxbin2xml_bench_web
+page="$(scripts/web-build.sh)"
 mkdir -p "$out"
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
@@ -29,3 +31,7 @@ ruby bench/ratios.rb writer "$out/writer.json"
 echo "== Material library of 100, 1,000 and 10,000 materials: read, every document written"
 build/noxbin2xml_bench_library "${gbench[@]}" --benchmark_min_time=0.2 --benchmark_out="$out/library.json" >/dev/null
 ruby bench/ratios.rb library "$out/library.json"
+
+echo "== The web page's module under node against the same entry points native, and the native tool, per record"
+node --no-warnings bench/web_bench.js build build-wasm/noxbin2xml_web.wasm "$repetitions"
+echo "page: $page, $(stat -c %s "$page") bytes"

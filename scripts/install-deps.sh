@@ -8,10 +8,11 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
   nlohmann-json3-dev libcli11-dev
   valgrind clang libclang-rt-14-dev libc++-dev libc++abi-dev llvm lld file
+  wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 lld-14
   g++-mingw-w64-x86-64-posix wine64
   chromium fonts-dejavu-core ruby-nokogiri
 )
-# npm fetches zig; a Node.js from elsewhere carries its own npm, which
+# npm fetches zig and the web page's packages; a Node.js from elsewhere carries its own npm, which
 # Debian's package would conflict with.
 command -v npm >/dev/null || packages+=(npm)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the main job: the command-line
 # tool converts bundled sample records (a light, a material, a scene) and
-# explains a damaged one. Outputs go to build/main-job/.
+# explains a damaged one. Outputs go to build/main-job/. Then builds the web
+# page and prints its path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -33,3 +34,7 @@ find "$out/kind4-sky" -type f | sort | sed 's/^/   /'
 echo
 echo "== A damaged record: noxbin2xml explain material 3 samples/broken/bump-bad-uvw-3.rec"
 "$tool" explain material 3 samples/broken/bump-bad-uvw-3.rec || true
+
+echo
+echo "== The web page (open it in a browser; it converts and inspects records without a network):"
+scripts/web-build.sh

@@ -24,6 +24,12 @@
 #           export and the symbols it needs are checked. build-zig-windows/:
 #           zig's Windows tool on every sample against the native tool
 #           (scripts/macos-stage.sh)
+#   web     build-wasm/: the core and the web page's module for wasm32-wasi,
+#           run under node's WASI on every sample against the stored
+#           outputs; then the page build/web/noxbin2xml.html in headless
+#           Chromium (web/test/browser.js): every sample, failures that stay
+#           alone, no network request, no console error; its screenshot is
+#           left in build/web/
 # While iterating, NOXBIN2XML_SKIP="clang mingw gem rubies windows-ruby macos"
 # skips the stages named; .ci/run always runs them all.
 set -euo pipefail
@@ -85,11 +91,17 @@ macos_stage() {
   scripts/macos-stage.sh
 }
 
+web_stage() {
+  scripts/web-build.sh >/dev/null
+  (cd build-wasm && ctest --output-on-failure)
+  node web/test/browser.js build/web/noxbin2xml.html build/web/screenshot.png
+}
+
 # Each stage's time: wall clock, and the processor time of its programs
 # (the fairer figure on a shared machine).
 times="$(mktemp)"
 trap 'rm -f "$times"' EXIT
-for stage in native clang mingw gem rubies windows-ruby macos; do
+for stage in native clang mingw gem rubies windows-ruby macos web; do
   if [[ " ${NOXBIN2XML_SKIP:-} " == *" $stage "* ]]; then
     echo "$stage: skipped" >>"$times"
     continue

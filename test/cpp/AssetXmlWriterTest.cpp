@@ -78,3 +78,28 @@ TEST(AssetXmlWriter, StringsAreRawAndFilesAreEscapedOnce) {
     w.beginAsset("/A&B\"", "texture", "");
     EXPECT_EQ(out, "  <Asset layout=\"\" renderer=\"kiln\" type=\"texture\" url=\"/A&amp;B\"\" >\n");
 }
+
+// Past its size limit (checked at each line) a writer gives the document
+// up: what it held is cut away, record text written after never lands,
+// appendDocument leaves the text it appends to as it was, and the watch has
+// the reason.
+TEST(AssetXmlWriter, GivesADocumentPastItsLimitUp) {
+    DocumentChecks checks;
+    checks.maxBytes = size_t{1} << 20;
+    const DocumentCheckScope scope(checks);
+    const DocumentLimitWatch watch;
+    std::string xml = "before\n";
+    const std::string longName(300000, 'N');
+    appendDocument(xml, [&](AssetXmlWriter& w) {
+        w.beginElement("Assets");
+        for (int i = 0; i < 4; ++i) w.beginAsset(longName, "material", "");
+        w.endAsset();
+        EXPECT_TRUE(w.gaveUp());
+        for (int i = 0; i < 4; ++i) w.writeStringParam("name", longName);
+        w.writeListEntry(longName);
+        EXPECT_LT(w.text().size(), 100u);
+    });
+    EXPECT_EQ(xml, "before\n");
+    EXPECT_EQ(watch.failure(), "document would exceed 1 MB");
+    EXPECT_TRUE(checks.pieces.empty());
+}

@@ -31,7 +31,7 @@ std::map<std::string, std::string> valueMap(const std::string& doc, const std::s
 // per settings group, in a fixed order, with the defaults of the container,
 // the frame and the overridden renderer values.
 TEST(OptionsDocument, FreshModuleWritesTheDefaultDocument) {
-    EXPECT_EQ(SkpModule().optionsXml(), golden("default-options.xml"));
+    EXPECT_EQ(SkpModule().optionsXml().document, golden("default-options.xml"));
 }
 
 TEST(OptionsDocument, FilterTypesOneAndTwoAreExchanged) {

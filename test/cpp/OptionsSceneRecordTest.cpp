@@ -72,10 +72,10 @@ TEST(SceneRecord, AConverterKeepsItsSceneToItselfUntilReset) {
     ASSERT_FALSE(module.materialNames().empty());
     EXPECT_TRUE(libraryInUse().isNameFree(module.materialNames().front()));
     EXPECT_FALSE(module.defaultSun()->isEqual(fresh.defaultSun()));
-    EXPECT_NE(module.optionsXml(), fresh.optionsXml());
+    EXPECT_NE(module.optionsXml().document, fresh.optionsXml().document);
 
     module.reset();
     EXPECT_TRUE(module.materialNames().empty());
     EXPECT_TRUE(module.defaultSun()->isEqual(fresh.defaultSun()));
-    EXPECT_EQ(module.optionsXml(), fresh.optionsXml());
+    EXPECT_EQ(module.optionsXml().document, fresh.optionsXml().document);
 }

@@ -1,12 +1,12 @@
 #include "Batch.h"
 
 #include <algorithm>
+#include <exception>
 #include <new>
 
 #include "TerminalText.h"
 #include "platform/Terminal.h"
 #include "platform/Utf8Path.h"
-#include "serial/AssetXmlWriter.h"
 
 namespace noxbin2xml {
 namespace {
@@ -48,8 +48,6 @@ JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const In
     if (!input.error.empty()) return {false, input.error, {}};
     try {
         return job(input);
-    } catch (const KilnCore::DocumentTooLarge& e) {
-        return {false, e.what(), {}};
     } catch (const std::bad_alloc&) {
         return {false, "out of memory", {}};
     } catch (const std::exception& e) {

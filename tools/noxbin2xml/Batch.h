@@ -24,8 +24,7 @@ struct BatchOptions {
 };
 
 // Runs job on one input, or reports the input's error without running it;
-// a document past its size limit, memory exhaustion or any other exception
-// becomes the input's failure.
+// memory exhaustion or any other exception becomes the input's failure.
 JobResult runGuarded(const std::function<JobResult(const Input&)>& job, const Input& input);
 
 // Runs job on every input in order; an input that already failed (its

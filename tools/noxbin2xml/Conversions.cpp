@@ -50,6 +50,19 @@ private:
 
 }  // namespace
 
+const char* kindName(RecordKind kind) { return kind == RecordKind::Light ? "light" : "material"; }
+
+std::string malformedSummary(const MalformedNotes& notes) {
+    if (notes.count == 0) return {};
+    const std::string more = notes.count > 1 ? " (and " + std::to_string(notes.count - 1) + " more)" : "";
+    return notes.lines.front() + more;
+}
+
+std::string malformedWarning(const MalformedNotes& notes) {
+    if (notes.count == 0) return {};
+    return "warning: the document is not well-formed XML: " + malformedSummary(notes);
+}
+
 std::string unknownType(RecordKind kind, int32_t type) {
     return kind == RecordKind::Light ? SkpModule::unknownLightType(type) : SkpModule::unknownMaterialType(type);
 }
@@ -57,7 +70,7 @@ std::string unknownType(RecordKind kind, int32_t type) {
 Outcome tracedRead(SkpModule& scene, RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes,
                    ReadTrace& trace, uint64_t& readEnd) {
     QuickArchive archive(bytes.data(), bytes.size());
-    // Where the reads stopped, also when writing the document throws.
+    // Where the reads stopped.
     struct ReadEnd {
         const QuickArchive& archive;
         uint64_t& end;
@@ -68,6 +81,7 @@ Outcome tracedRead(SkpModule& scene, RecordKind kind, int32_t type, const std::v
     out.ok = read.ok;
     out.text = std::move(read.document);
     out.error = std::move(read.failure);
+    out.gaveUp = read.gaveUp;
     return out;
 }
 
@@ -104,16 +118,31 @@ SceneOutcome convertScene(const std::vector<uint8_t>& bytes, const WriteOptions&
     return sceneDocuments(scene, checkedConversion(scene, RecordKind::Scene, 0, bytes, options), options);
 }
 
+namespace {
+
+SceneOutcome failedScene(const SkpModule::Result& written) {
+    SceneOutcome out;
+    out.error = written.failure;
+    return out;
+}
+
+}  // namespace
+
 SceneOutcome sceneDocuments(SkpModule& scene, const Outcome& read, const WriteOptions& options) {
     SceneOutcome out;
     out.ok = read.ok;
     out.error = read.error;
     if (!out.ok) return out;
     CheckedWriting writing(options);
-    out.optionsXml = writing.document("options.xml", [&] { return scene.optionsXml(); });
-    for (const std::string& name : scene.materialNames())
-        out.materials.emplace_back(name, writing.document("material \"" + printable(name) + "\"",
-                                                          [&] { return scene.materialXml(name); }));
+    SkpModule::Result optionsXml = writing.document("options.xml", [&] { return scene.optionsXml(); });
+    if (!optionsXml.ok) return failedScene(optionsXml);
+    out.optionsXml = std::move(optionsXml.document);
+    for (const std::string& name : scene.materialNames()) {
+        SkpModule::Result material =
+            writing.document("material \"" + printable(name) + "\"", [&] { return scene.materialXml(name); });
+        if (!material.ok) return failedScene(material);
+        out.materials.emplace_back(name, std::move(material.document));
+    }
     out.malformed = std::move(writing.notes());
     out.summary = scene.summary();
     return out;

@@ -20,6 +20,9 @@ namespace noxbin2xml {
 
 enum class RecordKind { Light, Material, Scene };
 
+// "light" or "material".
+const char* kindName(RecordKind kind);
+
 // Why the converter has no light or material of that type; empty when it
 // has one.
 std::string unknownType(RecordKind kind, int32_t type);
@@ -36,15 +39,23 @@ struct MalformedNotes {
     size_t count = 0;                // all of them
 };
 
+// The warning the tool gives for a document with such pieces: "warning: the
+// document is not well-formed XML: line 12: ... (and 2 more)"; empty when
+// there are none.
+std::string malformedWarning(const MalformedNotes& notes);
+// The first piece and how many more: "line 12: ... (and 2 more)".
+std::string malformedSummary(const MalformedNotes& notes);
+
 struct Outcome {
     bool ok = false;
     std::string text;   // the document, or the explanation
     std::string error;  // why the record does not convert, one record per line
+    bool gaveUp = false;  // the document passed its size limit; `error` says so
     MalformedNotes malformed;
 };
 
 // The XML text convert_light / convert_material return for the record (or
-// its repair). Throws KilnCore::DocumentTooLarge past the size limit.
+// its repair); past the size limit it fails with the reason.
 Outcome convertRecord(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes,
                       const WriteOptions& options = {});
 

@@ -126,4 +126,12 @@ std::string nameKey(std::string_view name) {
     return out;
 }
 
+std::string materialFileName(const std::string& name, std::set<std::string>& used) {
+    const std::string base = fileNameFor(name);
+    std::string candidate = base + ".xml";
+    for (int counter = 2; !used.insert(nameKey(candidate)).second; ++counter)
+        candidate = base + "-" + std::to_string(counter) + ".xml";
+    return candidate;
+}
+
 }  // namespace noxbin2xml

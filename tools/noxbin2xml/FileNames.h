@@ -2,6 +2,7 @@
 // so that a scene folder written on one copies to another intact.
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,10 @@ std::string fileNameFor(const std::string& name);
 // composed and decomposed letters are equal (NFC and NFD, as on APFS and
 // HFS+). The tables come from scripts/make-name-keys.rb.
 std::string nameKey(std::string_view name);
+
+// The file name of a scene's material document under materials/: its name as
+// a file name with ".xml", or with "-2.xml", "-3.xml", ... when `used` (the
+// name keys of the scene's earlier ones) already holds it.
+std::string materialFileName(const std::string& name, std::set<std::string>& used);
 
 }  // namespace noxbin2xml

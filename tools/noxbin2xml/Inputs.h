@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace noxbin2xml {
+#include "RecordText.h"
 
-// Inputs past this size are refused: far above any real record.
-constexpr uintmax_t kMaxInputBytes = uintmax_t{256} << 20;
+namespace noxbin2xml {
 
 struct Input {
     std::filesystem::path path;      // "-" is standard input

@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "Explain.h"
+
 using KilnCore::ReadTrace;
 using nlohmann::json;
 
@@ -82,8 +84,8 @@ json documentsJson(const std::vector<std::pair<std::string, std::string>>& docum
     return out;
 }
 
-std::string pageData(const InspectedRecord& record) {
-    const json data = {{"title", record.title},
+json pageJson(const InspectedRecord& record) {
+    json data = {{"title", record.title},
                        {"command", record.command},
                        {"size", record.bytes->size()},
                        {"bytes", base64(*record.bytes)},
@@ -93,7 +95,7 @@ std::string pageData(const InspectedRecord& record) {
                        {"documents", documentsJson(record.documents)},
                        {"failure", record.failure},
                        {"note", record.note}};
-    return scriptSafeJson(data);
+    return data;
 }
 
 // Replaces the next "{{name}}" of the template at or after `from` by `text`,
@@ -108,13 +110,36 @@ void fill(std::string& page, size_t& from, std::string_view name, const std::str
 
 }  // namespace
 
+std::string inspectorData(const InspectedRecord& record) { return scriptSafeJson(pageJson(record)); }
+
 std::string inspectorPage(const InspectedRecord& record) {
     std::string page = kInspectorHtml;
     size_t from = 0;  // the markers in the order the template has them
     fill(page, from, "style", kInspectorStyle);
-    fill(page, from, "data", pageData(record));
+    fill(page, from, "data", inspectorData(record));
     fill(page, from, "script", kInspectorScript);
     return page;
+}
+
+void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
+                 InspectedRecord& record) {
+    record.bytes = &bytes;
+    record.trace = &trace;
+    SkpModule scene;
+    const Outcome read = tracedRead(scene, kind, type, bytes, trace, record.readEnd);
+    record.converted = read.ok;
+    record.failure = read.error;
+    if (read.ok && kind == RecordKind::Scene) {
+        const SceneOutcome documents = sceneDocuments(scene, read);
+        record.converted = documents.ok;
+        record.failure = documents.error;
+        if (documents.ok) record.documents.emplace_back("options.xml", documents.optionsXml);
+        for (const auto& [name, text] : documents.materials)
+            record.documents.emplace_back("materials/" + name + ".xml", text);
+    } else if (read.ok) {
+        record.documents.emplace_back("document", read.text);
+    }
+    record.note = overrunNote(bytes.size(), record.readEnd);
 }
 
 }  // namespace noxbin2xml

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "Conversions.h"
 #include "serial/ReadTrace.h"
 
 namespace noxbin2xml {
@@ -25,6 +26,14 @@ struct InspectedRecord {
     std::string note;                 // what else the reader should know (a record cut short)
 };
 
+// Reads the record of that kind and type with a fresh scene converter into
+// `trace`, and fills in what the page shows of it: the read, and the
+// documents or the failure.
+void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
+                 InspectedRecord& record);
+
+// The page's data: JSON that stays inert inside a <script> element.
+std::string inspectorData(const InspectedRecord& record);
 std::string inspectorPage(const InspectedRecord& record);
 
 }  // namespace noxbin2xml

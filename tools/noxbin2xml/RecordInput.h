@@ -1,27 +1,15 @@
-// Reading record files: raw record bytes, or the textual form a maintainer
-// copies out of the host's Ruby console or a JSON file ("[12, 0, 3, ...]").
+// Reading record files (in either form of RecordText.h) and standard input.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "Inputs.h"
+#include "RecordText.h"
 
 namespace noxbin2xml {
-
-// The textual form inside the content, from its '[' on, or an empty view
-// for raw bytes. A byte-order mark, blanks and a console's "=>" may come
-// before the '['. Raw records start with a version word whose low byte is a
-// tag (0 or 1) or a scene kind (1 to 6), so they never look like this.
-std::string_view recordText(std::string_view content);
-
-// Parses "[n, n, ...]": each integer contributes its low byte, as the
-// extension does with Ruby arrays; text after the closing ']' is ignored.
-// False with a message for anything else.
-bool parseRecordText(std::string_view text, std::vector<uint8_t>& bytes, std::string& error);
 
 // Reads a record in either form from a file, or from standard input for
 // the path "-"; more than kMaxInputBytes is refused. Error messages do not

@@ -1,6 +1,5 @@
 #include "SceneFolder.h"
 
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -12,19 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace noxbin2xml {
-namespace {
-
-// A file name under materials/ not used yet in this scene, compared as the
-// strictest file system compares names.
-std::string materialFileName(const std::string& name, std::set<std::string>& used) {
-    const std::string base = fileNameFor(name);
-    std::string candidate = base + ".xml";
-    for (int counter = 2; !used.insert(nameKey(candidate)).second; ++counter)
-        candidate = base + "-" + std::to_string(counter) + ".xml";
-    return candidate;
-}
-
-}  // namespace
 
 bool writeSceneFolder(const fs::path& folder, const SceneOutcome& scene, const InputFiles& inputs, std::string& error) {
     std::vector<std::pair<fs::path, const std::string*>> files = {{"options.xml", &scene.optionsXml}};

@@ -15,6 +15,7 @@
 #include "RecordInput.h"
 #include "SceneFolder.h"
 #include "TerminalText.h"
+#include "TypeChoice.h"
 #include "Version.h"
 #include "platform/CommandLine.h"
 #include "platform/Signals.h"
@@ -30,47 +31,12 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr const char* kCommands = "light, material, scene or explain";
 
-const char* kindName(RecordKind kind) { return kind == RecordKind::Light ? "light" : "material"; }
-
-// TYPE as given on the command line: a type number, or "auto" for the number
-// that ends the file name ("bump-3.rec" is type 3).
-class TypeChoice {
-public:
-    TypeChoice(RecordKind kind, std::string text) : kind_(kind), text_(std::move(text)) {}
-
-    // A usage error for a TYPE that is neither a known type nor "auto".
-    std::string check() const {
-        if (text_ == "auto") return {};
-        int32_t type = 0;
-        if (!parse(text_, type)) return "TYPE must be a number or \"auto\", not '" + text_ + "'";
-        return unknownType(kind_, type);
-    }
-
-    bool isAuto() const { return text_ == "auto"; }
-
-    bool typeFor(const Input& input, int32_t& type, std::string& error) const {
-        if (text_ != "auto") return parse(text_, type);
-        const std::string stem = platform::utf8FromPath(input.path.stem());
-        const size_t dash = stem.rfind('-');
-        if (dash == std::string::npos || !parse(stem.substr(dash + 1), type)) {
-            error = "the file name does not end in -TYPE (as in bump-3.rec), so \"auto\" finds no type";
-            return false;
-        }
-        error = unknownType(kind_, type);
-        if (error.empty()) return true;
-        error += " in the file name";
-        return false;
-    }
-
-private:
-    static bool parse(const std::string& text, int32_t& value) {
-        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 9) return false;
-        value = std::stoi(text);
-        return true;
-    }
-    RecordKind kind_;
-    std::string text_;
-};
+// The record of an input and its type, or why there is none.
+bool loadTypedRecord(const TypeChoice& type, const Input& input, int32_t& typeId, std::vector<uint8_t>& bytes,
+                     std::string& error) {
+    return type.typeFor(platform::utf8FromPath(input.path.filename()), typeId, error) &&
+           loadRecordFile(input.path, bytes, error);
+}
 
 // One line for a batch report: the failure chain joined.
 std::string oneLine(std::string text) {
@@ -105,13 +71,12 @@ struct WriteChoices {
 // repairs under --well-formed. False when the input fails.
 bool applyXmlChoice(const WriteChoices& choices, const MalformedNotes& notes, JobResult& result) {
     if (notes.count == 0) return true;
-    const std::string more = notes.count > 1 ? " (and " + std::to_string(notes.count - 1) + " more)" : "";
     if (choices.strict) {
-        result = {false, "the document would not be well-formed XML: " + notes.lines.front() + more, {}};
+        result = {false, "the document would not be well-formed XML: " + malformedSummary(notes), {}};
         return false;
     }
     if (!choices.wellFormed) {
-        result.notes.push_back("warning: the document is not well-formed XML: " + notes.lines.front() + more);
+        result.notes.push_back(malformedWarning(notes));
         return true;
     }
     for (const std::string& line : notes.lines) result.notes.push_back("repaired " + line);
@@ -158,7 +123,7 @@ int convertCommand(RecordKind kind, const TypeChoice& type, const std::vector<st
         std::vector<uint8_t> bytes;
         int32_t typeId = 0;
         std::string failure;
-        if (!type.typeFor(input, typeId, failure) || !loadRecordFile(input.path, bytes, failure))
+        if (!loadTypedRecord(type, input, typeId, bytes, failure))
             return {false, failure, {}};
         const Outcome outcome = convertRecord(kind, typeId, bytes, choices.writeOptions());
         if (!outcome.ok) return {false, oneLine(outcome.error), {}};
@@ -200,32 +165,6 @@ int sceneCommand(const std::vector<std::string>& files, const WriteChoices& choi
     });
 }
 
-// What the page of a record shows: the read, and its documents or failure.
-void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
-                 InspectedRecord& record) {
-    record.bytes = &bytes;
-    record.trace = &trace;
-    try {
-        SkpModule scene;
-        const Outcome read = tracedRead(scene, kind, type, bytes, trace, record.readEnd);
-        record.converted = read.ok;
-        record.failure = read.error;
-        if (read.ok && kind == RecordKind::Scene) {
-            const SceneOutcome documents = sceneDocuments(scene, read);
-            record.documents.emplace_back("options.xml", documents.optionsXml);
-            for (const auto& [name, text] : documents.materials)
-                record.documents.emplace_back("materials/" + name + ".xml", text);
-        } else if (read.ok) {
-            record.documents.emplace_back("document", read.text);
-        }
-    } catch (const std::exception& e) {  // a document past the size limit, or no memory for it
-        record.converted = false;
-        record.documents.clear();
-        record.failure = std::string(e.what()) + '\n';
-    }
-    record.note = overrunNote(bytes.size(), record.readEnd);
-}
-
 // "FILE: reason" on standard error.
 void reportFailure(const Input& input, const std::string& reason) {
     std::fprintf(stderr, "%s: %s\n", printable(platform::utf8FromPath(input.path)).c_str(), printable(reason).c_str());
@@ -237,7 +176,7 @@ JobResult writePage(RecordKind kind, const std::string& kindArg, const TypeChoic
     std::vector<uint8_t> bytes;
     int32_t typeId = 0;
     std::string error;
-    if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) return {false, error, {}};
+    if (!loadTypedRecord(type, input, typeId, bytes, error)) return {false, error, {}};
     KilnCore::ReadTrace trace;
     InspectedRecord record;
     record.title = platform::utf8FromPath(input.path.filename());
@@ -272,8 +211,9 @@ JobResult explainInput(RecordKind kind, const TypeChoice& type, const Input& inp
     std::vector<uint8_t> bytes;
     int32_t typeId = 0;
     std::string error;
-    if (!type.typeFor(input, typeId, error) || !loadRecordFile(input.path, bytes, error)) return {false, error, {}};
+    if (!loadTypedRecord(type, input, typeId, bytes, error)) return {false, error, {}};
     const Outcome outcome = explainRecord(kind, typeId, bytes);
+    if (outcome.gaveUp) return {false, oneLine(outcome.error), {}};
     if (!outcome.ok) std::printf("does not convert:\n%s\nread:\n", printable(outcome.error, true).c_str());
     std::fputs(printable(outcome.text, true).c_str(), stdout);
     return {outcome.ok, {}, {}};

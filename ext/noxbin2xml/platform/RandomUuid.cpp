@@ -3,6 +3,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <rpc.h>
+#elif defined(__wasi__)
+#include <unistd.h>
 #else
 #include <random>
 #endif
@@ -18,6 +20,16 @@ std::array<uint8_t, 16> randomUuidBytes() {
     return {byte(id.Data1, 24), byte(id.Data1, 16), byte(id.Data1, 8), byte(id.Data1, 0),
             byte(id.Data2, 8),  byte(id.Data2, 0),  byte(id.Data3, 8), byte(id.Data3, 0),
             id.Data4[0], id.Data4[1], id.Data4[2], id.Data4[3], id.Data4[4], id.Data4[5], id.Data4[6], id.Data4[7]};
+}
+
+#elif defined(__wasi__)
+
+// WASI runs one thread, whose runtime cannot end a thread_local generator;
+// the host's random source answers directly.
+std::array<uint8_t, 16> randomUuidBytes() {
+    std::array<uint8_t, 16> bytes{};
+    getentropy(bytes.data(), bytes.size());
+    return bytes;
 }
 
 #else

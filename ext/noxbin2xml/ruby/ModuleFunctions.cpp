@@ -15,7 +15,6 @@
 #include "ruby/ModuleCall.h"
 #include "ruby/RubyText.h"
 #include "scene/SkpModule.h"
-#include "serial/AssetXmlWriter.h"
 #include "serial/QuickArchive.h"
 
 using KilnCore::QuickArchive;
@@ -27,18 +26,6 @@ namespace {
 using Conversion = SkpModule::Result (SkpModule::*)(QuickArchive&, int32_t, KilnCore::ReadTrace*);
 
 bool outOfMemory() { return failCall("out of memory"); }
-
-// Why a conversion threw (called inside its catch): past the document size
-// limit, or out of memory.
-bool conversionThrew() {
-    try {
-        throw;
-    } catch (const KilnCore::DocumentTooLarge& e) {
-        return failCall(e.what());
-    } catch (...) {
-        return outOfMemory();
-    }
-}
 
 // Reads the entity's scene record into the scene state.
 bool readSceneRecord(VALUE entity) {
@@ -72,29 +59,31 @@ VALUE xmlText(const std::string& xml) {
     return text;
 }
 
+// The answer's document as a Ruby String, or nil with its failure.
+VALUE documentText(const SkpModule::Result& answer) {
+    if (answer.ok) return xmlText(answer.document);
+    failCall(answer.failure);
+    return Qnil;
+}
+
 // One record to XML text as a Ruby String, or nil.
 VALUE convertRecord(VALUE bytes, VALUE typeIdValue, Conversion conversion) {
     try {
         QuickArchive archive(1);
         int32_t typeId = 0;
         if (!loadArchiveFromByteArray(bytes, archive) || !typeIdentifier(typeIdValue, typeId)) return Qnil;
-        const SkpModule::Result converted = (SkpModule::instance().*conversion)(archive, typeId, nullptr);
-        if (!converted.ok) {
-            failCall(converted.failure);
-            return Qnil;
-        }
-        return xmlText(converted.document);
+        return documentText((SkpModule::instance().*conversion)(archive, typeId, nullptr));
     } catch (...) {
-        conversionThrew();
+        outOfMemory();
         return Qnil;
     }
 }
 
 VALUE optionsDocument() {
     try {
-        return xmlText(SkpModule::instance().optionsXml());
+        return documentText(SkpModule::instance().optionsXml());
     } catch (...) {
-        conversionThrew();
+        outOfMemory();
         return Qnil;
     }
 }

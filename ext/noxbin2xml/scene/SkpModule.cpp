@@ -162,15 +162,26 @@ auto SkpModule::inUse(Work work) {
     return work();
 }
 
+// The document `write` writes (true when it could) with the state in use,
+// or the reason a writer gave it up.
+template <class Write>
+SkpModule::Result SkpModule::written(Write write) {
+    const KilnCore::DocumentLimitWatch limit;
+    Result result;
+    result.ok = inUse([&] { return write(result.document); });
+    if (limit.passed()) result = {false, {}, limit.failure() + '\n', true};
+    return result;
+}
+
 template <class Read>
 SkpModule::Result SkpModule::answer(QuickArchive& archive, ReadTrace* trace, const std::string& withoutRecords,
                                     Read read) {
     Result result;
     {
         const TraceAttached attached(archive, trace);
-        result.ok = inUse([&] { return read(result.document); });
+        result = written(read);
     }
-    if (result.ok) return result;
+    if (result.ok || !result.failure.empty()) return result;
     ReadTrace own;
     if (!trace) {
         archive.setReadPos(0);
@@ -240,14 +251,14 @@ std::string SkpModule::unknownMaterialType(int32_t type) {
     return createMaterial(type) ? std::string() : unknownType<BaseMaterial>(type);
 }
 
-std::string SkpModule::optionsXml() {
-    return inUse([&] {
-        std::string text;
-        AssetXmlWriter writer(text);
-        writer.beginElement("Assets");
-        state_->options.writeXML(writer, "");
-        writer.endElement("Assets");
-        return text;
+SkpModule::Result SkpModule::optionsXml() {
+    return written([&](std::string& text) {
+        KilnCore::appendDocument(text, [&](AssetXmlWriter& writer) {
+            writer.beginElement("Assets");
+            state_->options.writeXML(writer, "");
+            writer.endElement("Assets");
+        });
+        return true;
     });
 }
 
@@ -257,8 +268,11 @@ std::vector<std::string> SkpModule::materialNames() {
     return names;
 }
 
-std::string SkpModule::materialXml(const std::string& name) {
-    return inUse([&] { return materialDocument(state_->library.getMaterial(name)); });
+SkpModule::Result SkpModule::materialXml(const std::string& name) {
+    return written([&](std::string& text) {
+        text = materialDocument(state_->library.getMaterial(name));
+        return true;
+    });
 }
 
 std::shared_ptr<BaseMaterial> SkpModule::material(const std::string& name) {

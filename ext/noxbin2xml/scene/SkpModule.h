@@ -33,11 +33,13 @@ public:
 
     // What a call answers: its document, or why there is none: a line per
     // failed record from the outermost (what `noxbin2xml explain` prints
-    // first), or one line when no record was read ("unknown light type 1").
+    // first), or one line when no record was read ("unknown light type 1")
+    // or the document was given up ("document would exceed 256 MB").
     struct Result {
         bool ok = false;
         std::string document;
         std::string failure;
+        bool gaveUp = false;  // the document passed its size limit
     };
 
     // The module functions' converter: created on first use, never
@@ -71,11 +73,11 @@ public:
     static std::string unknownMaterialType(int32_t type);
 
     // The options document: an "Assets" element holding the settings groups.
-    std::string optionsXml();
+    Result optionsXml();
     // The library's material names in library order, and the material
     // document of one of them.
     std::vector<std::string> materialNames();
-    std::string materialXml(const std::string& name);
+    Result materialXml(const std::string& name);
     // A library material by name (ignoring case); null when none.
     std::shared_ptr<KilnCore::BaseMaterial> material(const std::string& name);
     bool isMaterialNameFree(const std::string& name);
@@ -104,6 +106,8 @@ private:
     struct State;
     template <class Work>
     auto inUse(Work work);
+    template <class Write>
+    Result written(Write write);
     template <class Read>
     Result answer(KilnCore::QuickArchive& archive, KilnCore::ReadTrace* trace, const std::string& withoutRecords,
                   Read read);

@@ -56,10 +56,16 @@ std::string escapeXml(std::string_view text) {
 
 namespace {
 thread_local DocumentChecks* activeChecks = nullptr;
+thread_local DocumentLimitWatch* activeLimitWatch = nullptr;
 }  // namespace
 
 DocumentCheckScope::DocumentCheckScope(DocumentChecks& checks) : outer_(activeChecks) { activeChecks = &checks; }
 DocumentCheckScope::~DocumentCheckScope() { activeChecks = outer_; }
+
+std::string documentTooLarge(size_t limit) { return "document would exceed " + std::to_string(limit >> 20) + " MB"; }
+
+DocumentLimitWatch::DocumentLimitWatch() : outer_(activeLimitWatch) { activeLimitWatch = this; }
+DocumentLimitWatch::~DocumentLimitWatch() { activeLimitWatch = outer_; }
 
 }  // namespace KilnCore
 
@@ -115,12 +121,14 @@ AssetXmlWriter::AssetXmlWriter(std::string& out)
       start_(out.size()),
       checks_(activeChecks),
       maxBytes_(checks_ ? checks_->maxBytes : kDefaultMaxDocumentBytes),
-      countedTo_(start_) {
+      countedTo_(start_),
+      limitWatch_(activeLimitWatch) {
     out_.reserve(out_.size() + kTypicalDocument);
 }
 
 // Appends text that comes from a record, as it is or escaped, then checks it.
 void AssetXmlWriter::recordText(std::string_view text, XmlPlace place, bool escape) {
+    if (gaveUp_) return;
     const size_t from = out_.size();
     if (escape)
         appendEscapedXml(out_, text);
@@ -132,7 +140,7 @@ void AssetXmlWriter::recordText(std::string_view text, XmlPlace place, bool esca
 // Notes the piece of record text written from `from` to the end when it
 // cannot stand there, and repairs it when asked to.
 void AssetXmlWriter::checkPiece(size_t from, XmlPlace place) {
-    if (!checks_) return;
+    if (!checks_ || gaveUp_) return;
     const XmlFault fault = findMalformed(std::string_view(out_).substr(from), place);
     if (!fault) return;
     notePiece(from, fault);
@@ -180,7 +188,15 @@ void AssetXmlWriter::line(int depth, std::initializer_list<std::string_view> par
         used = copyPiece(used, part);
     }
     out_.append(buf, static_cast<size_t>(used - buf));
-    if (out_.size() - start_ > maxBytes_) throw DocumentTooLarge(maxBytes_);
+    if (gaveUp_ || out_.size() - start_ > maxBytes_) giveUp();
+}
+
+// Past the size limit: the document is cut back to nothing, and so is what
+// is written after, at every line, so it never grows again.
+void AssetXmlWriter::giveUp() {
+    if (!gaveUp_ && limitWatch_) limitWatch_->note(maxBytes_);
+    gaveUp_ = true;
+    out_.resize(start_);
 }
 
 void AssetXmlWriter::beginElement(std::string_view name) {

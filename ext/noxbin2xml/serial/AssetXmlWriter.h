@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,12 +24,30 @@ void appendEscapedXml(std::string& out, std::string_view text);
 // any real record's, far below what a hostile record could ask for.
 constexpr size_t kDefaultMaxDocumentBytes = size_t{256} << 20;
 
-// Thrown by a writer whose document would pass its size limit; what() says
-// so: "document would exceed 256 MB".
-class DocumentTooLarge : public std::length_error {
+// Why a document past a size limit of `limit` bytes was given up:
+// "document would exceed 256 MB".
+std::string documentTooLarge(size_t limit);
+
+// While it lives, a writer on this thread whose document passes its size
+// limit gives the document up (it is cut back to nothing and what is written
+// after is dropped) and says why here; the caller turns that into a failed
+// conversion.
+class DocumentLimitWatch {
 public:
-    explicit DocumentTooLarge(size_t limit)
-        : std::length_error("document would exceed " + std::to_string(limit >> 20) + " MB") {}
+    DocumentLimitWatch();
+    ~DocumentLimitWatch();
+    DocumentLimitWatch(const DocumentLimitWatch&) = delete;
+    DocumentLimitWatch& operator=(const DocumentLimitWatch&) = delete;
+
+    bool passed() const { return !failure_.empty(); }
+    const std::string& failure() const { return failure_; }
+    void note(size_t limit) {
+        if (failure_.empty()) failure_ = documentTooLarge(limit);
+    }
+
+private:
+    DocumentLimitWatch* outer_;
+    std::string failure_;
 };
 
 // A piece of record text that makes its document malformed XML.
@@ -70,12 +87,14 @@ class TessarXMLSerializable;
 class AssetXmlWriter {
 public:
     // Makes room for a typical document up front instead of growing the
-    // buffer step by step. Throws KilnCore::DocumentTooLarge from any
-    // operation once the document passes its size limit.
+    // buffer step by step. Once the document passes its size limit the
+    // writer gives it up (see KilnCore::DocumentLimitWatch).
     explicit AssetXmlWriter(std::string& out);
 
     std::string& text() { return out_; }
     int depth() const { return depth_; }
+    // The document passed its size limit and was given up.
+    bool gaveUp() const { return gaveUp_; }
 
     void beginElement(std::string_view name);
     void endElement(std::string_view name);
@@ -128,6 +147,7 @@ public:
 private:
     static constexpr size_t kTypicalDocument = 8192;
     void indent(int depth);
+    void giveUp();
     void line(int depth, std::initializer_list<std::string_view> parts);
     void recordText(std::string_view text, KilnCore::XmlPlace place, bool escape);
     void checkPiece(size_t from, KilnCore::XmlPlace place);
@@ -148,24 +168,21 @@ private:
     size_t maxBytes_;
     size_t linesBefore_ = 0, countedTo_;  // line feeds in out_ from start_ to countedTo_
     int depth_ = 0;
+    bool gaveUp_ = false;
+    KilnCore::DocumentLimitWatch* limitWatch_;
     std::map<std::string, std::string> writtenOnce_;
 };
 
 namespace KilnCore {
 
-// Writes straight onto the end of `xml` through one writer; should the
-// writing throw (a document past its size limit), `xml` is cut back to what
-// it held before.
+// Writes straight onto the end of `xml` through one writer; a document
+// given up past its size limit leaves `xml` as it was.
 template <class Write>
 void appendDocument(std::string& xml, Write&& write) {
     const size_t start = xml.size();
-    try {
-        AssetXmlWriter writer(xml);
-        write(writer);
-    } catch (...) {
-        xml.resize(start);
-        throw;
-    }
+    AssetXmlWriter writer(xml);
+    write(writer);
+    if (writer.gaveUp()) xml.resize(start);
 }
 
 }  // namespace KilnCore
