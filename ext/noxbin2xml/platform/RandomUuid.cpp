@@ -34,12 +34,19 @@ std::array<uint8_t, 16> randomUuidBytes() {
 
 #else
 
+// The system's random source seeds a generator once per thread: on some
+// virtual machines each draw from it costs tens of microseconds, and every
+// new sun or sky takes an identifier.
 std::array<uint8_t, 16> randomUuidBytes() {
-    thread_local std::random_device source;
+    thread_local std::mt19937_64 source = [] {
+        std::random_device seed;
+        std::seed_seq sequence{seed(), seed(), seed(), seed()};
+        return std::mt19937_64(sequence);
+    }();
     std::array<uint8_t, 16> bytes{};
-    for (size_t i = 0; i < bytes.size(); i += 4) {
-        const uint32_t word = source();
-        for (size_t j = 0; j < 4; ++j) bytes[i + j] = static_cast<uint8_t>(word >> (8 * j));
+    for (size_t i = 0; i < bytes.size(); i += 8) {
+        const uint64_t word = source();
+        for (size_t j = 0; j < 8; ++j) bytes[i + j] = static_cast<uint8_t>(word >> (8 * j));
     }
     return bytes;
 }
