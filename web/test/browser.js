@@ -5,7 +5,8 @@
 // while the next input converts; a pasted record converts; the batch's zip
 // archive holds every document; the inspector opens and draws a broken
 // record; the page requests nothing over the network (which is off) and
-// logs no error. Leaves a screenshot of a converted batch.
+// logs no error; a malformed document comes with the tool's warning. Leaves
+// a screenshot of a converted batch.
 //   node web/test/browser.js PAGE.html SCREENSHOT.png
 'use strict';
 const fs = require('fs');
@@ -19,6 +20,7 @@ const { unzipSync } = require('fflate');
 const [pagePath, screenshotPath] = process.argv.slice(2);
 const pageUrl = 'file://' + path.resolve(pagePath);
 const problems = [];
+const MALFORMED_QUOTE = 'warning: the document is not well-formed XML: line 2: a quotation mark in: /a"b/';
 
 // Feeds files of one kind through the file picker and waits for their answers.
 async function feed(page, kind, files, maxDocumentMb = 256) {
@@ -109,6 +111,18 @@ async function checkInspector(page) {
   await page.click('#inspector form button');
 }
 
+// A material whose name makes its document malformed XML converts exactly
+// as written, with the tool's warning shown beside it.
+async function checkMalformedWarning(page, scratch) {
+  const quoted = path.join(scratch, 'quote-1.rec');
+  fs.writeFileSync(quoted, layered('a"b', 1));
+  const [answer] = await feed(page, 'material', [quoted]);
+  const warning = (answerOf(answer).get('warning') || '').toString();
+  const shown = await page.$$eval('#results > li:last-child .warning', (e) => e.map((w) => w.textContent));
+  if (!warning.startsWith(MALFORMED_QUOTE) || shown[0] !== warning)
+    problems.push(`quote-1.rec: warning ${JSON.stringify(warning)}, shown ${JSON.stringify(shown)}`);
+}
+
 // A document past the limit, then one past the module's memory, then a
 // sample: the first two fail with their reasons, the sample converts.
 async function checkFailuresStayAlone(page, scratch) {
@@ -154,6 +168,7 @@ async function main() {
     await checkBatchArchive(page, client, scratch);
     await checkInspector(page);
     await checkPaste(page);
+    await checkMalformedWarning(page, scratch);
     await checkFailuresStayAlone(page, scratch);
   } finally {
     await browser.close();
