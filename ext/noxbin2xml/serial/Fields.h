@@ -133,6 +133,7 @@ public:
     }
 
     bool heldIn(const C& object) const { return !held_ || held_(object); }
+    bool checked() const { return rejects_ != nullptr; }
     // Why the object cannot stand as read or be written; empty when it can.
     std::string rejection(const C& object) const { return rejects_ ? rejects_(object) : std::string(); }
 
@@ -427,33 +428,36 @@ private:
 
 // ------------------------------------------------------------------ walks
 
-// Reads one field (with its trace line, when tracing) and checks what it
-// read; false for a nested failure or a rejected value.
+// Reads one field with its trace line.
 template <class C>
-bool readField(const Field<C>& f, C& object, RecordScope& rec, ReadTrace* trace) {
-    bool ok;
-    if (!trace) {
-        ok = f.ops().read(f, object, rec, nullptr);
-    } else {
-        const uint64_t at = rec.archive().readPos();
-        std::string text;
-        ok = f.ops().read(f, object, rec, &text);
-        // A failed field holds no value of its own (a failed child is not
-        // stored), so its text would say what it held before.
-        if (!ok) text = "(read failed)";
-        trace->field(f.name, at, rec.archive().readPos() - at, f.since, f.ops().type, std::move(text));
-    }
-    if (!ok) return false;
+bool readTracedField(const Field<C>& f, C& object, RecordScope& rec, ReadTrace& trace) {
+    const uint64_t at = rec.archive().readPos();
+    std::string text;
+    const bool ok = f.ops().read(f, object, rec, &text);
+    // A failed field holds no value of its own (a failed child is not
+    // stored), so its text would say what it held before.
+    if (!ok) text = "(read failed)";
+    trace.field(f.name, at, rec.archive().readPos() - at, f.since, f.ops().type, std::move(text));
+    return ok;
+}
+
+// The reason a checked field gives fails the record.
+template <class C>
+bool passesCheck(const Field<C>& f, const C& object, RecordScope& rec) {
     const std::string rejection = f.rejection(object);
     return rejection.empty() || rec.fail(rejection);
 }
 
-// Reads the held fields in order; a nested failure stops the walk.
+// Reads the held fields in order; a nested failure or a rejected value
+// stops the walk.
 template <class C>
 bool readFields(C& object, RecordScope& rec, const FieldList<C>& fields) {
     ReadTrace* trace = rec.archive().trace();
-    for (const Field<C>& f : fields)
-        if (f.heldIn(object) && !readField(f, object, rec, trace)) return false;
+    for (const Field<C>& f : fields) {
+        if (!f.heldIn(object)) continue;
+        const bool ok = trace ? readTracedField(f, object, rec, *trace) : f.ops().read(f, object, rec, nullptr);
+        if (!ok || (f.checked() && !passesCheck(f, object, rec))) return false;
+    }
     return true;
 }
 
@@ -523,7 +527,8 @@ template <class C>
 bool writeRecord(C& object, QuickArchive& ar, const RecordLayout<C>& layout, uint16_t version = 0) {
     const FieldList<C>& fields = version ? layout.fieldsOf(version) : layout.newest();
     for (const Field<C>& f : fields)
-        if (f.heldIn(object) && (!f.ops().ready(f, object) || !f.rejection(object).empty())) return false;
+        if (f.heldIn(object) && (!f.ops().ready(f, object) || (f.checked() && !f.rejection(object).empty())))
+            return false;
     ar.writeUInt32(versionWord(version ? version : layout.newestVersion(), layout.tag));
     return writeFields(object, ar, fields);
 }
