@@ -15,6 +15,7 @@
 #include "InspectorPage.h"
 #include "RecordText.h"
 #include "TypeChoice.h"
+#include "platform/Compiler.h"
 
 using namespace noxbin2xml;
 
@@ -95,11 +96,7 @@ void clearAnswer() { std::vector<std::pair<std::string, std::string>>().swap(par
 
 // Exported from the module by these names; a native build (the benchmark's)
 // calls them directly.
-#ifdef __wasm__
-#define NOX_EXPORT(name) extern "C" __attribute__((export_name(#name)))
-#else
-#define NOX_EXPORT(name) extern "C"
-#endif
+#define NOX_EXPORT(name) NOXBIN2XML_WASM_EXPORT(name)
 
 // Room for `size` bytes of input slot `which` (0 the file's content, 1 its
 // name, 2 TYPE: a number or "auto"); the page writes them there.

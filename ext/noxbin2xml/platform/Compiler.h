@@ -14,3 +14,12 @@
 #else
 #define NOXBIN2XML_PRINTF_FORMAT(formatIndex, firstArgument)
 #endif
+
+// A C function the WebAssembly module exports by `name`; elsewhere (the
+// native build of the web entry points, for the benchmark) a plain C
+// function.
+#ifdef __wasm__
+#define NOXBIN2XML_WASM_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+#else
+#define NOXBIN2XML_WASM_EXPORT(name) extern "C"
+#endif
