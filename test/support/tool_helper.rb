@@ -20,9 +20,20 @@ module ToolHelper
     skip "Windows has #{lacks}" if Gem.win_platform?
   end
 
+  # Under wine, starting a process now and then fails with EINVAL on a busy
+  # machine before the tool runs at all; such a start is tried again.
+  SPAWN_ATTEMPTS = ENV["WINEPREFIX"] ? 3 : 1
+
   # [stdout, stderr, exit status] as binary strings and an integer.
   def run_tool(*args, stdin: nil)
-    out, err, status = Open3.capture3(TOOL, *args.map(&:to_s), stdin_data: stdin, binmode: true)
+    attempts = 0
+    begin
+      out, err, status = Open3.capture3(TOOL, *args.map(&:to_s), stdin_data: stdin, binmode: true)
+    rescue Errno::EINVAL
+      attempts += 1
+      retry if attempts < SPAWN_ATTEMPTS
+      raise
+    end
     [out.b, err, status.exitstatus]
   end
 
