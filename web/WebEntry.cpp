@@ -77,7 +77,6 @@ void inspect(RecordKind kind) {
     KilnCore::ReadTrace trace;
     InspectedRecord record;
     record.title = std::string(slot(kFileName));
-    record.command = kind == RecordKind::Scene ? "scene" : std::string(kindName(kind)) + ' ' + std::to_string(type);
     readForPage(kind, type, bytes, trace, record);
     if (!record.converted) answer("failure", record.failure);
     answer("page", inspectorPage(record));

@@ -123,6 +123,7 @@ std::string inspectorPage(const InspectedRecord& record) {
 
 void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
                  InspectedRecord& record) {
+    record.command = kind == RecordKind::Scene ? "scene" : std::string(kindName(kind)) + ' ' + std::to_string(type);
     record.bytes = &bytes;
     record.trace = &trace;
     SkpModule scene;

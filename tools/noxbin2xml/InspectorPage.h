@@ -27,8 +27,8 @@ struct InspectedRecord {
 };
 
 // Reads the record of that kind and type with a fresh scene converter into
-// `trace`, and fills in what the page shows of it: the read, and the
-// documents or the failure.
+// `trace`, and fills in what the page shows of it: how it was read
+// ("material 3"), the read, and the documents or the failure.
 void readForPage(RecordKind kind, int32_t type, const std::vector<uint8_t>& bytes, KilnCore::ReadTrace& trace,
                  InspectedRecord& record);
 

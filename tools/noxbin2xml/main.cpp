@@ -171,7 +171,7 @@ void reportFailure(const Input& input, const std::string& reason) {
 }
 
 // The page of one input; false with the reason when it cannot be written.
-JobResult writePage(RecordKind kind, const std::string& kindArg, const TypeChoice& type, const Input& input,
+JobResult writePage(RecordKind kind, const TypeChoice& type, const Input& input,
                     const OutputTarget& target) {
     std::vector<uint8_t> bytes;
     int32_t typeId = 0;
@@ -180,7 +180,6 @@ JobResult writePage(RecordKind kind, const std::string& kindArg, const TypeChoic
     KilnCore::ReadTrace trace;
     InspectedRecord record;
     record.title = platform::utf8FromPath(input.path.filename());
-    record.command = kindArg + (kind == RecordKind::Scene ? "" : ' ' + std::to_string(typeId));
     readForPage(kind, typeId, bytes, trace, record);
     const std::string html = inspectorPage(record);
     if (target.kind == OutputTarget::Kind::StandardOutput) {
@@ -192,7 +191,7 @@ JobResult writePage(RecordKind kind, const std::string& kindArg, const TypeChoic
 }
 
 // --html: the inspector page of one record, to standard output or -o.
-int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& type, InputList& list,
+int pageCommand(RecordKind kind, const TypeChoice& type, InputList& list,
                 const std::string& option) {
     if (list.inputs.size() != 1) return usageError("--html makes the page of one record: give one FILE");
     OutputTarget target;
@@ -201,7 +200,7 @@ int pageCommand(RecordKind kind, const std::string& kindArg, const TypeChoice& t
     planOutputs(list, target, ".html", InputFiles(list));
     const Input& input = list.inputs.front();
     const JobResult result = runGuarded(
-        [&](const Input& in) { return writePage(kind, kindArg, type, in, target); }, input);
+        [&](const Input& in) { return writePage(kind, type, in, target); }, input);
     if (!result.message.empty()) reportFailure(input, result.message);
     return result.ok ? 0 : 1;
 }
@@ -235,7 +234,7 @@ int explainCommand(const std::string& kindArg, const std::vector<std::string>& r
     const TypeChoice type(kind, typeArgs ? rest[0] : "0");
     if (const std::string problem = typeArgs ? type.check() : ""; !problem.empty()) return usageError(problem);
     InputList list = inputsOf({rest.begin() + static_cast<long>(typeArgs), rest.end()});
-    if (html) return pageCommand(kind, kindArg, type, list, page);
+    if (html) return pageCommand(kind, type, list, page);
     if (!page.empty()) return usageError("-o is for the page of --html");
 
     int status = 0;
