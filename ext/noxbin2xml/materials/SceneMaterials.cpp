@@ -124,7 +124,7 @@ const RecordLayout<SceneMaterials>& SceneMaterials::layout() {
         RecordLayout<S> layout{
             "SceneMaterials",
             1,
-            {{Materials::repeat<MaterialRef, &S::addRead, &S::materialList>("materials")},
+            {{Materials::repeat<MaterialRef, &S::addMaterial, &S::materialList>("materials")},
              {Materials::repeat<MaterialRef, &S::fileRead, &S::materialList>("materials"),
               Field<S>::repeat<Identifier, &S::addIdentifier, &S::identifierList>("identifiers")}}};
         return layout;

@@ -54,8 +54,7 @@ private:
     using Identifier = std::pair<std::string, std::string>;  // an identifier and its material's name
 
     static const RecordLayout<SceneMaterials>& layout();
-    // How a record's materials enter the library (see layout()).
-    void addRead(const MaterialRef& material) { addMaterial(material); }
+    // How a version 2 record's materials enter the library (see layout()).
     void fileRead(const MaterialRef& material);
     void addIdentifier(const Identifier& entry) { uuids_.insert(entry); }
     std::vector<MaterialRef> materialList() const;
